@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+
+// The application object. Qt does not let exceptions cross its event loop, so every event
+// delivery is guarded here: an exception that escapes a handler is shown in the error box
+// and the run goes on.
+class TApplication : public QApplication {
+public:
+    TApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Runs a piece of a handler so that an exception it throws reaches the user as the error box.
+// Returns false when it threw.
+template <typename F>
+bool RunGuarded(F&& work);
+
+// Start-up, message loop and shutdown of the program. Always returns 0.
+int RunTarvolin(int& argc, char** argv);
+
+void ShowCurrentException();
+
+template <typename F>
+bool RunGuarded(F&& work)
+{
+    try {
+        work();
+        return true;
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}

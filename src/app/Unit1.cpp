@@ -1,0 +1,247 @@
+#include "app/Unit1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/Application.h"
+#include "app/Dialogs.h"
+#include "app/StatusBar.h"
+#include "library/Chart.h"
+#include "library/CheckList.h"
+
+namespace {
+
+// "MS Sans Serif" of the original maps to Liberation Sans, which has the same metrics as the
+// usual Windows sans serif, so every text fits the room the layout gives it.
+const QString kFontFamily = QStringLiteral("Liberation Sans");
+
+QFont PixelFont(int pixels, bool bold = false)
+{
+    QFont font(kFontFamily);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+const QColor kNavy(0, 0, 128);
+const QColor kGreen(0, 128, 0);
+// Windows' active-caption colour, the background of the fields that grade selection fills.
+const QColor kActiveCaption(153, 180, 209);
+
+template <typename W>
+W* Make(QWidget* parent, const char* name, int left, int top, int width = -1, int height = -1)
+{
+    auto* widget = new W(parent);
+    widget->setObjectName(QLatin1String(name));
+    if (width >= 0)
+        widget->setGeometry(left, top, width, height);
+    else
+        widget->move(left, top);
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text)
+{
+    auto* label = Make<QLabel>(parent, name, left, top);
+    label->setText(text);
+    label->adjustSize();
+    return label;
+}
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+// A compression or tension row: navy or green, bold label, 12-pixel font.
+void StyleRow(QLabel* label, QLineEdit* edit, const QColor& colour)
+{
+    label->setFont(PixelFont(12, true));
+    Colour(label, QPalette::WindowText, colour);
+    label->adjustSize();
+    edit->setFont(PixelFont(12));
+    Colour(edit, QPalette::Text, colour);
+}
+
+char SystemDecimalSeparator()
+{
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* owner)
+    : QMainWindow(owner),
+      rzslctfldrdlg1(std::make_unique<TRzSelectFolderDialog>()),
+      dlgSave1(std::make_unique<TSaveDialog>()),
+      decimalSeparator(SystemDecimalSeparator())
+{
+    BuildControls();
+    BuildMenu();
+
+    WireDefinition();
+    WireLibrary();
+    WireExport();
+    WireShell();
+
+    // Folder of the executable, with its trailing separator, for both dialogs.
+    const QString exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    rzslctfldrdlg1->SelectedPathName = exeFolder;
+    dlgSave1->InitialDir = exeFolder;
+    dlgSave1->Filter = QStringLiteral("CSV files (*.csv)");
+    dlgSave1->DefaultExt = QStringLiteral("csv");
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
+
+void TForm1::BuildControls()
+{
+    setWindowTitle(QStringLiteral("Tarvolin (based on GB 50010-2010) (by Quessel)"));
+    setFont(PixelFont(11));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(938, 491);
+    setCentralWidget(client);
+
+    grp1 = Make<QGroupBox>(client, "grp1", 6, 1, 333, 318);
+    grp1->setTitle(QStringLiteral("Define Concrete"));
+
+    lbl1 = MakeLabel(grp1, "lbl1", 10, 21, QStringLiteral("Concrete Name"));
+    edt1 = Make<QLineEdit>(grp1, "edt1", 200, 18, 123, 21);
+    edt1->setText(QStringLiteral("Con_20"));
+    lbl2 = MakeLabel(grp1, "lbl2", 10, 46, QStringLiteral("Strength Grade fcu,k (N/mm2)"));
+    cbb1 = Make<QComboBox>(grp1, "cbb1", 200, 42, 123, 21);
+    cbb1->setEditable(true);
+    // Inline completion would turn a typed "2" into "20"; the box must show what was typed.
+    cbb1->setCompleter(nullptr);
+    cbb1->setInsertPolicy(QComboBox::NoInsert);
+    for (int grade = 15; grade <= 80; grade += 5)
+        cbb1->addItem(QString::number(grade));
+    cbb1->setCurrentIndex(1);
+    lbl3 = MakeLabel(grp1, "lbl3", 10, 70, QStringLiteral("Modulus of elasticity Ec (N/mm2)"));
+    edt2 = Make<QLineEdit>(grp1, "edt2", 200, 67, 123, 21);
+
+    lbl4 = MakeLabel(grp1, "lbl4", 10, 94, QStringLiteral("Axial Compression strength fc,k (N/mm2)"));
+    edt3 = Make<QLineEdit>(grp1, "edt3", 249, 91, 74, 21);
+    lbl5 = MakeLabel(grp1, "lbl5", 10, 119,
+                     QStringLiteral("Strain at Peak Comp. Stress  \u03B5c,k  (10-6)"));
+    edt4 = Make<QLineEdit>(grp1, "edt4", 250, 115, 74, 21);
+    lbl6 = MakeLabel(grp1, "lbl6", 10, 143, QStringLiteral("Shape parameter for Compression  ac"));
+    edt5 = Make<QLineEdit>(grp1, "edt5", 250, 140, 74, 21);
+    lbl10 = MakeLabel(grp1, "lbl10", 10, 167,
+                      QStringLiteral("Ultimate strain for Comp.  \u03B5max,c"));
+    edt9 = Make<QLineEdit>(grp1, "edt9", 250, 164, 74, 21);
+    edt9->setText(QStringLiteral("0.016"));
+
+    lbl7 = MakeLabel(grp1, "lbl7", 10, 192, QStringLiteral("Axial Tension strength ft,k (N/mm2)"));
+    edt8 = Make<QLineEdit>(grp1, "edt8", 250, 189, 74, 21);
+    lbl8 = MakeLabel(grp1, "lbl8", 10, 216,
+                     QStringLiteral("Strain at Peak Tensile Stress  \u03B5t,k  (10-6)"));
+    edt7 = Make<QLineEdit>(grp1, "edt7", 250, 213, 74, 21);
+    lbl9 = MakeLabel(grp1, "lbl9", 10, 241, QStringLiteral("Shape parameter for Tension  at"));
+    edt6 = Make<QLineEdit>(grp1, "edt6", 250, 237, 74, 21);
+    lbl11 = MakeLabel(grp1, "lbl11", 10, 265,
+                      QStringLiteral("Ultimate strain for Tension  \u03B5max,t  (10-6)"));
+    edt10 = Make<QLineEdit>(grp1, "edt10", 250, 262, 74, 21);
+    edt10->setText(QStringLiteral("700"));
+
+    btn1 = Make<QPushButton>(grp1, "btn1", 10, 287, 314, 24);
+    btn1->setText(QStringLiteral("Create Concrete"));
+
+    for (auto [label, edit] : {std::pair{lbl4, edt3}, {lbl5, edt4}, {lbl6, edt5}, {lbl10, edt9}})
+        StyleRow(label, edit, kNavy);
+    for (auto [label, edit] : {std::pair{lbl7, edt8}, {lbl8, edt7}, {lbl9, edt6}, {lbl11, edt10}})
+        StyleRow(label, edit, kGreen);
+    for (QLineEdit* edit : {edt2, edt3, edt4, edt5, edt6, edt7, edt8})
+        Colour(edit, QPalette::Base, kActiveCaption);
+
+    grp2 = Make<QGroupBox>(client, "grp2", 344, 1, 589, 240);
+    grp2->setTitle(QStringLiteral("Compression"));
+    cht1 = Make<TChart>(grp2, "cht1", 2, 15, 585, 223);
+
+    grp3 = Make<QGroupBox>(client, "grp3", 6, 319, 333, 143);
+    grp3->setTitle(QStringLiteral("Control"));
+    btn2 = Make<QPushButton>(grp3, "btn2", 10, 16, 127, 25);
+    btn2->setText(QStringLiteral("Delete"));
+    btn3 = Make<QPushButton>(grp3, "btn3", 10, 48, 127, 25);
+    btn3->setText(QStringLiteral("Delete All"));
+    btn4 = Make<QPushButton>(grp3, "btn4", 10, 80, 127, 25);
+    btn4->setText(QStringLiteral("Save Picture"));
+    btn5 = Make<QPushButton>(grp3, "btn5", 10, 112, 127, 25);
+    btn5->setText(QStringLiteral("Save Data"));
+    lst1 = Make<TRzCheckList>(grp3, "lst1", 147, 16, 177, 121);
+
+    grp4 = Make<QGroupBox>(client, "grp4", 344, 242, 589, 220);
+    grp4->setTitle(QStringLiteral("Tension"));
+    cht2 = Make<TChart>(grp4, "cht2", 2, 15, 585, 203);
+
+    rzstsbr1 = Make<TRzStatusBar>(client, "rzstsbr1", 0, 466, 938, 25);
+    rzfldsts3 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts3", 0, 0, 63, 25);
+    rzfldsts3->setText(QStringLiteral("  Quessel"));
+    rzfldsts3->setFont(PixelFont(15, true));
+    rzfldsts1 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts1", 63, 0, 173, 25);
+    rzfldsts1->setText(QStringLiteral("  Welcome to my Website :"));
+    rzfldsts1->setFont(PixelFont(12, true));
+    rzfldsts2 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts2", 236, 0, 121, 25);
+    rzfldsts2->setFont(PixelFont(12, true));
+    rzfldsts2->setMargin(3);
+
+    // Tab order inside the definition group: after ac the focus climbs the tension rows
+    // (at, etk, ftk), then goes to the end strains and the button.
+    QWidget* order[] = {edt1, cbb1, edt2, edt3, edt4, edt5, edt6,  edt7,
+                        edt8, edt9, edt10, btn1, btn2, btn3, btn4, btn5, lst1};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // A fixed single border: the window keeps the size of its contents and opens centred.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* display = screen())
+        move(display->availableGeometry().center() - rect().center());
+}
+
+void TForm1::BuildMenu()
+{
+    mm1 = menuBar();
+    mm1->setObjectName(QStringLiteral("mm1"));
+
+    Edit1 = mm1->addMenu(QStringLiteral("Edit"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    auto addItem = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        return item;
+    };
+    CreateConcrete1 = addItem(Edit1, "CreateConcrete1", QStringLiteral("Create Concrete"));
+    Delete1 = addItem(Edit1, "Delete1", QStringLiteral("Delete"));
+    DeleteAll1 = addItem(Edit1, "DeleteAll1", QStringLiteral("Delete All"));
+    SavePicture1 = addItem(Edit1, "SavePicture1", QStringLiteral("Save Picture"));
+    SaveData1 = addItem(Edit1, "SaveData1", QStringLiteral("Save Data"));
+
+    About1 = mm1->addMenu(QStringLiteral("About"));
+    About1->setObjectName(QStringLiteral("About1"));
+    About2 = addItem(About1, "About2", QStringLiteral("About Kestrafel"));
+}
+
+void TForm1::Run(void (TForm1::*handler)())
+{
+    RunGuarded([this, handler] { (this->*handler)(); });
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Concrete.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class TChart;
+class TRzCheckList;
+class TRzFieldStatus;
+class TRzStatusBar;
+struct TRzSelectFolderDialog;
+struct TSaveDialog;
+
+// The main window: the definition of a new concrete, the two curve charts, the list of created
+// concretes and the commands on them. Handlers live beside the subsystem they belong to
+// (src/input, src/library, src/export, src/app); each wires its own signals.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* owner = nullptr);
+    ~TForm1() override;
+
+    // Controls, named as their object names.
+    QGroupBox* grp1;
+    QLabel* lbl1;
+    QLineEdit* edt1;
+    QLabel* lbl2;
+    QComboBox* cbb1;
+    QLabel* lbl3;
+    QLineEdit* edt2;
+    QLabel* lbl4;
+    QLineEdit* edt3;
+    QLabel* lbl5;
+    QLineEdit* edt4;
+    QLabel* lbl6;
+    QLineEdit* edt5;
+    QLabel* lbl7;
+    QLabel* lbl8;
+    QLabel* lbl9;
+    QLineEdit* edt6;
+    QLineEdit* edt7;
+    QLineEdit* edt8;
+    QLabel* lbl10;
+    QLineEdit* edt9;
+    QLineEdit* edt10;
+    QLabel* lbl11;
+    QPushButton* btn1;
+    QGroupBox* grp2;
+    QGroupBox* grp3;
+    QPushButton* btn2;
+    QPushButton* btn3;
+    QPushButton* btn4;
+    QPushButton* btn5;
+    TRzCheckList* lst1;
+    TRzStatusBar* rzstsbr1;
+    QMenuBar* mm1;
+    QMenu* Edit1;
+    QMenu* About1;
+    QGroupBox* grp4;
+    TChart* cht2;
+    std::unique_ptr<TRzSelectFolderDialog> rzslctfldrdlg1;
+    std::unique_ptr<TSaveDialog> dlgSave1;
+    QAction* About2;
+    QAction* CreateConcrete1;
+    QAction* Delete1;
+    QAction* DeleteAll1;
+    QAction* SavePicture1;
+    QAction* SaveData1;
+    TChart* cht1;
+    TRzFieldStatus* rzfldsts1;
+    TRzFieldStatus* rzfldsts2;
+    TRzFieldStatus* rzfldsts3;
+
+    // Event handlers.
+    void cbb1Change();
+    void FormDestroy();
+    void btn1Click();
+    void btn2Click();
+    void btn3Click();
+    void edt3Change();
+    void edt8Change();
+    void lst1Change();
+    void btn4Click();
+    void btn5Click();
+    void About2Click();
+    void rzfldsts2Click();
+    void rzfldsts2MouseLeave();
+    void rzfldsts2MouseMove();
+
+    // The definition last validated; strains in m/m.
+    std::string ConcreteName;
+    double Ec = 0;
+    double fck = 0;
+    double ftk = 0;
+    double eck = 0;
+    double etk = 0;
+    double ac = 0;
+    double at = 0;
+    double ecmax = 0;
+    double etmax = 0;
+
+    // The registry: every created concrete, in creation order.
+    std::vector<std::unique_ptr<CConcrete>> concretes;
+
+    bool ValidateDefinition();
+    bool ConcreteExists(std::string name) const;
+    void DeleteConcrete(std::string name);
+    void DeleteAllConcretes();
+    void ShowConcreteCurves(const std::string& name, bool visible);
+
+    // The user's decimal separator, read from the system locale at start-up.
+    char DecimalSeparator() const { return decimalSeparator; }
+
+private:
+    void BuildControls();
+    void BuildMenu();
+
+    // Each subsystem connects the signals of its own handlers.
+    void WireDefinition();
+    void WireLibrary();
+    void WireExport();
+    void WireShell();
+
+    // Runs a handler so that an exception escaping it reaches the error box.
+    void Run(void (TForm1::*handler)());
+
+    char decimalSeparator = '.';
+};

@@ -1,0 +1,3 @@
+#include "app/Unit1.h"
+
+void TForm1::WireExport() {}

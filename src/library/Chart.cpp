@@ -1,0 +1,3 @@
+#include "library/Chart.h"
+
+TChart::TChart(QWidget* parent) : QCustomPlot(parent) {}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QListWidget>
+
+// The list of created concretes, one checkable row each. Change is raised only when the user
+// changes a check box; marks set by the program raise nothing.
+class TRzCheckList : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit TRzCheckList(QWidget* parent = nullptr);
+
+    int Count() const { return count(); }
+    int ItemIndex() const { return currentRow(); }
+    QString ItemText(int index) const;
+    QString ItemCaption(int index) const { return ItemText(index); }
+    bool ItemChecked(int index) const;
+
+    // Appends an unchecked row; returns its index.
+    int Add(const QString& text);
+    void SetItemChecked(int index, bool checked);
+    // Removes a row; the selection stays at the same index, or moves to the new last row.
+    void Delete(int index);
+    // Removes every row; nothing stays selected.
+    void Clear();
+
+signals:
+    void Change(int index, bool checked);
+
+private:
+    bool settingFromCode = false;
+};

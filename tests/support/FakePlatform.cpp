@@ -1,0 +1,49 @@
+#include "support/FakePlatform.h"
+
+FakePlatform::FakePlatform() : previous(Platform::Install(this)) {}
+
+FakePlatform::~FakePlatform()
+{
+    Platform::Install(previous);
+}
+
+void FakePlatform::MessageBox(QWidget* parent, MsgKind kind, const QString& caption,
+                              const QString& text)
+{
+    messages.append({kind, caption, text, parent});
+    if (onMessage)
+        onMessage(messages.constLast());
+}
+
+QString FakePlatform::SaveFileName(QWidget*, const SaveFileRequest& request)
+{
+    saveRequests.append(request);
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+QString FakePlatform::ExistingDirectory(QWidget*, const QString& caption, const QString& directory)
+{
+    directoryRequests.append({caption, directory});
+    return directoryAnswers.isEmpty() ? QString() : directoryAnswers.takeFirst();
+}
+
+void FakePlatform::OpenUrl(const QUrl& url)
+{
+    openedUrls.append(url);
+}
+
+QStringList FakePlatform::Texts() const
+{
+    QStringList texts;
+    for (const Message& message : messages)
+        texts.append(message.text);
+    return texts;
+}
+
+void FakePlatform::Clear()
+{
+    messages.clear();
+    saveRequests.clear();
+    directoryRequests.clear();
+    openedUrls.clear();
+}
