@@ -29,6 +29,8 @@ int RunTarvolin(int& argc, char** argv)
 {
     TApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Veldrin"));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarvolin"));
     RunGuarded([] {
         TForm1 form;
         form.show();
