@@ -196,7 +196,9 @@ void TForm1::BuildControls()
     rzstsbr1 = Make<TRzStatusBar>(client, "rzstsbr1", 0, 466, 938, 25);
     rzfldsts3 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts3", 0, 0, 63, 25);
     rzfldsts3->setText(QStringLiteral("  Quessel"));
-    rzfldsts3->setFont(PixelFont(15, true));
+    // One pixel below the original 15: Liberation Sans bold at 15 pixels makes "  Quessel" 67
+    // pixels wide, which the 63-pixel pane would clip.
+    rzfldsts3->setFont(PixelFont(14, true));
     rzfldsts1 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts1", 63, 0, 173, 25);
     rzfldsts1->setText(QStringLiteral("  Welcome to my Website :"));
     rzfldsts1->setFont(PixelFont(12, true));

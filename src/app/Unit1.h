@@ -122,6 +122,8 @@ public:
 
     // The user's decimal separator, read from the system locale at start-up.
     char DecimalSeparator() const { return decimalSeparator; }
+    // Lets tests stand in for a locale whose separator is a comma.
+    void SetDecimalSeparator(char separator) { decimalSeparator = separator; }
 
 private:
     void BuildControls();

@@ -1,3 +1,203 @@
-#include "app/Unit1.h"
+// The "Define Concrete" group: filling the fields from the grade and from the two strengths,
+// and validating the whole definition before a concrete is created.
 
-void TForm1::WireDefinition() {}
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <optional>
+#include <string_view>
+
+#include "app/Platform.h"
+#include "app/Unit1.h"
+#include "input/FieldText.h"
+#include "model/CodeParameters.h"
+#include "model/NumberText.h"
+
+namespace {
+
+// The peak strains are computed in m/m and shown in units of 10⁻⁶.
+constexpr double kMicrostrainPerStrain = 1e6;
+
+// The name is held as 8-bit text (UTF-8 here) and must stay below this many bytes.
+constexpr qsizetype kNameByteLimit = 20;
+
+std::optional<double> ReadNumber(const QString& text, char separator)
+{
+    try {
+        return StrToFloat(text.toStdString(), separator);
+    } catch (const ConvertError&) {
+        return std::nullopt;
+    }
+}
+
+QString Print(std::string_view pattern, double value, char separator)
+{
+    return QString::fromStdString(FormatFloat(pattern, value, separator));
+}
+
+void Warn(TForm1& form, QWidget* field, const QString& text)
+{
+    MessageDlg(&form, Platform::MsgKind::Warning, text);
+    SetFocus(field);
+}
+
+// A strength field and the strain and shape parameter that follow from it.
+struct StrengthField {
+    QLineEdit* TForm1::*field;
+    const char* notPositive;
+    double TForm1::*member;
+    QLineEdit* TForm1::*strainField;
+    double (*strain)(double);
+    QLineEdit* TForm1::*shapeField;
+    double (*shape)(double);
+};
+
+constexpr StrengthField kCompressionStrength{
+    &TForm1::edt3, "Axial Compression Strength must be postive.", &TForm1::fck,
+    &TForm1::edt4, CalcEck, &TForm1::edt5, CalcAc};
+
+constexpr StrengthField kTensionStrength{
+    &TForm1::edt8, "Axial Tension Strength must be postive.", &TForm1::ftk,
+    &TForm1::edt7, CalcEtk, &TForm1::edt6, CalcAt};
+
+void StrengthChanged(TForm1& form, const StrengthField& strength)
+{
+    QLineEdit* field = form.*strength.field;
+    const QString trimmed = TrimControl(field->text());
+    if (trimmed != field->text()) {
+        // Blanks typed at the ends vanish at once. This run carries on with the trimmed text,
+        // so the write-back must not start a second run that would repeat its warning.
+        const QSignalBlocker quiet(field);
+        field->setText(trimmed);
+    }
+
+    const char separator = form.DecimalSeparator();
+    const QString text = field->text();
+    const std::optional<double> value = ReadNumber(text, separator);
+    if (!value) {
+        Warn(form, field, NotANumberMessage(text));
+        return;
+    }
+    if (!(*value > 0)) {
+        Warn(form, field, QString::fromLatin1(strength.notPositive));
+        return;
+    }
+    form.*strength.member = *value;
+    (form.*strength.strainField)
+        ->setText(Print("0.000", strength.strain(*value) * kMicrostrainPerStrain, separator));
+    (form.*strength.shapeField)->setText(Print("0.000", strength.shape(*value), separator));
+}
+
+// One numeric field of the definition as validation reads it.
+struct DefinitionNumber {
+    QLineEdit* TForm1::*field;
+    const char* notPositive;
+    double TForm1::*member;
+    // The stored value is the value read divided by this: 10⁶ for the strains typed in units
+    // of 10⁻⁶. Dividing keeps "700" at exactly the double nearest 0.0007, which multiplying
+    // by 1e-6 would miss by one unit in the last place.
+    double unitsPerStored;
+};
+
+// The order of validation, which is not the order on the screen: the tension strength comes
+// third and the tension end strain before the compression end strain.
+constexpr DefinitionNumber kDefinitionNumbers[] = {
+    {&TForm1::edt2, "Ec must be postive.", &TForm1::Ec, 1},
+    {&TForm1::edt3, "Axial Compression Strength must be postive.", &TForm1::fck, 1},
+    {&TForm1::edt8, "Axial Tension Strength must be postive.", &TForm1::ftk, 1},
+    {&TForm1::edt4, "Peak Compression Strain must be postive.", &TForm1::eck, 1e6},
+    {&TForm1::edt7, "Peak Tesnsion Strain must be postive.", &TForm1::etk, 1e6},
+    {&TForm1::edt5, "Shape parameter must be postive.", &TForm1::ac, 1},
+    {&TForm1::edt6, "Shape parameter must be postive.", &TForm1::at, 1},
+    {&TForm1::edt10, "Peak Tesnsion Strain must be postive.", &TForm1::etmax, 1e6},
+    {&TForm1::edt9, "Peak Tesnsion Strain must be postive.", &TForm1::ecmax, 1},
+};
+
+}  // namespace
+
+void TForm1::WireDefinition()
+{
+    // editTextChanged comes with every keystroke and with every pick of an item that changes
+    // the text; a write of identical text raises nothing.
+    connect(cbb1, &QComboBox::editTextChanged, this, [this] { Run(&TForm1::cbb1Change); });
+    connect(edt3, &QLineEdit::textChanged, this, [this] { Run(&TForm1::edt3Change); });
+    connect(edt8, &QLineEdit::textChanged, this, [this] { Run(&TForm1::edt8Change); });
+}
+
+void TForm1::cbb1Change()
+{
+    const char separator = DecimalSeparator();
+    // The grade is read as it stands: StrToFloat itself allows blanks around the number.
+    const QString text = cbb1->currentText();
+    const std::optional<double> grade = ReadNumber(text, separator);
+    if (!grade) {
+        Warn(*this, cbb1, NotANumberMessage(text));
+        return;
+    }
+    if (!(*grade > 0)) {
+        Warn(*this, cbb1, Quoted(text) + QStringLiteral(" fcu,k must be positive!"));
+        return;
+    }
+
+    edt1->setText(QStringLiteral("Con_") + Print("0.###", *grade, separator));
+    edt2->setText(Print("0", CalcEc(*grade), separator));
+    // These two writes run edt3Change and edt8Change, which fill the dependent fields from the
+    // rounded strengths; the four writes after them put in the values of the unrounded ones.
+    const double compression = CalcFck(*grade);
+    edt3->setText(Print("0.0", compression, separator));
+    const double tension = CalcFtk(*grade);
+    edt8->setText(Print("0.000", tension, separator));
+    edt4->setText(Print("0.000", CalcEck(compression) * kMicrostrainPerStrain, separator));
+    edt7->setText(Print("0.000", CalcEtk(tension) * kMicrostrainPerStrain, separator));
+    edt5->setText(Print("0.000", CalcAc(compression), separator));
+    edt6->setText(Print("0.000", CalcAt(tension), separator));
+}
+
+void TForm1::edt3Change()
+{
+    StrengthChanged(*this, kCompressionStrength);
+}
+
+void TForm1::edt8Change()
+{
+    StrengthChanged(*this, kTensionStrength);
+}
+
+bool TForm1::ValidateDefinition()
+{
+    // The name: its length counts bytes of the 8-bit form, and is tested before emptiness.
+    const QByteArray name = TrimControl(edt1->text()).toUtf8();
+    const QString shown = QString::fromUtf8(name);
+    if (shown != edt1->text())
+        edt1->setText(shown);
+    if (name.size() >= kNameByteLimit) {
+        Warn(*this, edt1, QStringLiteral("Concrete Name must be less than 20 letters."));
+        return false;
+    }
+    if (name.isEmpty()) {
+        Warn(*this, edt1, QStringLiteral("Please Input Concrete Name."));
+        return false;
+    }
+    ConcreteName = name.toStdString();
+
+    const char separator = DecimalSeparator();
+    for (const DefinitionNumber& number : kDefinitionNumbers) {
+        QLineEdit* field = this->*number.field;
+        const QString trimmed = TrimControl(field->text());
+        // For edt3 and edt8 the write-back runs their change handlers at once.
+        if (trimmed != field->text())
+            field->setText(trimmed);
+        const QString text = field->text();
+        const std::optional<double> value = ReadNumber(text, separator);
+        if (!value) {
+            Warn(*this, field, NotANumberMessage(text));
+            return false;
+        }
+        if (!(*value > 0)) {
+            Warn(*this, field, QString::fromLatin1(number.notPositive));
+            return false;
+        }
+        this->*number.member = *value / number.unitsPerStored;
+    }
+    return true;
+}

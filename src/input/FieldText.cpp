@@ -1,0 +1,22 @@
+#include "input/FieldText.h"
+
+QString TrimControl(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first).unicode() <= 32)
+        ++first;
+    while (last > first && text.at(last - 1).unicode() <= 32)
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString Quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString NotANumberMessage(const QString& text)
+{
+    return Quoted(text) + QStringLiteral(" is not a valid floating number!");
+}

@@ -1,0 +1,481 @@
+// The main window as it opens: its controls, their places and legibility, the real message
+// boxes, and the top-level error box that catches what escapes a handler.
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+#include <stdexcept>
+
+#include "app/Application.h"
+#include "app/Dialogs.h"
+#include "app/Unit1.h"
+#include "library/Chart.h"
+#include "library/CheckList.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+// What a real message box showed before it was answered.
+struct SeenBox {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    bool modal = false;
+};
+
+// Waits for the next real QMessageBox, records it and presses its OK button, as a user would.
+void AnswerNextBox(SeenBox* seen, int triesLeft = 500)
+{
+    QTimer::singleShot(10, [seen, triesLeft] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            if (triesLeft > 0)
+                AnswerNextBox(seen, triesLeft - 1);
+            return;
+        }
+        seen->shown = true;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        seen->buttons = box->buttons().size();
+        seen->modal = box->isModal();
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        if (ok)
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+    });
+}
+
+// An object whose event handler fails the way a handler that cannot write a file would.
+class FailingObject : public QObject {
+public:
+    int handled = 0;
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("Cannot create file \"/proc/x.csv\".");
+        if (event->type() == QEvent::User + 1)
+            throw 42;
+        if (event->type() == QEvent::User + 2) {
+            ++handled;
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+
+// The room a line edit gives its text, as QLineEdit::paintEvent computes it.
+QRect LineEditTextRect(const QLineEdit* edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth =
+        edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    room = room.marginsRemoved(edit->textMargins());
+    const int horizontalMargin = 2;  // QLineEdit's own inner margin on either side
+    return room.adjusted(horizontalMargin, 0, -horizontalMargin, 0);
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startState();
+    void controls_data();
+    void controls();
+    void menu();
+    void tabOrderInDefinitionGroup();
+    void textsAreLegible();
+    void createAtStartFailsOnEmptyModulus();
+    void realWarningBox();
+    void errorBoxForExceptionInGuardedHandler();
+    void errorBoxForExceptionInEventDelivery();
+};
+
+void TestMainWindow::startState()
+{
+    TForm1 form;
+    form.show();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tarvolin (based on GB 50010-2010) (by Quessel)"));
+    QCOMPARE(form.edt1->text(), QStringLiteral("Con_20"));
+    QCOMPARE(form.cbb1->currentText(), QStringLiteral("20"));
+    QCOMPARE(form.cbb1->currentIndex(), 1);
+    QStringList items;
+    for (int i = 0; i < form.cbb1->count(); ++i)
+        items << form.cbb1->itemText(i);
+    QCOMPARE(items, (QStringList{"15", "20", "25", "30", "35", "40", "45", "50", "55", "60", "65",
+                                 "70", "75", "80"}));
+    QCOMPARE(form.edt9->text(), QStringLiteral("0.016"));
+    QCOMPARE(form.edt10->text(), QStringLiteral("700"));
+    // The grade handler has not run: the fields it fills are empty.
+    for (QLineEdit* edit : {form.edt2, form.edt3, form.edt4, form.edt5, form.edt6, form.edt7,
+                            form.edt8})
+        QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+    QCOMPARE(form.lst1->count(), 0);
+    QCOMPARE(form.cht1->graphCount(), 0);
+    QCOMPARE(form.cht2->graphCount(), 0);
+    QVERIFY(form.concretes.empty());
+    QVERIFY(form.ConcreteName.empty());
+    for (double member : {form.Ec, form.fck, form.ftk, form.eck, form.etk, form.ac, form.at,
+                          form.ecmax, form.etmax})
+        QCOMPARE(member, 0.0);
+
+    const QString exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QCOMPARE(form.rzslctfldrdlg1->SelectedPathName, exeFolder);
+    QCOMPARE(form.dlgSave1->InitialDir, exeFolder);
+    QCOMPARE(form.dlgSave1->Filter, QStringLiteral("CSV files (*.csv)"));
+
+    // A fixed border: the client area keeps its size and the window cannot be resized.
+    QCOMPARE(form.centralWidget()->size(), QSize(938, 491));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+}
+
+void TestMainWindow::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("parent");  // empty: the window's client area
+    QTest::addColumn<QRect>("geometry");  // an empty size: only the position is fixed
+    QTest::addColumn<QString>("text");
+
+    auto row = [](const char* name, const char* kind, const char* parent, QRect geometry,
+                  const QString& text = QString()) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(kind)
+                            << QString::fromLatin1(parent) << geometry << text;
+    };
+    auto at = [](int left, int top) { return QRect(left, top, 0, 0); };
+
+    row("grp1", "QGroupBox", "", {6, 1, 333, 318}, "Define Concrete");
+    row("lbl1", "QLabel", "grp1", at(10, 21), "Concrete Name");
+    row("edt1", "QLineEdit", "grp1", {200, 18, 123, 21}, "Con_20");
+    row("lbl2", "QLabel", "grp1", at(10, 46), "Strength Grade fcu,k (N/mm2)");
+    row("cbb1", "QComboBox", "grp1", {200, 42, 123, 21}, "20");
+    row("lbl3", "QLabel", "grp1", at(10, 70), "Modulus of elasticity Ec (N/mm2)");
+    row("edt2", "QLineEdit", "grp1", {200, 67, 123, 21});
+    row("lbl4", "QLabel", "grp1", at(10, 94), "Axial Compression strength fc,k (N/mm2)");
+    row("edt3", "QLineEdit", "grp1", {249, 91, 74, 21});
+    row("lbl5", "QLabel", "grp1", at(10, 119),
+        QStringLiteral("Strain at Peak Comp. Stress  \u03B5c,k  (10-6)"));
+    row("edt4", "QLineEdit", "grp1", {250, 115, 74, 21});
+    row("lbl6", "QLabel", "grp1", at(10, 143), "Shape parameter for Compression  ac");
+    row("edt5", "QLineEdit", "grp1", {250, 140, 74, 21});
+    row("lbl10", "QLabel", "grp1", at(10, 167),
+        QStringLiteral("Ultimate strain for Comp.  \u03B5max,c"));
+    row("edt9", "QLineEdit", "grp1", {250, 164, 74, 21}, "0.016");
+    row("lbl7", "QLabel", "grp1", at(10, 192), "Axial Tension strength ft,k (N/mm2)");
+    row("edt8", "QLineEdit", "grp1", {250, 189, 74, 21});
+    row("lbl8", "QLabel", "grp1", at(10, 216),
+        QStringLiteral("Strain at Peak Tensile Stress  \u03B5t,k  (10-6)"));
+    row("edt7", "QLineEdit", "grp1", {250, 213, 74, 21});
+    row("lbl9", "QLabel", "grp1", at(10, 241), "Shape parameter for Tension  at");
+    row("edt6", "QLineEdit", "grp1", {250, 237, 74, 21});
+    row("lbl11", "QLabel", "grp1", at(10, 265),
+        QStringLiteral("Ultimate strain for Tension  \u03B5max,t  (10-6)"));
+    row("edt10", "QLineEdit", "grp1", {250, 262, 74, 21}, "700");
+    row("btn1", "QPushButton", "grp1", {10, 287, 314, 24}, "Create Concrete");
+    row("grp2", "QGroupBox", "", {344, 1, 589, 240}, "Compression");
+    row("cht1", "TChart", "grp2", {});
+    row("grp3", "QGroupBox", "", {6, 319, 333, 143}, "Control");
+    row("btn2", "QPushButton", "grp3", {10, 16, 127, 25}, "Delete");
+    row("btn3", "QPushButton", "grp3", {10, 48, 127, 25}, "Delete All");
+    row("btn4", "QPushButton", "grp3", {10, 80, 127, 25}, "Save Picture");
+    row("btn5", "QPushButton", "grp3", {10, 112, 127, 25}, "Save Data");
+    row("lst1", "TRzCheckList", "grp3", {147, 16, 177, 121});
+    row("rzstsbr1", "TRzStatusBar", "", {0, 466, 938, 25});
+    row("rzfldsts3", "TRzFieldStatus", "rzstsbr1", {});
+    row("rzfldsts1", "TRzFieldStatus", "rzstsbr1", {});
+    row("rzfldsts2", "TRzFieldStatus", "rzstsbr1", {});
+    row("grp4", "QGroupBox", "", {344, 242, 589, 220}, "Tension");
+    row("cht2", "TChart", "grp4", {});
+}
+
+void TestMainWindow::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, parent);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    TForm1 form;
+    const QList<QWidget*> found = form.findChildren<QWidget*>(name);
+    QCOMPARE(found.size(), 1);
+    QWidget* widget = found.constFirst();
+    QVERIFY2(widget->inherits(qPrintable(kind)), widget->metaObject()->className());
+    QWidget* expectedParent =
+        parent.isEmpty() ? form.centralWidget() : form.findChild<QWidget*>(parent);
+    QCOMPARE(widget->parentWidget(), expectedParent);
+
+    if (geometry.isNull() && geometry.topLeft() == QPoint()) {
+        // Placed by the chart or the status bar: it lies inside its parent.
+        QVERIFY(expectedParent->rect().contains(widget->geometry()));
+        if (kind == QLatin1String("TChart")) {
+            QVERIFY(widget->width() >= expectedParent->width() - 8);
+            QVERIFY(widget->height() >= expectedParent->height() - 24);
+        }
+    } else if (geometry.size().isEmpty()) {
+        QCOMPARE(widget->pos(), geometry.topLeft());
+    } else {
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    // The status bar panes' captions belong to the status bar's own tests.
+    if (kind == QLatin1String("TRzFieldStatus"))
+        return;
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        QCOMPARE(edit->text(), text);
+    else if (auto* button = qobject_cast<QPushButton*>(widget))
+        QCOMPARE(button->text(), text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        QCOMPARE(group->title(), text);
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        QCOMPARE(combo->currentText(), text);
+}
+
+void TestMainWindow::menu()
+{
+    TForm1 form;
+    QCOMPARE(form.menuBar()->objectName(), QStringLiteral("mm1"));
+    const QList<QAction*> menus = form.menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("Edit1"));
+    QCOMPARE(menus[0]->text(), QStringLiteral("Edit"));
+    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("About1"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("About"));
+
+    QStringList edit;
+    for (QAction* item : menus[0]->menu()->actions())
+        edit << item->objectName() + QLatin1Char('=') + item->text();
+    QCOMPARE(edit, (QStringList{"CreateConcrete1=Create Concrete", "Delete1=Delete",
+                                "DeleteAll1=Delete All", "SavePicture1=Save Picture",
+                                "SaveData1=Save Data"}));
+    QStringList about;
+    for (QAction* item : menus[1]->menu()->actions())
+        about << item->objectName() + QLatin1Char('=') + item->text();
+    QCOMPARE(about, QStringList{"About2=About Kestrafel"});
+}
+
+void TestMainWindow::tabOrderInDefinitionGroup()
+{
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.edt1->setFocus(Qt::TabFocusReason);
+    QStringList visited{form.focusWidget()->objectName()};
+    for (int i = 0; i < 11; ++i) {
+        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+        visited << form.focusWidget()->objectName();
+    }
+    // After ac the focus climbs the tension rows, then goes to the end strains.
+    QCOMPARE(visited, (QStringList{"edt1", "cbb1", "edt2", "edt3", "edt4", "edt5", "edt6", "edt7",
+                                   "edt8", "edt9", "edt10", "btn1"}));
+}
+
+void TestMainWindow::textsAreLegible()
+{
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // A label must not run into the next control to its right in its row, nor out of its
+    // parent, nor out of its own box.
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisible())
+            continue;
+        const QFontMetrics metrics(label->font());
+        const int width = metrics.horizontalAdvance(label->text());
+        const int textLeft = label->x() + label->contentsRect().left() + label->margin();
+        int room = label->parentWidget()->width() - textLeft;
+        for (QWidget* other : label->parentWidget()->findChildren<QWidget*>(
+                 QString(), Qt::FindDirectChildrenOnly)) {
+            const bool sameRow = other->y() < label->y() + metrics.height() &&
+                                 label->y() < other->y() + other->height();
+            if (other != label && other->isVisible() && sameRow && other->x() > label->x())
+                room = std::min(room, other->x() - textLeft);
+        }
+        const QString what = label->objectName() + QStringLiteral(": \"") + label->text() +
+                             QStringLiteral("\" is %1 px wide in %2, room %3 px")
+                                 .arg(width)
+                                 .arg(QFontInfo(label->font()).family())
+                                 .arg(room);
+        QVERIFY2(width <= room, qPrintable(what));
+        QVERIFY2(width <= label->contentsRect().width() - 2 * label->margin(), qPrintable(what));
+        QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(what));
+    }
+
+    for (QPushButton* button : form.findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QFontMetrics metrics(button->font());
+        QVERIFY2(metrics.horizontalAdvance(button->text()) <= room.width(),
+                 qPrintable(button->objectName()));
+        QVERIFY2(metrics.height() <= room.height(), qPrintable(button->objectName()));
+    }
+
+    for (QGroupBox* group : form.findChildren<QGroupBox*>()) {
+        const QFontMetrics metrics(group->font());
+        QVERIFY2(metrics.horizontalAdvance(group->title()) + 20 <= group->width(),
+                 qPrintable(group->objectName()));
+    }
+
+    // Every text that grade selection writes fits its field, for every grade of the list.
+    QList<QLineEdit*> edits = form.findChildren<QLineEdit*>();
+    for (int index = 0; index < form.cbb1->count(); ++index) {
+        form.cbb1->setCurrentIndex(index);
+        QCOMPARE(form.edt1->text(), QStringLiteral("Con_") + form.cbb1->itemText(index));
+        for (QLineEdit* edit : edits) {
+            const QFontMetrics metrics(edit->font());
+            const QRect room = LineEditTextRect(edit);
+            const QString what = edit->objectName() + QStringLiteral(" \"") + edit->text() +
+                                 QStringLiteral("\" in %1 px").arg(room.width());
+            QVERIFY2(metrics.horizontalAdvance(edit->text()) <= room.width(), qPrintable(what));
+            QVERIFY2(metrics.height() <= room.height(), qPrintable(what));
+        }
+    }
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void TestMainWindow::createAtStartFailsOnEmptyModulus()
+{
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    QVERIFY(!form.ValidateDefinition());
+
+    QCOMPARE(platform.Texts(), QStringList{"\"\" is not a valid floating number!"});
+    QCOMPARE(platform.messages.constFirst().kind, Platform::MsgKind::Warning);
+    QCOMPARE(form.focusWidget(), form.edt2);
+    QCOMPARE(form.ConcreteName, std::string("Con_20"));
+    QVERIFY(form.concretes.empty());
+    QCOMPARE(form.lst1->count(), 0);
+}
+
+void TestMainWindow::realWarningBox()
+{
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    SeenBox seen;
+    AnswerNextBox(&seen);
+    QVERIFY(!form.ValidateDefinition());
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QStringLiteral("Warning"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.text, QStringLiteral("\"\" is not a valid floating number!"));
+    QCOMPARE(seen.buttons, 1);
+    QVERIFY(seen.modal);
+    QVERIFY(!QApplication::activeModalWidget());
+    QTRY_COMPARE(form.focusWidget(), form.edt2);
+
+    // The same box comes from a keystroke in the grade box.
+    SeenBox typed;
+    AnswerNextBox(&typed);
+    form.cbb1->setFocus();
+    form.cbb1->lineEdit()->selectAll();
+    QTest::keyClick(form.cbb1, Qt::Key_0);
+    QVERIFY(typed.shown);
+    QCOMPARE(typed.title, QStringLiteral("Warning"));
+    QCOMPARE(typed.text, QStringLiteral("\"0\" fcu,k must be positive!"));
+    QTRY_COMPARE(form.focusWidget(), form.cbb1);
+}
+
+void TestMainWindow::errorBoxForExceptionInGuardedHandler()
+{
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Veldrin"));
+    QPushButton button(QStringLiteral("Save"));
+    int runs = 0;
+    QObject::connect(&button, &QPushButton::clicked, &button, [&runs] {
+        RunGuarded([&runs] {
+            ++runs;
+            throw std::runtime_error("Cannot write \"data.csv\".");
+        });
+    });
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+
+    for (int click = 1; click <= 2; ++click) {
+        SeenBox seen;
+        AnswerNextBox(&seen);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QVERIFY(seen.shown);
+        QCOMPARE(seen.title, QStringLiteral("Veldrin"));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.text, QStringLiteral("Cannot write \"data.csv\"."));
+        QCOMPARE(seen.buttons, 1);
+        // The handler was abandoned and the run goes on: the next click runs it again.
+        QCOMPARE(runs, click);
+    }
+}
+
+void TestMainWindow::errorBoxForExceptionInEventDelivery()
+{
+    FakePlatform platform;
+    FailingObject object;
+
+    QEvent failing(QEvent::User);
+    QVERIFY(!QCoreApplication::sendEvent(&object, &failing));
+    QEvent unknown(QEvent::Type(QEvent::User + 1));
+    QVERIFY(!QCoreApplication::sendEvent(&object, &unknown));
+
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(platform.messages[0].kind, Platform::MsgKind::Error);
+    QCOMPARE(platform.messages[0].caption, QStringLiteral("Veldrin"));
+    QCOMPARE(platform.messages[0].text, QStringLiteral("Cannot create file \"/proc/x.csv\"."));
+    // An exception of unknown type is shown with an empty message.
+    QCOMPARE(platform.messages[1].caption, QStringLiteral("Veldrin"));
+    QCOMPARE(platform.messages[1].text, QString());
+
+    // The event loop still delivers events afterwards.
+    QCoreApplication::postEvent(&object, new QEvent(QEvent::Type(QEvent::User)));
+    QCoreApplication::postEvent(&object, new QEvent(QEvent::Type(QEvent::User + 2)));
+    QTRY_COMPARE(object.handled, 1);
+    QCOMPARE(platform.messages.size(), 3);
+}
+
+// The test runs inside the program's own application object, so that exceptions escaping event
+// delivery meet the same guard as in the program.
+int main(int argc, char** argv)
+{
+    TApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veldrin"));
+    TestMainWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow.moc"

@@ -1,0 +1,453 @@
+// Grade selection and the two strength fields, driven through the real window as a user would:
+// keystrokes, pastes and picks from the grade list, with the boxes answered by FakePlatform.
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStyleHints>
+#include <QtTest>
+#include <memory>
+
+#include "app/Unit1.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+// The fields in the order of the grade table's columns: name, Ec, fc,k, ft,k, εc,k, αc, εt,k, αt.
+QStringList GradeFields(const TForm1& form)
+{
+    return {form.edt1->text(), form.edt2->text(), form.edt3->text(), form.edt8->text(),
+            form.edt4->text(), form.edt5->text(), form.edt7->text(), form.edt6->text()};
+}
+
+// Every text of the definition group, to show that a refused input changed nothing.
+QStringList AllFields(const TForm1& form)
+{
+    return GradeFields(form) + QStringList{form.cbb1->currentText(), form.edt9->text(),
+                                           form.edt10->text()};
+}
+
+}  // namespace
+
+class TestGradeSelection : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void typingGradeFillsFieldsAtEveryKeystroke();
+    void everyListedGrade_data();
+    void everyListedGrade();
+    void pickingFromListReplacesTypedName();
+    void strengthWritesRunNestedBeforeUnroundedValues();
+    void gradeTextIsReadUntrimmed_data();
+    void gradeTextIsReadUntrimmed();
+    void refusedGradeChangesNothing_data();
+    void refusedGradeChangesNothing();
+    void tinyGradeEndsWithFocusOnCompressionStrength();
+    void typingStrength_data();
+    void typingStrength();
+    void refusedStrength_data();
+    void refusedStrength();
+    void blanksTypedAtTheEndsVanish();
+    void writingFieldRaisesHandlerOnlyOnChange();
+    void handEditedValuesRaiseNothing();
+    void commaSeparator();
+
+private:
+    void PickItem(int index);
+    void TypeInto(QWidget* field, const QString& text);
+    void PasteInto(QWidget* field, const QString& text);
+    void CheckWarning(const QString& text, QWidget* focus);
+
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<TForm1> form;
+};
+
+void TestGradeSelection::init()
+{
+    platform = std::make_unique<FakePlatform>();
+    form = std::make_unique<TForm1>();
+    form->SetDecimalSeparator('.');
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+}
+
+void TestGradeSelection::cleanup()
+{
+    form.reset();
+    platform.reset();
+}
+
+// Chooses a grade with the arrow keys, the way a user steps through the list.
+void TestGradeSelection::PickItem(int index)
+{
+    form->cbb1->setFocus();
+    while (form->cbb1->currentIndex() > index)
+        QTest::keyClick(form->cbb1, Qt::Key_Up);
+    while (form->cbb1->currentIndex() < index)
+        QTest::keyClick(form->cbb1, Qt::Key_Down);
+    QCOMPARE(form->cbb1->currentIndex(), index);
+}
+
+// Selects the field's text and types over it key by key.
+void TestGradeSelection::TypeInto(QWidget* field, const QString& text)
+{
+    QLineEdit* edit = field == form->cbb1 ? form->cbb1->lineEdit() : qobject_cast<QLineEdit*>(field);
+    field->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+// Selects the field's text and pastes over it: one change of the text.
+void TestGradeSelection::PasteInto(QWidget* field, const QString& text)
+{
+    QLineEdit* edit = field == form->cbb1 ? form->cbb1->lineEdit() : qobject_cast<QLineEdit*>(field);
+    QGuiApplication::clipboard()->setText(text);
+    field->setFocus();
+    edit->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+// One warning box with this text, then the focus on the field with its whole text selected.
+void TestGradeSelection::CheckWarning(const QString& text, QWidget* focus)
+{
+    QCOMPARE(platform->Texts(), QStringList{text});
+    QCOMPARE(platform->messages.constFirst().kind, Platform::MsgKind::Warning);
+    QCOMPARE(platform->messages.constFirst().caption, QStringLiteral("Warning"));
+    QCOMPARE(form->focusWidget(), focus);
+    QLineEdit* edit = focus == form->cbb1 ? form->cbb1->lineEdit() : qobject_cast<QLineEdit*>(focus);
+    QCOMPARE(edit->selectedText(), edit->text());
+}
+
+void TestGradeSelection::typingGradeFillsFieldsAtEveryKeystroke()
+{
+    const QList<std::pair<QString, QStringList>> steps = {
+        {"2", {"Con_2", "5115", "1.3", "0.409", "898.926", "-0.708", "40.132", "0.052"}},
+        {"22", {"Con_22", "26474", "14.7", "1.636", "1359.763", "0.391", "84.792", "0.835"}},
+        {"22.", {"Con_22", "26474", "14.7", "1.636", "1359.763", "0.391", "84.792", "0.835"}},
+        {"22.5",
+         {"Con_22.5", "26722", "15.0", "1.660", "1367.218", "0.414", "85.462", "0.860"}},
+    };
+    form->cbb1->setFocus();
+    form->cbb1->lineEdit()->selectAll();
+    for (const auto& [shown, fields] : steps) {
+        QTest::keyClick(form->cbb1, shown.back().toLatin1());
+        // No inline completion: the box shows what was typed, not "20" after "2".
+        QCOMPARE(form->cbb1->currentText(), shown);
+        QCOMPARE(GradeFields(*form), fields);
+    }
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::everyListedGrade_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("fields");
+    const QList<QStringList> table = {
+        {"Con_15", "22157", "10.0", "1.270", "1244.781", "0.054", "73.955", "0.503"},
+        {"Con_20", "25413", "13.4", "1.540", "1329.059", "0.297", "82.068", "0.740"},
+        {"Con_25", "27871", "16.7", "1.780", "1403.310", "0.528", "88.744", "0.989"},
+        {"Con_30", "29791", "20.1", "2.010", "1470.437", "0.748", "94.763", "1.261"},
+        {"Con_35", "31334", "23.4", "2.200", "1532.167", "0.961", "99.500", "1.510"},
+        {"Con_40", "32600", "26.8", "2.390", "1589.624", "1.167", "104.051", "1.782"},
+        {"Con_45", "33657", "29.6", "2.510", "1635.891", "1.339", "106.841", "1.966"},
+        {"Con_50", "34554", "32.4", "2.640", "1678.334", "1.500", "109.794", "2.175"},
+        {"Con_55", "35324", "35.5", "2.740", "1724.103", "1.679", "112.021", "2.342"},
+        {"Con_60", "35993", "38.5", "2.850", "1767.330", "1.853", "114.427", "2.534"},
+        {"Con_65", "36579", "41.5", "2.930", "1808.252", "2.021", "116.151", "2.678"},
+        {"Con_70", "37096", "44.5", "2.990", "1847.063", "2.183", "117.429", "2.789"},
+        {"Con_75", "37556", "47.4", "3.050", "1883.916", "2.340", "118.696", "2.902"},
+        {"Con_80", "37969", "50.2", "3.110", "1918.937", "2.492", "119.951", "3.018"},
+    };
+    for (int index = 0; index < table.size(); ++index)
+        QTest::newRow(qPrintable(table[index][0])) << index << table[index];
+}
+
+void TestGradeSelection::everyListedGrade()
+{
+    QFETCH(int, index);
+    QFETCH(QStringList, fields);
+    // Step away first, so that the start item "20" is picked as a change too.
+    PickItem(index == 0 ? 1 : 0);
+    PickItem(index);
+    QCOMPARE(GradeFields(*form), fields);
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::pickingFromListReplacesTypedName()
+{
+    TypeInto(form->edt1, QStringLiteral("My own name"));
+    QCOMPARE(form->edt1->text(), QStringLiteral("My own name"));
+
+    form->cbb1->showPopup();
+    QAbstractItemView* list = form->cbb1->view();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    // The popup ignores a release that comes right after it opened.
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+    const QRect item = list->visualRect(list->model()->index(3, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+    QTRY_VERIFY(!list->isVisible());
+
+    QCOMPARE(form->cbb1->currentText(), QStringLiteral("30"));
+    QCOMPARE(GradeFields(*form), (QStringList{"Con_30", "29791", "20.1", "2.010", "1470.437",
+                                              "0.748", "94.763", "1.261"}));
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::strengthWritesRunNestedBeforeUnroundedValues()
+{
+    QSignalSpy strain(form->edt4, &QLineEdit::textChanged);
+    QSignalSpy shape(form->edt5, &QLineEdit::textChanged);
+    PickItem(0);
+    strain.clear();
+    shape.clear();
+    PickItem(1);
+    // The write of "13.4" ran edt3Change at once, which printed from 13.4; then the grade
+    // handler overwrote both with the values of the unrounded 13.376.
+    QCOMPARE(strain.size(), 2);
+    QCOMPARE(strain.at(0).at(0).toString(), QStringLiteral("1329.623"));
+    QCOMPARE(strain.at(1).at(0).toString(), QStringLiteral("1329.059"));
+    QCOMPARE(shape.size(), 2);
+    QCOMPARE(shape.at(0).at(0).toString(), QStringLiteral("0.299"));
+    QCOMPARE(shape.at(1).at(0).toString(), QStringLiteral("0.297"));
+
+    // Retyping the shown strength gives the values of the rounded one.
+    TypeInto(form->edt3, QStringLiteral("13.4"));
+    QCOMPARE(form->edt4->text(), QStringLiteral("1329.623"));
+    QCOMPARE(form->edt5->text(), QStringLiteral("0.299"));
+    QCOMPARE(form->fck, 13.4);
+}
+
+void TestGradeSelection::gradeTextIsReadUntrimmed_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("blank before") << " 30" << QString();
+    QTest::newRow("blanks after") << "30  " << QString();
+    // Only code 32 counts as a blank for the number reader, and the grade box is not trimmed.
+    QTest::newRow("tab before") << "\t30" << "\"\t30\" is not a valid floating number!";
+}
+
+void TestGradeSelection::gradeTextIsReadUntrimmed()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, warning);
+    PasteInto(form->cbb1, text);
+    QCOMPARE(form->cbb1->currentText(), text);
+    if (warning.isEmpty()) {
+        QVERIFY(platform->messages.isEmpty());
+        QCOMPARE(GradeFields(*form), (QStringList{"Con_30", "29791", "20.1", "2.010", "1470.437",
+                                                  "0.748", "94.763", "1.261"}));
+    } else {
+        CheckWarning(warning, form->cbb1);
+        QCOMPARE(form->edt2->text(), QString());
+    }
+}
+
+void TestGradeSelection::refusedGradeChangesNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("letters") << "2x" << "\"2x\" is not a valid floating number!";
+    QTest::newRow("zero") << "0" << "\"0\" fcu,k must be positive!";
+    QTest::newRow("negative") << "-5" << "\"-5\" fcu,k must be positive!";
+    QTest::newRow("minus zero") << "-0" << "\"-0\" fcu,k must be positive!";
+    QTest::newRow("comma under point") << "22,5" << "\"22,5\" is not a valid floating number!";
+    QTest::newRow("beyond double") << "1e400" << "\"1e400\" is not a valid floating number!";
+}
+
+void TestGradeSelection::refusedGradeChangesNothing()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, warning);
+    PickItem(3);
+    TypeInto(form->edt1, QStringLiteral("Kept"));
+    const QStringList before = AllFields(*form);
+    platform->Clear();
+
+    PasteInto(form->cbb1, text);
+
+    CheckWarning(warning, form->cbb1);
+    QStringList expected = before;
+    expected[8] = text;
+    QCOMPARE(AllFields(*form), expected);
+}
+
+void TestGradeSelection::tinyGradeEndsWithFocusOnCompressionStrength()
+{
+    PasteInto(form->cbb1, QStringLiteral("0.05"));
+    // fc,k prints as "0.0", which edt3Change refuses while the grade handler goes on.
+    CheckWarning(QStringLiteral("Axial Compression Strength must be postive."), form->edt3);
+    QCOMPARE(GradeFields(*form), (QStringList{"Con_0.05", "144", "0.0", "0.054", "731.453",
+                                              "-0.894", "13.418", "0.001"}));
+}
+
+void TestGradeSelection::typingStrength_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("strain");
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("fc,k 20") << "edt3" << "20" << "1469.207" << "0.744";
+    QTest::newRow("ft,k 2.5") << "edt8" << "2.5" << "106.611" << "1.950";
+}
+
+void TestGradeSelection::typingStrength()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, strain);
+    QFETCH(QString, shape);
+    PickItem(0);
+    const bool compression = field == QLatin1String("edt3");
+    QLineEdit* edit = compression ? form->edt3 : form->edt8;
+    QLineEdit* strainField = compression ? form->edt4 : form->edt7;
+    QLineEdit* shapeField = compression ? form->edt5 : form->edt6;
+    QLineEdit* other = compression ? form->edt7 : form->edt4;
+    const QString otherBefore = other->text();
+
+    TypeInto(edit, typed);
+
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(strainField->text(), strain);
+    QCOMPARE(shapeField->text(), shape);
+    QCOMPARE(compression ? form->fck : form->ftk, typed.toDouble());
+    QCOMPARE(other->text(), otherBefore);
+    QCOMPARE(form->edt1->text(), QStringLiteral("Con_15"));
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::refusedStrength_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");  // empty: the field is cleared with Backspace
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("fc,k cleared") << "edt3" << "" << "\"\" is not a valid floating number!";
+    QTest::newRow("fc,k zero") << "edt3" << "0" << "Axial Compression Strength must be postive.";
+    QTest::newRow("fc,k minus") << "edt3" << "-" << "\"-\" is not a valid floating number!";
+    QTest::newRow("ft,k cleared") << "edt8" << "" << "\"\" is not a valid floating number!";
+    QTest::newRow("ft,k zero") << "edt8" << "0" << "Axial Tension Strength must be postive.";
+    QTest::newRow("ft,k letter") << "edt8" << "x" << "\"x\" is not a valid floating number!";
+}
+
+void TestGradeSelection::refusedStrength()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, warning);
+    PickItem(3);
+    QLineEdit* edit = field == QLatin1String("edt3") ? form->edt3 : form->edt8;
+    const double fck = form->fck;
+    const double ftk = form->ftk;
+    const QStringList before = AllFields(*form);
+    platform->Clear();
+
+    if (typed.isEmpty()) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        TypeInto(edit, typed);
+    }
+
+    // The box comes at the very keystroke; the dependent fields keep their texts.
+    CheckWarning(warning, edit);
+    QCOMPARE(edit->text(), typed);
+    QStringList expected = before;
+    expected[edit == form->edt3 ? 2 : 3] = typed;
+    QCOMPARE(AllFields(*form), expected);
+    QCOMPARE(form->fck, fck);
+    QCOMPARE(form->ftk, ftk);
+}
+
+void TestGradeSelection::blanksTypedAtTheEndsVanish()
+{
+    TypeInto(form->edt3, QStringLiteral("20"));
+    QTest::keyClick(form->edt3, Qt::Key_End);
+    QTest::keyClick(form->edt3, Qt::Key_Space);
+    QCOMPARE(form->edt3->text(), QStringLiteral("20"));
+    QTest::keyClick(form->edt3, Qt::Key_Home);
+    QTest::keyClick(form->edt3, Qt::Key_Space);
+    QCOMPARE(form->edt3->text(), QStringLiteral("20"));
+
+    // A pasted text loses its blanks and control characters, and is read once.
+    PasteInto(form->edt8, QStringLiteral(" \t2.5 "));
+    QCOMPARE(form->edt8->text(), QStringLiteral("2.5"));
+    QCOMPARE(form->edt7->text(), QStringLiteral("106.611"));
+    QVERIFY(platform->messages.isEmpty());
+
+    // A blank typed into an empty field trims back to nothing: one warning, not two.
+    form->edt3->setFocus();
+    form->edt3->selectAll();
+    QTest::keyClick(form->edt3, Qt::Key_Backspace);
+    platform->Clear();
+    QTest::keyClick(form->edt3, Qt::Key_Space);
+    QCOMPARE(form->edt3->text(), QString());
+    CheckWarning(QStringLiteral("\"\" is not a valid floating number!"), form->edt3);
+}
+
+void TestGradeSelection::writingFieldRaisesHandlerOnlyOnChange()
+{
+    PickItem(0);
+    PickItem(1);
+    QCOMPARE(form->edt4->text(), QStringLiteral("1329.059"));
+
+    // The same text again: no handler, so the unrounded values stay.
+    form->edt3->setText(QStringLiteral("13.4"));
+    QCOMPARE(form->edt4->text(), QStringLiteral("1329.059"));
+
+    // A different text: the handler has run by the time setText returns.
+    form->edt3->setText(QStringLiteral("20"));
+    QCOMPARE(form->edt4->text(), QStringLiteral("1469.207"));
+    form->cbb1->setEditText(QStringLiteral("30"));
+    QCOMPARE(form->edt1->text(), QStringLiteral("Con_30"));
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::handEditedValuesRaiseNothing()
+{
+    PickItem(0);
+    int typed = 0;
+    for (QLineEdit* edit : {form->edt2, form->edt4, form->edt5, form->edt6, form->edt7,
+                            form->edt9, form->edt10, form->edt1}) {
+        const QString text = QStringLiteral("x%1").arg(++typed);
+        QStringList expected = AllFields(*form);
+        TypeInto(edit, text);
+        QCOMPARE(edit->text(), text);
+        const int at = AllFields(*form).indexOf(text);
+        QVERIFY(at >= 0);
+        expected[at] = text;
+        QCOMPARE(AllFields(*form), expected);
+    }
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::commaSeparator()
+{
+    form->SetDecimalSeparator(',');
+    TypeInto(form->cbb1, QStringLiteral("22,5"));
+    QCOMPARE(GradeFields(*form), (QStringList{"Con_22,5", "26722", "15,0", "1,660", "1367,218",
+                                              "0,414", "85,462", "0,860"}));
+    QVERIFY(platform->messages.isEmpty());
+
+    const QStringList before = AllFields(*form);
+    PasteInto(form->cbb1, QStringLiteral("22.5"));
+    CheckWarning(QStringLiteral("\"22.5\" is not a valid floating number!"), form->cbb1);
+    QStringList expected = before;
+    expected[8] = QStringLiteral("22.5");
+    QCOMPARE(AllFields(*form), expected);
+
+    platform->Clear();
+    TypeInto(form->edt3, QStringLiteral("20,0"));
+    QCOMPARE(form->edt4->text(), QStringLiteral("1469,207"));
+    QVERIFY(platform->messages.isEmpty());
+}
+
+QTEST_MAIN(TestGradeSelection)
+#include "tst_gradeselection.moc"
