@@ -2,16 +2,112 @@
 
 #include <qcustomplot.h>
 
-// A curve chart: QCustomPlot set up for strain along the bottom and stress up the left.
+#include <cstdint>
+
+class TChart;
+
+// One curve on a chart: strain along X, stress along Y, joined in the order the points arrive
+// (always ascending strain). The chart owns it; it is found again by its title.
+class TLineSeries : public QCPGraph {
+    Q_OBJECT
+
+public:
+    QString Title() const { return name(); }
+    void SetTitle(const QString& title);
+
+    // An inactive series keeps its points and colour but is neither drawn nor in the legend.
+    bool Active() const { return visible(); }
+    void SetActive(bool active);
+
+    // Point markers; a hidden pointer draws the curve as a line only.
+    void SetPointer(QCPScatterStyle::ScatterShape shape, double size, bool visible);
+    bool PointerVisible() const { return scatterStyle().shape() != QCPScatterStyle::ssNone; }
+
+    void SetPenWidth(double width);
+    QColor Color() const { return pen().color(); }
+
+    // Appends a point; X values must arrive in ascending order.
+    void AddXY(double x, double y);
+    int Count() const { return data()->size(); }
+
+    TChart* ParentChart() const;
+
+protected:
+    void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
+
+private:
+    friend class TChart;
+    TLineSeries(TChart* chart, const QColor& color);
+};
+
+// A curve chart: QCustomPlot set up for strain along the bottom and stress up the left, with a
+// legend of the active series, zoom by dragging a rectangle and a double-click to zoom back.
+// Every change redraws the chart once the running handler returns to the event loop.
 class TChart : public QCustomPlot {
     Q_OBJECT
 
 public:
     explicit TChart(QWidget* parent = nullptr);
 
+    // The series palette, handed out in this order. Colours are stored as 0x00BBGGRR.
+    static constexpr int PaletteSize = 14;
+    static QColor PaletteColor(int position);
+    static QColor ColorFromStored(std::uint32_t bbggrr);
+
+    // Appends a new series, coloured by the first palette colour no series on this chart uses.
+    TLineSeries* AddSeries();
+    int SeriesCount() const { return graphCount(); }
+    TLineSeries* Series(int index) const;
+    // Removes series index; later series move down one index and keep their colours.
+    void RemoveSeries(int index);
+    void RemoveAllSeries();
+
+    // Set-up of the axes, grid, legend and zoom pen.
+    void SetDecimalSeparator(char separator);
+    char DecimalSeparator() const { return decimalSeparator; }
+    // Strain labels start at this step and grow by whole multiples until they fit along the
+    // axis; 0 lets the axis choose its steps itself.
+    void SetBottomAxisIncrement(double increment);
+    void SetGridColor(const QColor& color);
+    void SetZoomPen(const QPen& pen);
+    void SetLegendTextColor(const QColor& color);
+    void SetLegendSquareSymbols(bool square) { legendSquareSymbols = square; }
+    bool LegendSquareSymbols() const { return legendSquareSymbols; }
+    QColor BackColor() const { return backColor; }
+    QColor BackWallColor() const { return backWallColor; }
+
+    // Whether the axes follow the data; false while the user looks at a zoomed part.
+    bool AutomaticRange() const { return automaticRange; }
+    // Back to the ranges that fit every active series (what a double-click does).
+    void UndoZoom();
+
+    // Applies pending changes (ranges, legend) and redraws at once, for callers that read or
+    // render the chart before control returns to the event loop.
+    void Refresh();
+
     // Whether screen drawing goes through an off-screen buffer; nothing else depends on it.
     void SetBufferedDisplay(bool buffered);
     // Writes the chart at its on-screen size as a Windows BMP on white, replacing any file
     // there. Throws std::runtime_error naming the path and the reason when it cannot.
     void SaveToBitmapFile(const QString& path);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    friend class TLineSeries;
+
+    // Called after every change: the ranges and the legend are brought up to date just before
+    // the next drawing, so a handler that adds thousands of points pays for one.
+    void Changed();
+    void ApplyPending();
+    void RebuildLegend();
+    QColor NextColor() const;
+
+    char decimalSeparator = '.';
+    bool legendSquareSymbols = false;
+    bool automaticRange = true;
+    bool pending = false;
+    QColor backColor = Qt::white;
+    QColor backWallColor = Qt::white;
 };

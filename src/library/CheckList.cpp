@@ -9,6 +9,22 @@ TRzCheckList::TRzCheckList(QWidget* parent) : QListWidget(parent)
     });
 }
 
+int TRzCheckList::ItemIndex() const
+{
+    const QListWidgetItem* current = currentItem();
+    return current && current->isSelected() ? row(current) : -1;
+}
+
+void TRzCheckList::SetItemIndex(int index)
+{
+    if (index < 0) {
+        clearSelection();
+        setCurrentRow(-1);
+    } else {
+        setCurrentRow(index);
+    }
+}
+
 QString TRzCheckList::ItemText(int index) const
 {
     return item(index)->text();
@@ -39,12 +55,14 @@ void TRzCheckList::SetItemChecked(int index, bool checked)
 
 void TRzCheckList::Delete(int index)
 {
-    const int selected = currentRow();
+    const int selected = ItemIndex();
     settingFromCode = true;
     delete takeItem(index);
     settingFromCode = false;
     if (selected >= 0 && count() > 0)
         setCurrentRow(std::min(selected, count() - 1));
+    else
+        clearSelection();
 }
 
 void TRzCheckList::Clear()
@@ -52,5 +70,5 @@ void TRzCheckList::Clear()
     settingFromCode = true;
     clear();
     settingFromCode = false;
-    setCurrentRow(-1);
+    SetItemIndex(-1);
 }

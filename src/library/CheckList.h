@@ -11,7 +11,10 @@ public:
     explicit TRzCheckList(QWidget* parent = nullptr);
 
     int Count() const { return count(); }
-    int ItemIndex() const { return currentRow(); }
+    // The selected row, or -1 when no row is selected (a row that merely has the keyboard
+    // focus frame does not count).
+    int ItemIndex() const;
+    void SetItemIndex(int index);
     QString ItemText(int index) const;
     QString ItemCaption(int index) const { return ItemText(index); }
     bool ItemChecked(int index) const;

@@ -1,0 +1,104 @@
+// "Create Concrete": turns the validated definition into a registered concrete with its row in
+// the list and one curve on each chart.
+
+#include <QLineEdit>
+#include <new>
+
+#include "app/Platform.h"
+#include "app/Unit1.h"
+#include "library/Chart.h"
+#include "library/CheckList.h"
+#include "library/Sampling.h"
+
+namespace {
+
+void Warn(TForm1& form, QWidget* field, const QString& text)
+{
+    MessageDlg(&form, Platform::MsgKind::Warning, text);
+    SetFocus(field);
+}
+
+// A new line series at the end of the chart, titled with the concrete's name, shown, drawn as
+// a line 2 pixels wide without markers, in the colour the chart gives it.
+TLineSeries* CreateSeries(TChart* chart, const QString& title)
+{
+    TLineSeries* series = chart->AddSeries();
+    series->SetTitle(title);
+    series->SetActive(true);
+    series->SetPointer(QCPScatterStyle::ssCircle, 2, false);
+    series->SetPenWidth(2);
+    return series;
+}
+
+template <class Stress>
+void SampleInto(TLineSeries* series, double end, double step, Stress stress)
+{
+    SampleCurve(end, step, [&](double strain) { series->AddXY(strain, stress(strain)); });
+}
+
+}  // namespace
+
+void TForm1::btn1Click()
+{
+    if (!ValidateDefinition())
+        return;
+
+    // Definitions the law or the charts cannot carry, refused before anything is created.
+    // With Ec × εc,k at or below fc,k the ascending compression branch divides by zero or
+    // takes a negative exponent, and every stress comes out infinite or not a number.
+    if (!(Ec * eck > fck)) {
+        Warn(*this, edt4,
+             QStringLiteral("Ec multiplied by the Peak Compression Strain must be greater than "
+                            "the Axial Compression Strength."));
+        return;
+    }
+    if (!CurveFits(ecmax, kCompressionStep)) {
+        Warn(*this, edt9,
+             QStringLiteral("Ultimate strain for Comp. is too large: the curve would have more "
+                            "than 1000000 points."));
+        return;
+    }
+    if (!CurveFits(etmax, kTensionStep)) {
+        Warn(*this, edt10,
+             QStringLiteral("Ultimate strain for Tension is too large: the curve would have "
+                            "more than 1000000 points."));
+        return;
+    }
+
+    if (ConcreteExists(ConcreteName)) {
+        Warn(*this, edt1,
+             QStringLiteral("Concrete with name: \"%1\" already exists! Please Input another Name.")
+                 .arg(QString::fromUtf8(ConcreteName)));
+        return;
+    }
+
+    auto created = std::make_unique<CConcrete>(ConcreteName, Ec, fck, ftk, ac, at, eck, etk,
+                                               ecmax, etmax);
+    const CConcrete* concrete = created.get();
+    const QString title = QString::fromUtf8(ConcreteName);
+
+    try {
+        concretes.push_back(std::move(created));
+        lst1->Add(title);
+    } catch (const std::bad_alloc&) {
+        if (!concretes.empty() && concretes.back().get() == concrete)
+            concretes.pop_back();
+        MessageDlg(this, Platform::MsgKind::Warning, QStringLiteral("Running out of Memory."));
+        return;
+    }
+
+    try {
+        SampleInto(CreateSeries(cht1, title), concrete->GetEcmax(), kCompressionStep,
+                   [concrete](double e) { return concrete->CompressionStress(e); });
+        SampleInto(CreateSeries(cht2, title), concrete->GetEtmax(), kTensionStep,
+                   [concrete](double e) { return concrete->TensionStress(e); });
+    } catch (const std::bad_alloc&) {
+        // Half a concrete would break the one-row-two-curves rule: take it all back.
+        DeleteConcrete(ConcreteName);
+        MessageDlg(this, Platform::MsgKind::Warning, QStringLiteral("Running out of Memory."));
+        return;
+    }
+
+    // Checked from code: lst1Change does not run.
+    lst1->SetItemChecked(lst1->Count() - 1, true);
+}

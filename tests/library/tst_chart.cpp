@@ -1,0 +1,219 @@
+// The curve chart on its own: colours handed out and kept, the legend of active series, ranges
+// that follow the data, zooming with the mouse and back, and labels in the user's number text.
+
+#include <QtTest>
+
+#include "library/Chart.h"
+
+namespace {
+
+QStringList LegendTexts(const TChart& chart)
+{
+    QStringList texts;
+    if (!chart.legend->visible())
+        return texts;
+    for (int i = 0; i < chart.legend->itemCount(); ++i)
+        if (auto* entry = qobject_cast<QCPPlottableLegendItem*>(chart.legend->item(i)))
+            texts.append(entry->plottable()->name());
+    return texts;
+}
+
+TLineSeries* AddCurve(TChart& chart, const QString& title, double end, double peak)
+{
+    TLineSeries* series = chart.AddSeries();
+    series->SetTitle(title);
+    series->SetActive(true);
+    for (int k = 0; k <= 10; ++k)
+        series->AddXY(end * k / 10, peak * (k % 2));
+    return series;
+}
+
+QList<int> Positions(const TChart& chart)
+{
+    QList<int> positions;
+    for (int i = 0; i < chart.SeriesCount(); ++i) {
+        int found = -1;
+        for (int p = 0; p < TChart::PaletteSize && found < 0; ++p)
+            if (TChart::PaletteColor(p) == chart.Series(i)->Color())
+                found = p;
+        positions.append(found);
+    }
+    return positions;
+}
+
+}  // namespace
+
+class TestChart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void paletteIsConvertedFromStoredColours();
+    void removingRecoloursNothing();
+    void everyColourTakenFallsBackToPosition();
+    void legendListsActiveSeriesInCreationOrder();
+    void rangesFollowTheData();
+    void dragZoomsAndDoubleClickComesBack();
+    void otherButtonsDoNotZoom();
+    void labelsFollowTheDecimalSeparator();
+    void manyPointsCostOneRedraw();
+
+private:
+    std::unique_ptr<TChart> chart;
+};
+
+void TestChart::init()
+{
+    chart = std::make_unique<TChart>();
+    chart->resize(585, 223);
+    chart->show();
+    QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
+}
+
+void TestChart::cleanup()
+{
+    chart.reset();
+}
+
+void TestChart::paletteIsConvertedFromStoredColours()
+{
+    // Stored as 0x00BBGGRR: blue in the high byte.
+    QCOMPARE(TChart::PaletteColor(0), QColor(255, 153, 102));
+    QCOMPARE(TChart::PaletteColor(2), QColor(153, 204, 255));
+    QCOMPARE(TChart::PaletteColor(13), QColor(204, 204, 255));
+    QCOMPARE(TChart::ColorFromStored(0x640000), QColor(0, 0, 100));
+}
+
+void TestChart::removingRecoloursNothing()
+{
+    for (int i = 0; i < 5; ++i)
+        AddCurve(*chart, QString::number(i), 0.01, 10);
+    chart->RemoveSeries(3);
+    chart->RemoveSeries(1);
+    QCOMPARE(Positions(*chart), (QList<int>{0, 2, 4}));
+    // The first free colour in palette order, not the last freed one.
+    AddCurve(*chart, QStringLiteral("x"), 0.01, 10);
+    AddCurve(*chart, QStringLiteral("y"), 0.01, 10);
+    AddCurve(*chart, QStringLiteral("z"), 0.01, 10);
+    QCOMPARE(Positions(*chart), (QList<int>{0, 2, 4, 1, 3, 5}));
+}
+
+void TestChart::everyColourTakenFallsBackToPosition()
+{
+    for (int i = 0; i < 16; ++i)
+        AddCurve(*chart, QString::number(i), 0.01, 10);
+    // Series 14 still wears colour 0, so removing series 0 frees no colour: the next series
+    // takes position (series count) mod 14 = 15 mod 14.
+    chart->RemoveSeries(0);
+    AddCurve(*chart, QStringLiteral("next"), 0.01, 10);
+    QCOMPARE(Positions(*chart).last(), 1);
+    QCOMPARE(chart->SeriesCount(), 16);
+}
+
+void TestChart::legendListsActiveSeriesInCreationOrder()
+{
+    QVERIFY(!chart->legend->visible());
+    AddCurve(*chart, QStringLiteral("A"), 0.01, 10);
+    AddCurve(*chart, QStringLiteral("B"), 0.01, 10);
+    AddCurve(*chart, QStringLiteral("C"), 0.01, 10);
+    chart->Series(0)->SetActive(false);
+    chart->Series(2)->SetActive(false);
+    QCOMPARE(LegendTexts(*chart), QStringList{"B"});
+    chart->Series(2)->SetActive(true);
+    chart->Series(0)->SetActive(true);
+    QCOMPARE(LegendTexts(*chart), (QStringList{"A", "B", "C"}));
+    for (int i = 0; i < 3; ++i)
+        chart->Series(i)->SetActive(false);
+    QCOMPARE(LegendTexts(*chart), QStringList{});
+    chart->Series(1)->SetActive(true);
+    chart->RemoveSeries(1);
+    QCOMPARE(LegendTexts(*chart), QStringList{});
+}
+
+void TestChart::rangesFollowTheData()
+{
+    AddCurve(*chart, QStringLiteral("A"), 0.01, 10);
+    TLineSeries* wide = AddCurve(*chart, QStringLiteral("B"), 0.03, 20);
+    QCoreApplication::processEvents();
+    QCOMPARE(chart->xAxis->range().upper, 0.03);
+    QVERIFY(chart->yAxis->range().upper >= 20);
+    // A hidden curve no longer stretches the axes.
+    wide->SetActive(false);
+    QCoreApplication::processEvents();
+    QCOMPARE(chart->xAxis->range().upper, 0.01);
+    QVERIFY(chart->yAxis->range().upper >= 10 && chart->yAxis->range().upper < 20);
+}
+
+void TestChart::dragZoomsAndDoubleClickComesBack()
+{
+    AddCurve(*chart, QStringLiteral("A"), 0.01, 10);
+    chart->Refresh();
+    const QCPRange full = chart->xAxis->range();
+    const QRect plot = chart->axisRect()->rect();
+
+    QTest::mousePress(chart.get(), Qt::LeftButton, {}, plot.topLeft() + QPoint(20, 20));
+    QTest::mouseMove(chart.get(), plot.center());
+    QTest::mouseRelease(chart.get(), Qt::LeftButton, {}, plot.center());
+    chart->Refresh();
+    const QCPRange zoomed = chart->xAxis->range();
+    QVERIFY(!chart->AutomaticRange());
+    QVERIFY(zoomed.lower > full.lower && zoomed.upper < full.upper);
+
+    // The zoom stays while curves change, until the user asks for the whole picture again.
+    AddCurve(*chart, QStringLiteral("B"), 0.02, 10);
+    chart->Refresh();
+    QCOMPARE(chart->xAxis->range(), zoomed);
+
+    QTest::mouseDClick(chart.get(), Qt::LeftButton, {}, plot.center());
+    chart->Refresh();
+    QVERIFY(chart->AutomaticRange());
+    QCOMPARE(chart->xAxis->range().upper, 0.02);
+    QCOMPARE(chart->xAxis->range().lower, 0.0);
+}
+
+void TestChart::otherButtonsDoNotZoom()
+{
+    AddCurve(*chart, QStringLiteral("A"), 0.01, 10);
+    chart->Refresh();
+    const QCPRange full = chart->xAxis->range();
+    const QRect plot = chart->axisRect()->rect();
+    QTest::mousePress(chart.get(), Qt::RightButton, {}, plot.topLeft() + QPoint(20, 20));
+    QTest::mouseMove(chart.get(), plot.center());
+    QTest::mouseRelease(chart.get(), Qt::RightButton, {}, plot.center());
+    chart->Refresh();
+    QCOMPARE(chart->xAxis->range(), full);
+    QVERIFY(chart->AutomaticRange());
+}
+
+void TestChart::labelsFollowTheDecimalSeparator()
+{
+    AddCurve(*chart, QStringLiteral("A"), 0.001, 2);
+    chart->SetDecimalSeparator(',');
+    chart->Refresh();
+    const QVector<QString> stress = chart->yAxis->tickVectorLabels();
+    QVERIFY(!stress.isEmpty());
+    for (const QString& label : stress)
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+,\\d$")).match(label).hasMatch(),
+                 qPrintable(label));
+    // "e" stays as printed; the axis does not turn it into a power of ten.
+    QCOMPARE(chart->xAxis->numberFormat(), QStringLiteral("g"));
+    QVERIFY(chart->xAxis->tickVectorLabels().contains(QStringLiteral("00e0")));
+}
+
+void TestChart::manyPointsCostOneRedraw()
+{
+    QSignalSpy replots(chart.get(), &QCustomPlot::afterReplot);
+    TLineSeries* series = chart->AddSeries();
+    series->SetTitle(QStringLiteral("long"));
+    for (int k = 0; k < 100000; ++k)
+        series->AddXY(k * 1e-5, k % 7);
+    QCOMPARE(replots.count(), 0);
+    QTRY_COMPARE(replots.count(), 1);
+    QCOMPARE(series->Count(), 100000);
+    QCOMPARE(chart->xAxis->range().upper, 99999 * 1e-5);
+}
+
+QTEST_MAIN(TestChart)
+#include "tst_chart.moc"

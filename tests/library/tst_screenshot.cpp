@@ -1,0 +1,52 @@
+// Draws the window with three concretes and saves it as a PNG when TARVOLIN_SCREENSHOT names
+// the file (scripts/screenshot); otherwise there is nothing to do.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app/Unit1.h"
+#include "library/Chart.h"
+#include "library/CheckList.h"
+#include "support/FakePlatform.h"
+
+class TestScreenshot : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowWithThreeConcretes();
+};
+
+void TestScreenshot::windowWithThreeConcretes()
+{
+    const QString path = qEnvironmentVariable("TARVOLIN_SCREENSHOT");
+    if (path.isEmpty())
+        QSKIP("TARVOLIN_SCREENSHOT is not set");
+
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    // Picked from the grade list as a user would, each created with the proposed values.
+    for (const char* grade : {"25", "40", "60"}) {
+        const int index = form.cbb1->findText(QLatin1String(grade));
+        QVERIFY(index >= 0);
+        form.cbb1->setFocus();
+        while (form.cbb1->currentIndex() < index)
+            QTest::keyClick(form.cbb1, Qt::Key_Down);
+        QTest::mouseClick(form.btn1, Qt::LeftButton);
+    }
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.Texts().join('\n')));
+    QCOMPARE(form.lst1->Count(), 3);
+    form.lst1->SetItemIndex(1);
+
+    form.cht1->Refresh();
+    form.cht2->Refresh();
+    QVERIFY(form.grab().save(path, "PNG"));
+}
+
+QTEST_MAIN(TestScreenshot)
+#include "tst_screenshot.moc"
