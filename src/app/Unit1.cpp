@@ -19,6 +19,7 @@
 #include "app/StatusBar.h"
 #include "library/Chart.h"
 #include "library/CheckList.h"
+#include "model/NumberText.h"
 
 namespace {
 
@@ -149,7 +150,8 @@ void TForm1::BuildControls()
     lbl10 = MakeLabel(grp1, "lbl10", 10, 167,
                       QStringLiteral("Ultimate strain for Comp.  \u03B5max,c"));
     edt9 = Make<QLineEdit>(grp1, "edt9", 250, 164, 74, 21);
-    edt9->setText(QStringLiteral("0.016"));
+    // The default end strain is shown with the user's separator so that it reads back as typed.
+    edt9->setText(QString::fromStdString(FormatFloat("0.000", 0.016, decimalSeparator)));
 
     lbl7 = MakeLabel(grp1, "lbl7", 10, 192, QStringLiteral("Axial Tension strength ft,k (N/mm2)"));
     edt8 = Make<QLineEdit>(grp1, "edt8", 250, 189, 74, 21);
