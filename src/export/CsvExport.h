@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+class CConcrete;
+
+// The concrete data file, built in memory from the registry: the parameter table, then the
+// compression curves side by side, then the tension curves side by side. Every line ends with
+// CR LF; numbers carry decimalSeparator, fields are separated by commas. Plain C++ on purpose
+// (no Qt), so that benchmarks and fuzzers link it with the model alone.
+//
+// Throws std::length_error when the end strains would need more rows than a file can sensibly
+// hold (the sampling would otherwise run for hours), and std::bad_alloc when memory runs out.
+std::string BuildConcreteCsv(std::span<const std::unique_ptr<CConcrete>> concretes,
+                             char decimalSeparator);
+std::string BuildConcreteCsv(std::span<const CConcrete* const> concretes, char decimalSeparator);
+
+// Appends a concrete's name as one field. A name with a comma, a double quote, CR or LF would
+// shift every column after it, so such a name is quoted with its double quotes doubled
+// (RFC 4180); any other name is written exactly as registered.
+void AppendCsvName(std::string& out, std::string_view name);
+
+// The most rows one curve block may have.
+inline constexpr std::size_t kMaxCsvRowsPerBlock = 10'000'000;
