@@ -245,6 +245,13 @@ void TForm1::BuildMenu()
     About2 = addItem(About1, "About2", QStringLiteral("About Kestrafel"));
 }
 
+void TForm1::SetDecimalSeparator(char separator)
+{
+    decimalSeparator = separator;
+    cht1->SetDecimalSeparator(separator);
+    cht2->SetDecimalSeparator(separator);
+}
+
 void TForm1::Run(void (TForm1::*handler)())
 {
     RunGuarded([this, handler] { (this->*handler)(); });

@@ -122,8 +122,9 @@ public:
 
     // The user's decimal separator, read from the system locale at start-up.
     char DecimalSeparator() const { return decimalSeparator; }
-    // Lets tests stand in for a locale whose separator is a comma.
-    void SetDecimalSeparator(char separator) { decimalSeparator = separator; }
+    // Switches every number the window reads or prints, chart labels included, to another
+    // separator; tests use it to stand in for a locale whose separator is a comma.
+    void SetDecimalSeparator(char separator);
 
 private:
     void BuildControls();
