@@ -34,6 +34,7 @@ public:
 
 protected:
     void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
+    void drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines) const override;
 
 private:
     friend class TChart;
