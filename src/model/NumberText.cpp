@@ -43,6 +43,21 @@ double StrToFloat(std::string_view text, char decimalSeparator)
         ++p;
     }
 
+    // The common case first: a number with a point that std::from_chars reads whole, followed
+    // by nothing but blanks. It accepts no sign here (one was taken above), no blanks, no
+    // comma; what it takes beyond this syntax ("inf", "nan") is not finite and goes the long way.
+    if (decimalSeparator == '.' && p != end && *p != '-') {
+        double value = 0.0;
+        const auto [stop, ec] = std::from_chars(p, end, value);
+        if (ec == std::errc() && std::isfinite(value)) {
+            const char* rest = stop;
+            while (rest != end && *rest == ' ')
+                ++rest;
+            if (rest == end)
+                return value == 0.0 ? 0.0 : (negative ? -value : value);  // zero has no sign
+        }
+    }
+
     const char* const intBegin = p;
     while (p != end && IsDigit(*p))
         ++p;
@@ -78,11 +93,25 @@ double StrToFloat(std::string_view text, char decimalSeparator)
         if (exponentNegative)
             exponent = -exponent;
     }
+    const char* const numberEnd = p;
 
     while (p != end && *p == ' ')
         ++p;
     if (p != end)
         RefuseText(text);
+
+    // Under another separator, a short number reads the same way once its separator is a point.
+    const auto length = static_cast<std::size_t>(numberEnd - intBegin);
+    if (decimalSeparator != '.' && length <= 64) {
+        char pointed[64];
+        std::memcpy(pointed, intBegin, length);
+        if (hasSeparator)
+            pointed[intEnd - intBegin] = '.';
+        double value = 0.0;
+        const auto [stop, ec] = std::from_chars(pointed, pointed + length, value);
+        if (ec == std::errc() && stop == pointed + length)
+            return value == 0.0 ? 0.0 : (negative ? -value : value);
+    }
 
     // The value is the integer made of all mantissa digits times 10^scale. Leading and trailing
     // zeros are dropped so that only the significant digits go to the converter.
