@@ -1,0 +1,145 @@
+// The window's own costs: redrawing full charts, and Create Concrete from click to redrawn
+// charts. Offscreen, so the numbers are the program's drawing, not a display server's.
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <memory>
+
+#include "BenchTable.h"
+#include "app/Platform.h"
+#include "app/Unit1.h"
+#include "library/Chart.h"
+
+namespace {
+
+// Any box would stop a benchmark (it waits for a click); this one counts them instead.
+class SilentPlatform : public Platform {
+public:
+    void MessageBox(QWidget*, MsgKind, const QString&, const QString& text) override
+    {
+        ++boxes;
+        lastText = text;
+    }
+    QString SaveFileName(QWidget*, const SaveFileRequest&) override { return {}; }
+    QString ExistingDirectory(QWidget*, const QString&, const QString&) override { return {}; }
+    void OpenUrl(const QUrl&) override {}
+
+    int boxes = 0;
+    QString lastText;
+};
+
+SilentPlatform& Silent()
+{
+    static SilentPlatform platform;
+    static const bool installed = (Platform::Install(&platform), true);
+    (void)installed;
+    return platform;
+}
+
+std::unique_ptr<TForm1> ShownWindow()
+{
+    auto form = std::make_unique<TForm1>();
+    form->show();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    return form;
+}
+
+// Chooses the grade (which fills the parameters), then names the concrete and sets its end
+// strains as typed in the fields.
+void Define(TForm1& form, int grade, const QString& name, const QString& ecmax, const QString& etmax)
+{
+    const QString text = QString::number(grade);
+    if (form.cbb1->currentText() == text)
+        form.cbb1Change();  // the same text again raises no change
+    else
+        form.cbb1->setEditText(text);
+    form.edt1->setText(name);
+    form.edt9->setText(ecmax);
+    form.edt10->setText(etmax);
+}
+
+void ReplotBoth(TForm1& form)
+{
+    form.cht1->replot(QCustomPlot::rpImmediateRefresh);
+    form.cht2->replot(QCustomPlot::rpImmediateRefresh);
+}
+
+// Fourteen concretes (grades 15 to 80) with end strains 1.0 and 0.01: 5,002 compression points
+// (5,001 accumulated strains below 1.0, and 1.0 itself) and 5,001 tension points (the 5,000th
+// accumulated strain lands just above 0.01, so 5,000 and 0.01 itself).
+std::unique_ptr<TForm1> HeavyWindow(benchmark::State& state)
+{
+    auto form = ShownWindow();
+    for (int grade = 15; grade <= 80; grade += 5) {
+        Define(*form, grade, QStringLiteral("C%1").arg(grade), QStringLiteral("1"),
+               QStringLiteral("10000"));
+        form->btn1Click();
+    }
+    QCoreApplication::processEvents();
+    if (form->concretes.size() != 14 || form->cht1->Series(13)->Count() != 5002 ||
+        form->cht2->Series(13)->Count() != 5001)
+        state.SkipWithError(("the heavy registry was not built as planned: " +
+                             std::to_string(form->concretes.size()) + " concretes, " +
+                             std::to_string(form->cht1->Series(0)->Count()) + " + " +
+                             std::to_string(form->cht2->Series(0)->Count()) + " points")
+                                .c_str());
+    return form;
+}
+
+} // namespace
+
+void RegisterWindowBenchmarks()
+{
+    BenchRow replot;
+    replot.name = "Replot both charts, 14 x (5,002+5,001) pts";
+    replot.goal = "< 16 ms (one 60 Hz frame)";
+    replot.maxSubjectMs = 16;
+    AddRow(
+        replot,
+        [](benchmark::State& state) {
+            Silent();
+            auto form = HeavyWindow(state);
+            for (auto _ : state)
+                ReplotBoth(*form);
+        },
+        [](benchmark::State& state) {
+            Silent();
+            auto form = ShownWindow();
+            for (auto _ : state)
+                ReplotBoth(*form);
+        },
+        [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); });
+
+    BenchRow create;
+    create.name = "btn1Click, default definition";
+    create.goal = "< 5 ms";
+    create.maxSubjectMs = 5;
+    AddRow(
+        create,
+        [](benchmark::State& state) {
+            SilentPlatform& platform = Silent();
+            auto form = ShownWindow();
+            int replots = 0;
+            QObject::connect(form->cht1, &QCustomPlot::afterReplot, [&replots] { ++replots; });
+            Define(*form, 20, QStringLiteral("Con_20"), form->edt9->text(), QStringLiteral("700"));
+            platform.boxes = 0;
+            for (auto _ : state) {
+                // Validation, the new concrete, both curves sampled into their series, and the
+                // redraw that follows when the handler returns.
+                form->btn1Click();
+                QCoreApplication::processEvents();
+
+                state.PauseTiming();
+                form->btn3Click();
+                QCoreApplication::processEvents();
+                state.ResumeTiming();
+            }
+            if (platform.boxes > 0)
+                state.SkipWithError(("a box was shown: " + platform.lastText.toStdString()).c_str());
+            else if (replots < state.iterations())
+                state.SkipWithError("the charts did not redraw after each creation");
+        },
+        {}, [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); });
+}
