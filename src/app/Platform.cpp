@@ -87,3 +87,9 @@ void SetFocus(QWidget* field)
     else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
         combo->lineEdit()->selectAll();
 }
+
+void WarnAndFocus(QWidget* parent, QWidget* field, const QString& text)
+{
+    MessageDlg(parent, Platform::MsgKind::Warning, text);
+    SetFocus(field);
+}

@@ -49,3 +49,6 @@ void ShowException(const QString& message);
 
 // Gives a field the keyboard focus with its whole text selected.
 void SetFocus(QWidget* field);
+
+// Refuses the input of a field: a warning box, then the focus on the field.
+void WarnAndFocus(QWidget* parent, QWidget* field, const QString& text);

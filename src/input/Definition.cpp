@@ -35,12 +35,6 @@ QString Print(std::string_view pattern, double value, char separator)
     return QString::fromStdString(FormatFloat(pattern, value, separator));
 }
 
-void Warn(TForm1& form, QWidget* field, const QString& text)
-{
-    MessageDlg(&form, Platform::MsgKind::Warning, text);
-    SetFocus(field);
-}
-
 // A strength field and the strain and shape parameter that follow from it.
 struct StrengthField {
     QLineEdit* TForm1::*field;
@@ -75,11 +69,11 @@ void StrengthChanged(TForm1& form, const StrengthField& strength)
     const QString text = field->text();
     const std::optional<double> value = ReadNumber(text, separator);
     if (!value) {
-        Warn(form, field, NotANumberMessage(text));
+        WarnAndFocus(&form, field, NotANumberMessage(text));
         return;
     }
     if (!(*value > 0)) {
-        Warn(form, field, QString::fromLatin1(strength.notPositive));
+        WarnAndFocus(&form, field, QString::fromLatin1(strength.notPositive));
         return;
     }
     form.*strength.member = *value;
@@ -131,11 +125,11 @@ void TForm1::cbb1Change()
     const QString text = cbb1->currentText();
     const std::optional<double> grade = ReadNumber(text, separator);
     if (!grade) {
-        Warn(*this, cbb1, NotANumberMessage(text));
+        WarnAndFocus(this, cbb1, NotANumberMessage(text));
         return;
     }
     if (!(*grade > 0)) {
-        Warn(*this, cbb1, Quoted(text) + QStringLiteral(" fcu,k must be positive!"));
+        WarnAndFocus(this, cbb1, Quoted(text) + QStringLiteral(" fcu,k must be positive!"));
         return;
     }
 
@@ -171,11 +165,11 @@ bool TForm1::ValidateDefinition()
     if (shown != edt1->text())
         edt1->setText(shown);
     if (name.size() >= kNameByteLimit) {
-        Warn(*this, edt1, QStringLiteral("Concrete Name must be less than 20 letters."));
+        WarnAndFocus(this, edt1, QStringLiteral("Concrete Name must be less than 20 letters."));
         return false;
     }
     if (name.isEmpty()) {
-        Warn(*this, edt1, QStringLiteral("Please Input Concrete Name."));
+        WarnAndFocus(this, edt1, QStringLiteral("Please Input Concrete Name."));
         return false;
     }
     ConcreteName = name.toStdString();
@@ -190,11 +184,11 @@ bool TForm1::ValidateDefinition()
         const QString text = field->text();
         const std::optional<double> value = ReadNumber(text, separator);
         if (!value) {
-            Warn(*this, field, NotANumberMessage(text));
+            WarnAndFocus(this, field, NotANumberMessage(text));
             return false;
         }
         if (!(*value > 0)) {
-            Warn(*this, field, QString::fromLatin1(number.notPositive));
+            WarnAndFocus(this, field, QString::fromLatin1(number.notPositive));
             return false;
         }
         this->*number.member = *value / number.unitsPerStored;

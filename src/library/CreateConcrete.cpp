@@ -12,12 +12,6 @@
 
 namespace {
 
-void Warn(TForm1& form, QWidget* field, const QString& text)
-{
-    MessageDlg(&form, Platform::MsgKind::Warning, text);
-    SetFocus(field);
-}
-
 // A new line series at the end of the chart, titled with the concrete's name, shown, drawn as
 // a line 2 pixels wide without markers, in the colour the chart gives it.
 TLineSeries* CreateSeries(TChart* chart, const QString& title)
@@ -47,26 +41,26 @@ void TForm1::btn1Click()
     // With Ec × εc,k at or below fc,k the ascending compression branch divides by zero or
     // takes a negative exponent, and every stress comes out infinite or not a number.
     if (!(Ec * eck > fck)) {
-        Warn(*this, edt4,
+        WarnAndFocus(this, edt4,
              QStringLiteral("Ec multiplied by the Peak Compression Strain must be greater than "
                             "the Axial Compression Strength."));
         return;
     }
     if (!CurveFits(ecmax, kCompressionStep)) {
-        Warn(*this, edt9,
+        WarnAndFocus(this, edt9,
              QStringLiteral("Ultimate strain for Comp. is too large: the curve would have more "
                             "than 1000000 points."));
         return;
     }
     if (!CurveFits(etmax, kTensionStep)) {
-        Warn(*this, edt10,
+        WarnAndFocus(this, edt10,
              QStringLiteral("Ultimate strain for Tension is too large: the curve would have "
                             "more than 1000000 points."));
         return;
     }
 
     if (ConcreteExists(ConcreteName)) {
-        Warn(*this, edt1,
+        WarnAndFocus(this, edt1,
              QStringLiteral("Concrete with name: \"%1\" already exists! Please Input another Name.")
                  .arg(QString::fromUtf8(ConcreteName)));
         return;
