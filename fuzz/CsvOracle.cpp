@@ -38,14 +38,14 @@ public:
         fieldCount = 0;
         expectedBytes.clear();
     }
-    void Text(std::string_view text, bool isName = false)
+    void Text(std::string_view text, bool isName = false, bool quoted = false)
     {
         if (fieldCount > 0)
             expectedBytes += ',';
         if (fieldCount == expected.size())
             expected.emplace_back();
         expected[fieldCount++].assign(text);
-        if (isName && text.find_first_of(",\"\r\n") != std::string_view::npos) {
+        if (quoted || (isName && text.find_first_of(",\"\r\n") != std::string_view::npos)) {
             expectedBytes += '"';
             for (char c : text) {
                 if (c == '"')
@@ -61,7 +61,9 @@ public:
     {
         char buffer[kMaxNumberTextLength];
         char* end = FormatFloatTo(buffer, pattern, value, separator);
-        Text(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+        // A decimal comma would split the number into two fields, so such numbers are quoted.
+        Text(std::string_view(buffer, static_cast<std::size_t>(end - buffer)), false,
+             separator == ',');
     }
     // Compares the expected line with the file's next line.
     void End(const char* what)
@@ -75,19 +77,14 @@ public:
                      std::to_string(at + i) + "; expected line: [" + expectedBytes + "]",
                  csv);
         }
-        // Under a decimal comma the numbers carry unquoted commas, as the file format
-        // prescribes, so only the point-separated file splits into fields unambiguously.
-        if (separator == '.') {
-            const std::size_t next = ReadRecord(at);
-            if (next != at + expectedBytes.size() || fields != fieldCount ||
-                !std::equal(got.begin(), got.begin() + fields, expected.begin()))
-                Fail(std::string(what) + " (line " + std::to_string(line + 1) +
-                         ") reads back as " +
-                         Join(std::vector<std::string>(got.begin(), got.begin() + fields)) +
-                         ", expected " +
-                         Join(std::vector<std::string>(expected.begin(), expected.begin() + fieldCount)),
-                     csv);
-        }
+        const std::size_t next = ReadRecord(at);
+        if (next != at + expectedBytes.size() || fields != fieldCount ||
+            !std::equal(got.begin(), got.begin() + fields, expected.begin()))
+            Fail(std::string(what) + " (line " + std::to_string(line + 1) + ") reads back as " +
+                     Join(std::vector<std::string>(got.begin(), got.begin() + fields)) +
+                     ", expected " +
+                     Join(std::vector<std::string>(expected.begin(), expected.begin() + fieldCount)),
+                 csv);
         at += expectedBytes.size();
         ++line;
     }

@@ -16,8 +16,8 @@ constexpr std::string_view kHeader =
     "etmax[mm/mm]";
 constexpr std::string_view kLineEnd = "\r\n";
 
-// The longest a number may print, with the comma behind it.
-constexpr std::size_t kCellBound = kMaxNumberTextLength + 1;
+// The longest a number may print, with its quotes and the comma behind it.
+constexpr std::size_t kCellBound = kMaxNumberTextLength + 3;
 
 // The text grows in one buffer that numbers are printed straight into. Room() hands out at
 // least the asked number of writable bytes at the end of what is written so far; Commit()
@@ -88,6 +88,18 @@ char* WriteName(char* out, std::string_view name)
     return out;
 }
 
+// A number printed with a decimal comma would fall apart into two fields, so under that
+// separator every number is written as a quoted field; under any other it stands bare.
+char* WriteNumber(char* out, NumberPattern pattern, double value, char separator)
+{
+    if (separator != ',')
+        return FormatFloatTo(out, pattern, value, separator);
+    *out++ = '"';
+    out = FormatFloatTo(out, pattern, value, separator);
+    *out++ = '"';
+    return out;
+}
+
 std::size_t NameBound(std::string_view name)
 {
     return 2 * name.size() + 2;
@@ -99,7 +111,7 @@ void WriteParameterLine(TextBuffer& text, const CConcrete& concrete, char separa
     out = WriteName(out, concrete.ConcreteName);
     const auto field = [&](NumberPattern pattern, double value) {
         *out++ = ',';
-        out = FormatFloatTo(out, pattern, value, separator);
+        out = WriteNumber(out, pattern, value, separator);
     };
     field(NumberPattern::Fixed2, concrete.Ec);
     field(NumberPattern::Fixed2, concrete.fck);
@@ -138,17 +150,17 @@ void WriteRows(TextBuffer& text, std::span<const CConcrete* const> concretes, st
     double x = 0.0;
     for (std::size_t row = 0; row < rows; ++row, x += step) {
         char* out = text.Room(rowBound);
-        out = FormatFloatTo(out, NumberPattern::Scientific4, x, separator);
+        out = WriteNumber(out, NumberPattern::Scientific4, x, separator);
         *out++ = ',';
         for (const CConcrete* concrete : concretes) {
             if constexpr (Compression) {
                 if (x < concrete->ecmax)
-                    out = FormatFloatTo(out, NumberPattern::Fixed3, concrete->CompressionStress(x),
-                                        separator);
+                    out = WriteNumber(out, NumberPattern::Fixed3, concrete->CompressionStress(x),
+                                      separator);
             } else {
                 if (x < concrete->etmax)
-                    out = FormatFloatTo(out, NumberPattern::Fixed3, concrete->TensionStress(x),
-                                        separator);
+                    out = WriteNumber(out, NumberPattern::Fixed3, concrete->TensionStress(x),
+                                      separator);
             }
             *out++ = ',';
         }

@@ -9,8 +9,9 @@ class CConcrete;
 
 // The concrete data file, built in memory from the registry: the parameter table, then the
 // compression curves side by side, then the tension curves side by side. Every line ends with
-// CR LF; numbers carry decimalSeparator, fields are separated by commas. Plain C++ on purpose
-// (no Qt), so that benchmarks and fuzzers link it with the model alone.
+// CR LF; numbers carry decimalSeparator and are quoted when it is a comma, so that fields,
+// separated by commas, never shift. Plain C++ on purpose (no Qt), so that benchmarks and
+// fuzzers link it with the model alone.
 //
 // Throws std::length_error when the end strains would need more rows than a file can sensibly
 // hold (the sampling would otherwise run for hours), and std::bad_alloc when memory runs out.

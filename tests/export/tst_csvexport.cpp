@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -205,17 +206,32 @@ void TestCsvExport::blockEnds()
              qPrintable(lastTension));
 }
 
+// The numbers carry the comma, and each is quoted so that it stays one field: every row
+// reads back with the columns of the point-separated file.
 void TestCsvExport::decimalComma()
 {
-    const QStringList lines = Lines(BuildConcreteCsv(WorkedExample(), ','));
+    const std::string text = BuildConcreteCsv(WorkedExample(), ',');
+    const QStringList lines = Lines(text);
     QCOMPARE(lines.size(), 442);
-    QCOMPARE(lines[1], QString("C30,30000,00,20,10,1,471E-03,0,750,1,600E-02,2,01,9,500E-05,"
-                               "1,260,7,000E-04"));
-    QCOMPARE(lines[7], QString("2,000E-04,5,822,6,857,"));
-    QCOMPARE(lines[56], QString("1,000E-02,4,269,,"));
-    QCOMPARE(lines[91], QString("2,000E-06,0,051,0,058,"));
+    QCOMPARE(lines[1], QString(R"(C30,"30000,00","20,10","1,471E-03","0,750","1,600E-02","2,01",)"
+                               R"("9,500E-05","1,260","7,000E-04")"));
+    QCOMPARE(lines[7], QString(R"("2,000E-04","5,822","6,857",)"));
+    QCOMPARE(lines[56], QString(R"("1,000E-02","4,269",,)"));
+    QCOMPARE(lines[91], QString(R"("2,000E-06","0,051","0,058",)"));
     for (const QString& line : lines)
         QVERIFY2(!line.contains('.') || line.startsWith("ConcreteName"), qPrintable(line));
+
+    const auto withComma = ReadCsv(text);
+    const auto withPoint = ReadCsv(BuildConcreteCsv(WorkedExample(), '.'));
+    QCOMPARE(withComma.size(), withPoint.size());
+    for (std::size_t r = 0; r < withComma.size(); ++r) {
+        QCOMPARE(withComma[r].size(), withPoint[r].size());
+        for (std::size_t f = 0; f < withComma[r].size(); ++f) {
+            std::string field = withComma[r][f];
+            std::replace(field.begin(), field.end(), ',', '.');
+            QCOMPARE(field, withPoint[r][f]);
+        }
+    }
 }
 
 void TestCsvExport::awkwardNames_data()
