@@ -39,11 +39,27 @@ private:
         return false;
     }
 
+    // The process's own high-water mark. The parent cannot take it from wait4(): a child
+    // started with vfork, as posix_spawn does, inherits the parent's mark across exec.
+    static long PeakResidentKiB()
+    {
+        long kib = -1;
+        if (FILE* status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status))
+                if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1)
+                    break;
+            std::fclose(status);
+        }
+        return kib;
+    }
+
     static void Report()
     {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("shown %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::printf("shown %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    PeakResidentKiB());
         std::fflush(stdout);
         QCoreApplication::quit();
     }

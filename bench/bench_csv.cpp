@@ -26,8 +26,10 @@ const std::vector<std::unique_ptr<CConcrete>>& HeavyRegistry()
         for (int grade = 15; grade <= 80; grade += 5) {
             const double fck = CalcFck(grade);
             const double ftk = CalcFtk(grade);
+            std::string name = "C";
+            name += std::to_string(grade);
             list.push_back(std::make_unique<CConcrete>(
-                "C" + std::to_string(grade), CalcEc(grade), fck, ftk, CalcAc(fck), CalcAt(ftk),
+                std::move(name), CalcEc(grade), fck, ftk, CalcAc(fck), CalcAt(ftk),
                 CalcEck(fck), CalcEtk(ftk), 1.0, 0.01));
         }
         return list;
