@@ -16,33 +16,9 @@
 #include "app/Unit1.h"
 #include "app/Website.h"
 #include "support/FakePlatform.h"
+#include "support/Mouse.h"
 
 namespace {
-
-bool IsHover(const QLabel* link)
-{
-    return link->palette().color(QPalette::WindowText) == QColor(0, 0, 255) &&
-           link->font().bold() && link->font().underline();
-}
-
-bool IsNormal(const QLabel* link)
-{
-    return link->palette().color(QPalette::WindowText) == QColor(0, 0, 0) &&
-           link->font().bold() && !link->font().underline();
-}
-
-void MoveTo(QWidget* widget, QPoint at = {})
-{
-    if (at.isNull())
-        at = widget->rect().center();
-    QTest::mouseMove(widget->window()->windowHandle(), widget->mapTo(widget->window(), at));
-}
-
-void ClickOn(QWidget* widget)
-{
-    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
-                      widget->mapTo(widget->window(), widget->rect().center()));
-}
 
 void PressEnter(QWidget* dialog)
 {

@@ -7,22 +7,11 @@
 #include "app/Unit1.h"
 #include "app/Website.h"
 #include "support/FakePlatform.h"
+#include "support/Mouse.h"
 
 namespace {
 
 const QUrl kWebsite = QUrl::fromUserInput(QString::fromLatin1(WebsiteAddress));
-
-bool IsHover(const QLabel* link)
-{
-    return link->palette().color(QPalette::WindowText) == QColor(0, 0, 255) &&
-           link->font().bold() && link->font().underline();
-}
-
-bool IsNormal(const QLabel* link)
-{
-    return link->palette().color(QPalette::WindowText) == QColor(0, 0, 0) &&
-           link->font().bold() && !link->font().underline();
-}
 
 }  // namespace
 
@@ -42,10 +31,6 @@ private slots:
     void windowCarriesProgramIcon();
 
 private:
-    // Mouse actions go through the window, so enter and leave come as on a desktop.
-    void MoveTo(QWidget* widget, QPoint at = {});
-    void ClickOn(QWidget* widget);
-
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<TForm1> form;
 };
@@ -64,19 +49,6 @@ void tst_Shell::cleanup()
 {
     form.reset();
     fake.reset();
-}
-
-void tst_Shell::MoveTo(QWidget* widget, QPoint at)
-{
-    if (at.isNull())
-        at = widget->rect().center();
-    QTest::mouseMove(form->windowHandle(), widget->mapTo(form.get(), at));
-}
-
-void tst_Shell::ClickOn(QWidget* widget)
-{
-    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
-                      widget->mapTo(form.get(), widget->rect().center()));
 }
 
 void tst_Shell::paneTextIsTheAddressAfterOneBlank()
