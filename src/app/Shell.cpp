@@ -1,4 +1,3 @@
-#include <QAction>
 #include <memory>
 
 #include "app/About.h"
@@ -6,18 +5,12 @@
 #include "app/Unit1.h"
 #include "app/Website.h"
 
-void TForm1::WireShell()
+void TForm1::SetUpShell()
 {
     setWindowIcon(ProgramIcon());
 
     rzfldsts2->setText(QLatin1Char(' ') + QString::fromLatin1(WebsiteAddress));
     SetLinkLook(rzfldsts2, LinkLook::Normal);
-
-    connect(About2, &QAction::triggered, this, [this] { Run(&TForm1::About2Click); });
-    connect(rzfldsts2, &TRzFieldStatus::MouseMove, this, [this] { Run(&TForm1::rzfldsts2MouseMove); });
-    connect(rzfldsts2, &TRzFieldStatus::MouseLeave, this,
-            [this] { Run(&TForm1::rzfldsts2MouseLeave); });
-    connect(rzfldsts2, &TRzFieldStatus::Click, this, [this] { Run(&TForm1::rzfldsts2Click); });
 }
 
 void TForm1::About2Click()

@@ -94,10 +94,9 @@ TForm1::TForm1(QWidget* owner)
     BuildControls();
     BuildMenu();
 
-    WireDefinition();
-    WireLibrary();
-    WireExport();
-    WireShell();
+    SetUpCharts();
+    SetUpShell();
+    Wire();
 
     // Folder of the executable, with its trailing separator, for both dialogs.
     const QString exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -243,6 +242,38 @@ void TForm1::BuildMenu()
     About1 = mm1->addMenu(QStringLiteral("About"));
     About1->setObjectName(QStringLiteral("About1"));
     About2 = addItem(About1, "About2", QStringLiteral("About Kestrafel"));
+}
+
+void TForm1::Wire()
+{
+    // Every handler runs guarded, so an exception escaping it reaches the error box.
+    const auto on = [this](auto* sender, auto signal, void (TForm1::*handler)()) {
+        connect(sender, signal, this, [this, handler] { Run(handler); });
+    };
+
+    // editTextChanged comes with every keystroke and with every pick of an item that changes
+    // the text; a field's textChanged only when its text really changes.
+    on(cbb1, &QComboBox::editTextChanged, &TForm1::cbb1Change);
+    on(edt3, &QLineEdit::textChanged, &TForm1::edt3Change);
+    on(edt8, &QLineEdit::textChanged, &TForm1::edt8Change);
+
+    // A menu item runs the very handler of the button with its caption.
+    on(btn1, &QPushButton::clicked, &TForm1::btn1Click);
+    on(CreateConcrete1, &QAction::triggered, &TForm1::btn1Click);
+    on(btn2, &QPushButton::clicked, &TForm1::btn2Click);
+    on(Delete1, &QAction::triggered, &TForm1::btn2Click);
+    on(btn3, &QPushButton::clicked, &TForm1::btn3Click);
+    on(DeleteAll1, &QAction::triggered, &TForm1::btn3Click);
+    on(btn4, &QPushButton::clicked, &TForm1::btn4Click);
+    on(SavePicture1, &QAction::triggered, &TForm1::btn4Click);
+    on(btn5, &QPushButton::clicked, &TForm1::btn5Click);
+    on(SaveData1, &QAction::triggered, &TForm1::btn5Click);
+    on(lst1, &TRzCheckList::Change, &TForm1::lst1Change);
+
+    on(About2, &QAction::triggered, &TForm1::About2Click);
+    on(rzfldsts2, &TRzFieldStatus::MouseMove, &TForm1::rzfldsts2MouseMove);
+    on(rzfldsts2, &TRzFieldStatus::MouseLeave, &TForm1::rzfldsts2MouseLeave);
+    on(rzfldsts2, &TRzFieldStatus::Click, &TForm1::rzfldsts2Click);
 }
 
 void TForm1::SetDecimalSeparator(char separator)

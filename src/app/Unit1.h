@@ -24,7 +24,7 @@ struct TSaveDialog;
 
 // The main window: the definition of a new concrete, the two curve charts, the list of created
 // concretes and the commands on them. Handlers live beside the subsystem they belong to
-// (src/input, src/library, src/export, src/app); each wires its own signals.
+// (src/input, src/library, src/export, src/app); Wire() binds them all in one place.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -130,11 +130,12 @@ private:
     void BuildControls();
     void BuildMenu();
 
-    // Each subsystem connects the signals of its own handlers.
-    void WireDefinition();
-    void WireLibrary();
-    void WireExport();
-    void WireShell();
+    // Axes, grid, legend and zoom of both charts (src/library).
+    void SetUpCharts();
+    // Program icon and the website link's text (src/app/Shell.cpp).
+    void SetUpShell();
+    // Every control and menu item and the handler it runs.
+    void Wire();
 
     // Runs a handler so that an exception escaping it reaches the error box.
     void Run(void (TForm1::*handler)());

@@ -1,20 +1,9 @@
-#include <QAction>
-#include <QPushButton>
-
 #include "app/Dialogs.h"
 #include "app/Platform.h"
 #include "app/Unit1.h"
 #include "export/AtomicFile.h"
 #include "export/CsvExport.h"
 #include "library/Chart.h"
-
-void TForm1::WireExport()
-{
-    connect(btn4, &QPushButton::clicked, this, [this] { Run(&TForm1::btn4Click); });
-    connect(SavePicture1, &QAction::triggered, this, [this] { Run(&TForm1::btn4Click); });
-    connect(btn5, &QPushButton::clicked, this, [this] { Run(&TForm1::btn5Click); });
-    connect(SaveData1, &QAction::triggered, this, [this] { Run(&TForm1::btn5Click); });
-}
 
 // Save Data: the parameters and freshly sampled curves of every concrete into one CSV file.
 void TForm1::btn5Click()

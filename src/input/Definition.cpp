@@ -109,15 +109,6 @@ constexpr DefinitionNumber kDefinitionNumbers[] = {
 
 }  // namespace
 
-void TForm1::WireDefinition()
-{
-    // editTextChanged comes with every keystroke and with every pick of an item that changes
-    // the text; a write of identical text raises nothing.
-    connect(cbb1, &QComboBox::editTextChanged, this, [this] { Run(&TForm1::cbb1Change); });
-    connect(edt3, &QLineEdit::textChanged, this, [this] { Run(&TForm1::edt3Change); });
-    connect(edt8, &QLineEdit::textChanged, this, [this] { Run(&TForm1::edt8Change); });
-}
-
 void TForm1::cbb1Change()
 {
     const char separator = DecimalSeparator();

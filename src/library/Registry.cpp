@@ -1,6 +1,3 @@
-#include <QAction>
-#include <QPushButton>
-
 #include "app/Unit1.h"
 #include "library/Chart.h"
 #include "library/CheckList.h"
@@ -41,7 +38,7 @@ void SetUpChart(TChart* chart, char separator, const QColor& grid, const QPen& z
 
 }  // namespace
 
-void TForm1::WireLibrary()
+void TForm1::SetUpCharts()
 {
     SetUpChart(cht1, DecimalSeparator(), TChart::ColorFromStored(0x808080),
                QPen(TChart::ColorFromStored(0xFF80FF), 2));
@@ -51,14 +48,6 @@ void TForm1::WireLibrary()
                QPen(TChart::ColorFromStored(0x800000), 3));
     // The compression strains are labelled at multiples of 0.0002 wherever the labels fit.
     cht1->SetBottomAxisIncrement(0.0002);
-
-    connect(btn1, &QPushButton::clicked, this, [this] { Run(&TForm1::btn1Click); });
-    connect(CreateConcrete1, &QAction::triggered, this, [this] { Run(&TForm1::btn1Click); });
-    connect(btn2, &QPushButton::clicked, this, [this] { Run(&TForm1::btn2Click); });
-    connect(Delete1, &QAction::triggered, this, [this] { Run(&TForm1::btn2Click); });
-    connect(btn3, &QPushButton::clicked, this, [this] { Run(&TForm1::btn3Click); });
-    connect(DeleteAll1, &QAction::triggered, this, [this] { Run(&TForm1::btn3Click); });
-    connect(lst1, &TRzCheckList::Change, this, [this] { Run(&TForm1::lst1Change); });
 }
 
 void TForm1::FormDestroy()
