@@ -74,8 +74,6 @@ public:
     void SetLegendTextColor(const QColor& color);
     void SetLegendSquareSymbols(bool square) { legendSquareSymbols = square; }
     bool LegendSquareSymbols() const { return legendSquareSymbols; }
-    QColor BackColor() const { return backColor; }
-    QColor BackWallColor() const { return backWallColor; }
 
     // Whether the axes follow the data; false while the user looks at a zoomed part.
     bool AutomaticRange() const { return automaticRange; }

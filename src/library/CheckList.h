@@ -16,7 +16,6 @@ public:
     int ItemIndex() const;
     void SetItemIndex(int index);
     QString ItemText(int index) const;
-    QString ItemCaption(int index) const { return ItemText(index); }
     bool ItemChecked(int index) const;
 
     // Appends an unchecked row; returns its index.
