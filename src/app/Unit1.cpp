@@ -225,14 +225,30 @@ void TForm1::BuildMenu()
 {
     mm1 = menuBar();
     mm1->setObjectName(QStringLiteral("mm1"));
-
-    Edit1 = mm1->addMenu(QStringLiteral("Edit"));
-    Edit1->setObjectName(QStringLiteral("Edit1"));
     auto addItem = [](QMenu* menu, const char* name, const QString& caption) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
         return item;
     };
+
+    File1 = mm1->addMenu(QStringLiteral("File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    OpenLibrary1 = addItem(File1, "OpenLibrary1", QStringLiteral("Open Library\u2026"));
+    OpenLibrary1->setShortcut(QKeySequence::Open);
+    SaveLibrary1 = addItem(File1, "SaveLibrary1", QStringLiteral("Save Library"));
+    SaveLibrary1->setShortcut(QKeySequence::Save);
+    SaveLibraryAs1 = addItem(File1, "SaveLibraryAs1", QStringLiteral("Save Library As\u2026"));
+    SaveLibraryAs1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    File1->addSeparator();
+    ExportAbaqus1 = addItem(File1, "ExportAbaqus1", QStringLiteral("Export for Abaqus\u2026"));
+    ExportOpenSees1 =
+        addItem(File1, "ExportOpenSees1", QStringLiteral("Export for OpenSees\u2026"));
+    File1->addSeparator();
+    SavePicturesAs1 =
+        addItem(File1, "SavePicturesAs1", QStringLiteral("Save Pictures As\u2026"));
+
+    Edit1 = mm1->addMenu(QStringLiteral("Edit"));
+    Edit1->setObjectName(QStringLiteral("Edit1"));
     CreateConcrete1 = addItem(Edit1, "CreateConcrete1", QStringLiteral("Create Concrete"));
     Delete1 = addItem(Edit1, "Delete1", QStringLiteral("Delete"));
     DeleteAll1 = addItem(Edit1, "DeleteAll1", QStringLiteral("Delete All"));
@@ -271,6 +287,12 @@ void TForm1::Wire()
     on(lst1, &TRzCheckList::Change, &TForm1::lst1Change);
 
     on(About2, &QAction::triggered, &TForm1::About2Click);
+    on(OpenLibrary1, &QAction::triggered, &TForm1::OpenLibrary1Click);
+    on(SaveLibrary1, &QAction::triggered, &TForm1::SaveLibrary1Click);
+    on(SaveLibraryAs1, &QAction::triggered, &TForm1::SaveLibraryAs1Click);
+    on(ExportAbaqus1, &QAction::triggered, &TForm1::ExportAbaqus1Click);
+    on(ExportOpenSees1, &QAction::triggered, &TForm1::ExportOpenSees1Click);
+    on(SavePicturesAs1, &QAction::triggered, &TForm1::SavePicturesAs1Click);
     on(rzfldsts2, &TRzFieldStatus::MouseMove, &TForm1::rzfldsts2MouseMove);
     on(rzfldsts2, &TRzFieldStatus::MouseLeave, &TForm1::rzfldsts2MouseLeave);
     on(rzfldsts2, &TRzFieldStatus::Click, &TForm1::rzfldsts2Click);

@@ -66,6 +66,7 @@ public:
     TRzCheckList* lst1;
     TRzStatusBar* rzstsbr1;
     QMenuBar* mm1;
+    QMenu* File1;
     QMenu* Edit1;
     QMenu* About1;
     QGroupBox* grp4;
@@ -83,6 +84,14 @@ public:
     TRzFieldStatus* rzfldsts2;
     TRzFieldStatus* rzfldsts3;
 
+    // The File menu: library files, solver input and report pictures.
+    QAction* OpenLibrary1;
+    QAction* SaveLibrary1;
+    QAction* SaveLibraryAs1;
+    QAction* ExportAbaqus1;
+    QAction* ExportOpenSees1;
+    QAction* SavePicturesAs1;
+
     // Event handlers.
     void cbb1Change();
     void FormDestroy();
@@ -98,6 +107,12 @@ public:
     void rzfldsts2Click();
     void rzfldsts2MouseLeave();
     void rzfldsts2MouseMove();
+    void OpenLibrary1Click();      // src/library/LibraryFile.cpp
+    void SaveLibrary1Click();      // src/library/LibraryFile.cpp
+    void SaveLibraryAs1Click();    // src/library/LibraryFile.cpp
+    void ExportAbaqus1Click();     // src/export/SolverExport.cpp
+    void ExportOpenSees1Click();   // src/export/SolverExport.cpp
+    void SavePicturesAs1Click();   // src/export/PictureExport.cpp
 
     // The definition last validated; strains in m/m.
     std::string ConcreteName;

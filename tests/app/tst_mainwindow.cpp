@@ -261,20 +261,22 @@ void TestMainWindow::menu()
     TForm1 form;
     QCOMPARE(form.menuBar()->objectName(), QStringLiteral("mm1"));
     const QList<QAction*> menus = form.menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("Edit1"));
-    QCOMPARE(menus[0]->text(), QStringLiteral("Edit"));
-    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("About1"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("About"));
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
+    QCOMPARE(menus[0]->text(), QStringLiteral("File"));
+    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Edit1"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("Edit"));
+    QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("About1"));
+    QCOMPARE(menus[2]->text(), QStringLiteral("About"));
 
     QStringList edit;
-    for (QAction* item : menus[0]->menu()->actions())
+    for (QAction* item : menus[1]->menu()->actions())
         edit << item->objectName() + QLatin1Char('=') + item->text();
     QCOMPARE(edit, (QStringList{"CreateConcrete1=Create Concrete", "Delete1=Delete",
                                 "DeleteAll1=Delete All", "SavePicture1=Save Picture",
                                 "SaveData1=Save Data"}));
     QStringList about;
-    for (QAction* item : menus[1]->menu()->actions())
+    for (QAction* item : menus[2]->menu()->actions())
         about << item->objectName() + QLatin1Char('=') + item->text();
     QCOMPARE(about, QStringList{"About2=About Kestrafel"});
 }
