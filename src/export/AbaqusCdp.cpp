@@ -1,0 +1,604 @@
+#include "export/AbaqusCdp.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <queue>
+#include <set>
+
+#include "library/Sampling.h"
+#include "model/Concrete.h"
+
+using solvertext::Parse;
+using solvertext::Rounded;
+
+namespace {
+
+// Significant digits of every table number: well above the 6 Abaqus needs, and few enough that
+// a number printed, read back and printed again gives the same text.
+constexpr int kDigits = 9;
+constexpr std::size_t kMaxNameLength = 80;
+
+std::string Text(double value)
+{
+    return Rounded(value, kDigits);
+}
+
+double Printed(double value)
+{
+    return Parse(Text(value));
+}
+
+// One unit in the last printed digit of value.
+double LastDigit(double value)
+{
+    if (value == 0)
+        return 0;
+    return std::pow(10.0, std::floor(std::log10(std::fabs(value))) - (kDigits - 1));
+}
+
+std::string StrainText(double strain)
+{
+    return solvertext::Shortest(strain);
+}
+
+// ---- Options -------------------------------------------------------------------------------
+
+bool ReadNumber(std::string_view text, double& value)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size() &&
+           std::isfinite(value);
+}
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+// ---- Tables ----------------------------------------------------------------------------------
+
+struct Point {
+    double strain;     // total strain, m/m
+    double stress;     // N/mm²
+    double inelastic;  // m/m; 0 for the first point
+    double damage;
+    bool peak;
+};
+
+struct Curve {
+    const char* what;  // "compression" or "tension"
+    const char* endName;
+    const char* peakName;
+    double peakStrain;
+    double peakStress;
+    double end;
+    double step;
+    double (CConcrete::*stress)(double) const;
+    double (CConcrete::*lawDamage)(double) const;
+};
+
+// Largest vertical distance of points a+1 .. b-1 from the chord a-b, and where it is.
+struct Segment {
+    std::size_t a;
+    std::size_t b;
+    double deviation;
+    std::size_t at;
+    bool operator<(const Segment& other) const { return deviation < other.deviation; }
+};
+
+Segment Measure(const std::vector<double>& x, const std::vector<double>& y, std::size_t a,
+                std::size_t b)
+{
+    Segment s{a, b, 0, a};
+    const double slope = (y[b] - y[a]) / (x[b] - x[a]);
+    for (std::size_t j = a + 1; j < b; ++j) {
+        const double deviation = std::fabs(y[j] - (y[a] + slope * (x[j] - x[a])));
+        if (deviation > s.deviation) {
+            s.deviation = deviation;
+            s.at = j;
+        }
+    }
+    return s;
+}
+
+// Chooses at most maxRows of the points, keeping those in `keep`, by splitting the segment that
+// strays farthest from the curve at its worst point until the rows run out.
+std::vector<std::size_t> SelectRows(const std::vector<double>& x, const std::vector<double>& y,
+                                    std::vector<std::size_t> keep, std::size_t maxRows,
+                                    double& deviation)
+{
+    std::sort(keep.begin(), keep.end());
+    keep.erase(std::unique(keep.begin(), keep.end()), keep.end());
+    std::priority_queue<Segment> open;
+    std::vector<std::size_t> rows = keep;
+    for (std::size_t i = 0; i + 1 < keep.size(); ++i)
+        open.push(Measure(x, y, keep[i], keep[i + 1]));
+    while (!open.empty() && rows.size() < maxRows && open.top().deviation > 0) {
+        const Segment worst = open.top();
+        open.pop();
+        rows.push_back(worst.at);
+        open.push(Measure(x, y, worst.a, worst.at));
+        open.push(Measure(x, y, worst.at, worst.b));
+    }
+    deviation = open.empty() ? 0 : open.top().deviation;
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::string At(double strain)
+{
+    return " at strain " + StrainText(strain);
+}
+
+// The table of one curve; empty reason on success.
+CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions& options,
+                    double printedE, double scale, std::string& reason)
+{
+    CdpTable table;
+    const double E0 = c.Ec;
+    if (!(curve.end >= curve.peakStrain)) {
+        reason = std::string("the ") + curve.what + " curve ends at " + curve.endName + " = " +
+                 StrainText(curve.end) + ", before its peak strain " + curve.peakName + " = " +
+                 StrainText(curve.peakStrain) + ", so it has no branch beyond the elastic part";
+        return table;
+    }
+    if (!CurveFits(curve.end, curve.step)) {
+        reason = std::string("the ") + curve.what + " curve has too many points";
+        return table;
+    }
+
+    std::vector<double> strains;
+    SampleCurve(curve.end, curve.step, [&](double e) { strains.push_back(e); });
+    // The law's own peak, where the samples step over it.
+    std::size_t peak = std::size_t(
+        std::lower_bound(strains.begin(), strains.end(), curve.peakStrain) - strains.begin());
+    if (peak == strains.size() || strains[peak] != curve.peakStrain)
+        strains.insert(strains.begin() + std::ptrdiff_t(peak), curve.peakStrain);
+
+    // Compression starts at the first sample on the ascending branch that reaches the elastic
+    // limit; tension at its peak.
+    std::size_t start = peak;
+    if (curve.lawDamage == &CConcrete::CompressionDamage) {
+        const double limit = options.elasticLimit * curve.peakStress;
+        for (std::size_t i = 0; i < peak; ++i)
+            if ((c.*curve.stress)(strains[i]) >= limit) {
+                start = i;
+                break;
+            }
+    }
+
+    std::vector<Point> points;
+    points.reserve(strains.size() - start);
+    for (std::size_t i = start; i < strains.size(); ++i) {
+        const double e = strains[i];
+        const double stress = (c.*curve.stress)(e);
+        if (!std::isfinite(stress) || !(stress > 0)) {
+            reason = std::string("the ") + curve.what + " stress is " + solvertext::Shortest(stress) +
+                     At(e) + "; the law needs a positive, finite stress there";
+            return table;
+        }
+        double damage = 0;
+        if (i != start) {
+            if (options.damage == AbaqusOptions::Damage::Energy)
+                damage = 1 - std::sqrt(stress / (E0 * e));
+            else if (options.damage == AbaqusOptions::Damage::Code)
+                damage = (c.*curve.lawDamage)(e / curve.peakStrain);
+        }
+        points.push_back({e, stress, i == start ? 0.0 : e - stress / E0, damage, i == peak});
+    }
+
+    // Points whose inelastic strains print alike would give Abaqus two rows at one strain:
+    // keep the first row, else the peak, else the later point.
+    std::vector<Point> merged;
+    std::vector<double> printedInelastic;
+    for (const Point& p : points) {
+        const double x = Printed(p.inelastic);
+        if (!merged.empty() && x == printedInelastic.back()) {
+            if (merged.size() > 1 && !merged.back().peak)
+                merged.back() = p;
+            continue;
+        }
+        if (!merged.empty() && !(x > printedInelastic.back())) {
+            reason = std::string("the ") + curve.what + " inelastic strain decreases" +
+                     At(p.strain) + "; Abaqus needs it strictly increasing";
+            return table;
+        }
+        merged.push_back(p);
+        printedInelastic.push_back(x);
+    }
+    table.curvePoints = merged.size();
+
+    std::vector<double> x, y;
+    std::size_t peakRow = 0;
+    for (std::size_t i = 0; i < merged.size(); ++i) {
+        x.push_back(merged[i].inelastic);
+        y.push_back(merged[i].stress);
+        if (merged[i].peak)
+            peakRow = i;
+    }
+    double deviation = 0;
+    const std::vector<std::size_t> rows =
+        SelectRows(x, y, {0, peakRow, merged.size() - 1},
+                   std::size_t(std::max(options.maxRows, 3)), deviation);
+    table.deviation = deviation / curve.peakStress * 100;
+
+    const char* what = curve.what;
+    double lastDamage = 0;
+    double lastPlastic = 0;
+    for (std::size_t r : rows) {
+        const Point& p = merged[r];
+        CdpRow row{Printed(p.stress * scale), Printed(p.inelastic), Printed(p.damage), p.strain, 0};
+        const auto plastic = [&] {
+            return row.inelastic - row.damage / (1 - row.damage) * row.stress / printedE;
+        };
+        if (!(row.damage >= 0 && row.damage < 1)) {
+            reason = std::string("the ") + what + " damage is " + Text(row.damage) + At(p.strain) +
+                     "; Abaqus needs it at least 0 and below 1";
+            return table;
+        }
+        if (row.damage < lastDamage) {
+            reason = std::string("the ") + what + " damage decreases" + At(p.strain) +
+                     "; Abaqus needs it non-decreasing";
+            return table;
+        }
+        // Rounding alone may put eps_pl a hair below zero or below the row before: lower the
+        // printed damage digit by digit as long as it stays above the row before.
+        row.plastic = plastic();
+        for (int tries = 0; tries < 100 && !(row.plastic >= 0 && row.plastic >= lastPlastic);
+             ++tries) {
+            const double lower = Printed(row.damage - LastDigit(row.damage));
+            if (!(lower >= lastDamage) || !(lower < row.damage))
+                break;
+            row.damage = lower;
+            row.plastic = plastic();
+        }
+        if (!(row.plastic >= 0)) {
+            reason = std::string("the plastic strain Abaqus derives from the ") + what +
+                     " damage is negative" + At(p.strain);
+            return table;
+        }
+        if (!(row.plastic >= lastPlastic)) {
+            reason = std::string("the plastic strain Abaqus derives from the ") + what +
+                     " damage decreases" + At(p.strain);
+            return table;
+        }
+        lastDamage = row.damage;
+        lastPlastic = row.plastic;
+        table.rows.push_back(row);
+    }
+    return table;
+}
+
+void Line(std::string& out, std::initializer_list<double> values)
+{
+    bool first = true;
+    for (double v : values) {
+        if (!first)
+            out += ", ";
+        out += Text(v);
+        first = false;
+    }
+    out += '\n';
+}
+
+void PyTable(std::string& out, std::string_view call, const std::vector<CdpRow>& rows,
+             bool damage)
+{
+    out += call;
+    out += "(table=(\n";
+    for (const CdpRow& r : rows) {
+        out += "    (";
+        out += Text(damage ? r.damage : r.stress);
+        out += ", ";
+        out += Text(r.inelastic);
+        out += "),\n";
+    }
+    out += "))\n";
+}
+
+const char* UnitsText(const AbaqusOptions& options)
+{
+    return options.units == AbaqusOptions::Units::NMmMPa ? "N, mm, MPa" : "N, m, Pa";
+}
+
+}  // namespace
+
+bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_view value,
+                     std::string& error)
+{
+    if (name.substr(0, 2) == "--")
+        name.remove_prefix(2);
+    const std::string v = Lower(value);
+    double number = 0;
+    const auto real = [&](double& target, double lo, bool loOpen, double hi, bool hiOpen,
+                          const char* range) {
+        if (!ReadNumber(value, number) || (loOpen ? !(number > lo) : !(number >= lo)) ||
+            (hiOpen ? !(number < hi) : !(number <= hi))) {
+            error = "--" + std::string(name) + ": \"" + std::string(value) +
+                    "\" is not a number " + range + ".";
+            return false;
+        }
+        target = number;
+        return true;
+    };
+    const double inf = HUGE_VAL;
+    if (name == "units") {
+        if (v == "mm")
+            options.units = AbaqusOptions::Units::NMmMPa;
+        else if (v == "m")
+            options.units = AbaqusOptions::Units::NMPa;
+        else
+            return error = "--units: \"" + std::string(value) + "\" is neither mm nor m.", false;
+        return true;
+    }
+    if (name == "poisson")
+        return real(options.poisson, 0, false, 0.5, true, "from 0 to below 0.5");
+    if (name == "dilation")
+        return real(options.dilation, 0, true, 90, true, "above 0 and below 90");
+    if (name == "eccentricity")
+        return real(options.eccentricity, 0, true, inf, true, "above 0");
+    if (name == "fb0-fc0")
+        return real(options.fb0fc0, 1, true, inf, true, "above 1");
+    if (name == "k")
+        return real(options.k, 0.5, true, 1, false, "above 0.5 and at most 1");
+    if (name == "viscosity")
+        return real(options.viscosity, 0, false, inf, true, "at least 0");
+    if (name == "elastic-limit")
+        return real(options.elasticLimit, 0, true, 1, false, "above 0 and at most 1");
+    if (name == "damage") {
+        if (v == "energy")
+            options.damage = AbaqusOptions::Damage::Energy;
+        else if (v == "code")
+            options.damage = AbaqusOptions::Damage::Code;
+        else if (v == "none")
+            options.damage = AbaqusOptions::Damage::None;
+        else
+            return error = "--damage: \"" + std::string(value) +
+                           "\" is none of energy, code and none.",
+                   false;
+        return true;
+    }
+    if (name == "rows") {
+        int rows = 0;
+        const auto result = std::from_chars(value.data(), value.data() + value.size(), rows);
+        if (result.ec != std::errc() || result.ptr != value.data() + value.size() || rows < 3 ||
+            rows > 100000)
+            return error = "--rows: \"" + std::string(value) +
+                           "\" is not a whole number from 3 to 100000.",
+                   false;
+        options.maxRows = rows;
+        return true;
+    }
+    if (name == "model") {
+        const bool control = std::any_of(value.begin(), value.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        });
+        if (value.empty() || value.size() > kMaxNameLength || control)
+            return error = "--model: a model name has 1 to 80 characters and no control "
+                           "characters.",
+                   false;
+        options.model = std::string(value);
+        return true;
+    }
+    if (name == "output") {
+        if (v == "inp")
+            options.output = AbaqusOptions::Output::Inp;
+        else if (v == "py")
+            options.output = AbaqusOptions::Output::Py;
+        else
+            return error = "--output: \"" + std::string(value) + "\" is neither inp nor py.",
+                   false;
+        return true;
+    }
+    error = "Unknown option --" + std::string(name) + ".";
+    return false;
+}
+
+bool AbaqusOutputForPath(std::string_view path, AbaqusOptions::Output& output)
+{
+    const std::size_t dot = path.find_last_of("./");
+    if (dot == std::string_view::npos || path[dot] != '.')
+        return false;
+    const std::string suffix = Lower(path.substr(dot + 1));
+    if (suffix == "inp")
+        output = AbaqusOptions::Output::Inp;
+    else if (suffix == "py")
+        output = AbaqusOptions::Output::Py;
+    else
+        return false;
+    return true;
+}
+
+bool IsValidAbaqusName(std::string_view name)
+{
+    if (name.empty() || name.size() > kMaxNameLength ||
+        !std::isalpha(static_cast<unsigned char>(name[0])) ||
+        static_cast<unsigned char>(name[0]) >= 0x80)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        // '=' would be read as the start of a keyword parameter's value.
+        return u <= 0x20 || u >= 0x7F || c == ',' || c == '\'' || c == '"' || c == '.' ||
+               c == '=';
+    });
+}
+
+std::vector<std::string> AbaqusMaterialNames(std::span<const std::string> names)
+{
+    std::vector<std::string> result(names.size());
+    std::set<std::string> taken;  // upper case: Abaqus does not tell "c30" from "C30"
+    const auto key = [](std::string_view name) {
+        std::string upper(name);
+        for (char& c : upper)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
+        return upper;
+    };
+    std::vector<bool> done(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (IsValidAbaqusName(names[i]) && taken.insert(key(names[i])).second) {
+            result[i] = names[i];
+            done[i] = true;
+        }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (done[i])
+            continue;
+        std::string base;
+        bool previousHigh = false;
+        for (char c : names[i]) {
+            const auto u = static_cast<unsigned char>(c);
+            // A character of several UTF-8 bytes becomes one '_'.
+            if (u >= 0x80 && u < 0xC0 && previousHigh)
+                continue;
+            previousHigh = u >= 0x80;
+            const bool bad = u <= 0x20 || u >= 0x7F || c == ',' || c == '\'' || c == '"' ||
+                             c == '.' || c == '=';
+            base += bad ? '_' : c;
+        }
+        if (base.empty() || !std::isalpha(static_cast<unsigned char>(base[0])))
+            base = "M_" + base;
+        if (base.size() > kMaxNameLength)
+            base.resize(kMaxNameLength);
+        std::string candidate = base;
+        for (int n = 2; !taken.insert(key(candidate)).second; ++n) {
+            std::string suffix = std::to_string(n);
+            suffix.insert(suffix.begin(), '_');
+            candidate.assign(base, 0, kMaxNameLength - suffix.size());
+            candidate.append(suffix);
+        }
+        result[i] = candidate;
+    }
+    return result;
+}
+
+CdpMaterial BuildCdpMaterial(const CConcrete& c, const AbaqusOptions& options,
+                             std::string& reason)
+{
+    reason.clear();
+    CdpMaterial m;
+    m.concrete = c.ConcreteName;
+    m.name = c.ConcreteName;
+    const bool metres = options.units == AbaqusOptions::Units::NMPa;
+    const double scale = metres ? 1e6 : 1.0;
+    m.density = metres ? 2400 : 2.4e-9;
+    const bool finite = std::isfinite(c.Ec) && std::isfinite(c.fck) && std::isfinite(c.ftk) &&
+                        std::isfinite(c.eck) && std::isfinite(c.etk) && std::isfinite(c.ac) &&
+                        std::isfinite(c.at) && std::isfinite(c.ecmax) && std::isfinite(c.etmax);
+    if (!finite || !(c.Ec > 0) || !(c.fck > 0) || !(c.ftk > 0) || !(c.eck > 0) ||
+        !(c.etk > 0)) {
+        reason = "its parameters are not all positive, finite numbers";
+        return m;
+    }
+    // The checks divide by the modulus as printed, as Abaqus will.
+    m.E = Printed(c.Ec * scale);
+
+    const Curve compression{"compression", "ecmax", "eck", c.eck, c.fck, c.ecmax,
+                            kCompressionStep, &CConcrete::CompressionStress,
+                            &CConcrete::CompressionDamage};
+    const Curve tension{"tension", "etmax", "etk", c.etk, c.ftk, c.etmax,
+                        kTensionStep, &CConcrete::TensionStress, &CConcrete::TensionDamage};
+    m.compression = BuildTable(c, compression, options, m.E, scale, reason);
+    if (reason.empty())
+        m.tension = BuildTable(c, tension, options, m.E, scale, reason);
+    return m;
+}
+
+AbaqusExport BuildAbaqusExport(std::span<const CConcrete* const> concretes,
+                               const AbaqusOptions& options)
+{
+    AbaqusExport result;
+    std::vector<std::string> names;
+    for (const CConcrete* c : concretes)
+        names.push_back(c->ConcreteName);
+    const std::vector<std::string> mapped = AbaqusMaterialNames(names);
+    for (std::size_t i = 0; i < concretes.size(); ++i) {
+        std::string reason;
+        CdpMaterial m = BuildCdpMaterial(*concretes[i], options, reason);
+        if (!reason.empty()) {
+            result.refused.push_back({concretes[i]->ConcreteName, reason});
+            continue;
+        }
+        m.name = mapped[i];
+        if (mapped[i] != names[i])
+            result.renamed.push_back({names[i], mapped[i]});
+        result.materials.push_back(std::move(m));
+    }
+    if (result.Ok())
+        result.text = options.output == AbaqusOptions::Output::Inp
+                          ? WriteAbaqusInp(result.materials, options)
+                          : WriteAbaqusPy(result.materials, options);
+    return result;
+}
+
+std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusOptions& options)
+{
+    std::string out;
+    out += "** Concrete damaged plasticity written by Tarvolin\n";
+    out += "** Units: ";
+    out += UnitsText(options);
+    out += "; strains in m/m\n";
+    const bool damage = options.damage != AbaqusOptions::Damage::None;
+    for (const CdpMaterial& m : materials) {
+        out += "*Material, name=" + m.name + "\n";
+        out += "*Density\n";
+        Line(out, {m.density});
+        out += "*Elastic\n";
+        Line(out, {m.E, options.poisson});
+        out += "*Concrete Damaged Plasticity\n";
+        Line(out, {options.dilation, options.eccentricity, options.fb0fc0, options.k,
+                   options.viscosity});
+        out += "*Concrete Compression Hardening\n";
+        for (const CdpRow& r : m.compression.rows)
+            Line(out, {r.stress, r.inelastic});
+        out += "*Concrete Tension Stiffening\n";
+        for (const CdpRow& r : m.tension.rows)
+            Line(out, {r.stress, r.inelastic});
+        if (damage) {
+            out += "*Concrete Compression Damage\n";
+            for (const CdpRow& r : m.compression.rows)
+                Line(out, {r.damage, r.inelastic});
+            out += "*Concrete Tension Damage\n";
+            for (const CdpRow& r : m.tension.rows)
+                Line(out, {r.damage, r.inelastic});
+        }
+    }
+    return out;
+}
+
+std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOptions& options)
+{
+    using solvertext::PythonString;
+    const std::string model = "mdb.models[" + PythonString(options.model) + "]";
+    std::string out;
+    out += "# -*- coding: utf-8 -*-\n";
+    out += "# Concrete damaged plasticity written by Tarvolin, for Abaqus/CAE.\n";
+    out += "# Units: ";
+    out += UnitsText(options);
+    out += "; strains in m/m\n";
+    out += "from abaqus import mdb\n\n";
+    out += "if " + PythonString(options.model) + " not in mdb.models.keys():\n";
+    out += "    mdb.Model(name=" + PythonString(options.model) + ")\n";
+    const bool damage = options.damage != AbaqusOptions::Damage::None;
+    for (const CdpMaterial& m : materials) {
+        out += "\nmaterial = " + model + ".Material(name=" + PythonString(m.name) + ")\n";
+        out += "material.Density(table=((" + Text(m.density) + ", ), ))\n";
+        out += "material.Elastic(table=((" + Text(m.E) + ", " + Text(options.poisson) + "), ))\n";
+        out += "material.ConcreteDamagedPlasticity(table=((" + Text(options.dilation) + ", " +
+               Text(options.eccentricity) + ", " + Text(options.fb0fc0) + ", " +
+               Text(options.k) + ", " + Text(options.viscosity) + "), ))\n";
+        out += "cdp = material.concreteDamagedPlasticity\n";
+        PyTable(out, "cdp.ConcreteCompressionHardening", m.compression.rows, false);
+        PyTable(out, "cdp.ConcreteTensionStiffening", m.tension.rows, false);
+        if (damage) {
+            PyTable(out, "cdp.ConcreteCompressionDamage", m.compression.rows, true);
+            PyTable(out, "cdp.ConcreteTensionDamage", m.tension.rows, true);
+        }
+    }
+    return out;
+}

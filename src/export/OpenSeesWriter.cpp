@@ -1,0 +1,126 @@
+#include "export/OpenSeesWriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "model/Concrete.h"
+
+using solvertext::Shortest;
+
+namespace {
+
+// OpenSees keeps tags in a C int.
+constexpr long long kMaxTag = std::numeric_limits<int>::max();
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+}  // namespace
+
+bool SetOpenSeesOption(OpenSeesOptions& options, std::string_view name, std::string_view value,
+                       std::string& error)
+{
+    if (name.substr(0, 2) == "--")
+        name.remove_prefix(2);
+    if (name == "first-tag") {
+        long long tag = 0;
+        const auto result = std::from_chars(value.data(), value.data() + value.size(), tag);
+        if (result.ec != std::errc() || result.ptr != value.data() + value.size() || tag < 1 ||
+            tag > kMaxTag)
+            return error = "--first-tag: \"" + std::string(value) +
+                           "\" is not a whole number from 1 to " + std::to_string(kMaxTag) + ".",
+                   false;
+        options.firstTag = tag;
+        return true;
+    }
+    if (name == "format") {
+        const std::string v = Lower(value);
+        if (v == "tcl")
+            options.format = OpenSeesOptions::Format::Tcl;
+        else if (v == "py")
+            options.format = OpenSeesOptions::Format::Py;
+        else
+            return error = "--format: \"" + std::string(value) + "\" is neither tcl nor py.",
+                   false;
+        return true;
+    }
+    error = "Unknown option --" + std::string(name) + ".";
+    return false;
+}
+
+bool OpenSeesFormatForPath(std::string_view path, OpenSeesOptions::Format& format)
+{
+    const std::size_t dot = path.find_last_of("./");
+    if (dot == std::string_view::npos || path[dot] != '.')
+        return false;
+    const std::string suffix = Lower(path.substr(dot + 1));
+    if (suffix == "tcl")
+        format = OpenSeesOptions::Format::Tcl;
+    else if (suffix == "py")
+        format = OpenSeesOptions::Format::Py;
+    else
+        return false;
+    return true;
+}
+
+std::string ConcreteDCommand(const CConcrete& c, long long tag, OpenSeesOptions::Format format)
+{
+    const double values[] = {-c.fck, -c.eck, c.ftk, c.etk, c.Ec, c.ac, c.at};
+    const bool py = format == OpenSeesOptions::Format::Py;
+    std::string line = py ? "ops.uniaxialMaterial('ConcreteD', " : "uniaxialMaterial ConcreteD ";
+    line += std::to_string(tag);
+    for (double v : values) {
+        line += py ? ", " : " ";
+        line += Shortest(v);
+    }
+    if (py)
+        line += ')';
+    return line;
+}
+
+OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
+                                   const OpenSeesOptions& options)
+{
+    OpenSeesExport result;
+    if (options.firstTag < 1 || options.firstTag > kMaxTag ||
+        kMaxTag - options.firstTag < static_cast<long long>(concretes.size()) - 1) {
+        result.refused.push_back(
+            {"", "the tags from " + std::to_string(options.firstTag) + " on do not fit OpenSees"});
+        return result;
+    }
+    for (const CConcrete* c : concretes) {
+        const double values[] = {c->fck, c->eck, c->ftk, c->etk, c->Ec, c->ac, c->at};
+        if (!std::all_of(std::begin(values), std::end(values),
+                         [](double v) { return std::isfinite(v) && v > 0; }))
+            result.refused.push_back(
+                {c->ConcreteName, "ConcreteD needs positive, finite values of fc,k, eps_c,k, "
+                                  "ft,k, eps_t,k, Ec, alpha_c and alpha_t"});
+    }
+    if (!result.refused.empty() || concretes.empty())
+        return result;
+
+    const bool py = options.format == OpenSeesOptions::Format::Py;
+    std::string& out = result.text;
+    if (py)
+        out += "# -*- coding: utf-8 -*-\n";
+    out += "# ConcreteD materials written by Tarvolin\n";
+    if (py)
+        out += "import openseespy.opensees as ops\n";
+    long long tag = options.firstTag;
+    for (const CConcrete* c : concretes) {
+        // The units close the comment, so that not even a trailing backslash (a Tcl line
+        // continuation) can pull the command into it.
+        out += "\n# " + solvertext::CommentText(c->ConcreteName) + " (N, mm, MPa)\n";
+        out += ConcreteDCommand(*c, tag++, options.format);
+        out += '\n';
+    }
+    return result;
+}
