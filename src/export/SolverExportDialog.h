@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "export/AbaqusCdp.h"
+#include "export/OpenSeesWriter.h"
+
+class CConcrete;
+class QComboBox;
+class QCustomPlot;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+// "Export for Abaqus…" and "Export for OpenSees…": the concretes with a check box each, the
+// writer's options, a preview of what will be written for the selected concrete, and Save….
+// Built from a plain list so that it does not depend on how the main window keeps its
+// concretes; the concretes must outlive the dialog.
+class SolverExportDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum class Solver { Abaqus, OpenSees };
+    struct Entry {
+        const CConcrete* concrete;
+        bool checked;
+    };
+
+    SolverExportDialog(Solver solver, std::vector<Entry> concretes, QWidget* parent = nullptr);
+
+    // The options of the last dialog, kept while the program runs.
+    static AbaqusOptions& RememberedAbaqus();
+    static OpenSeesOptions& RememberedOpenSees();
+    static QString& RememberedFolder();
+
+    // The checked concretes, in list order.
+    std::vector<const CConcrete*> Checked() const;
+    // Writes the checked concretes: asks for the file and reports problems in boxes. True when
+    // a file was written.
+    bool Save();
+
+    // Controls, named as their object names.
+    QListWidget* concreteList;
+    QComboBox* unitsBox = nullptr;
+    QLineEdit* poissonEdit = nullptr;
+    QLineEdit* dilationEdit = nullptr;
+    QLineEdit* eccentricityEdit = nullptr;
+    QLineEdit* fb0fc0Edit = nullptr;
+    QLineEdit* kEdit = nullptr;
+    QLineEdit* viscosityEdit = nullptr;
+    QLineEdit* elasticLimitEdit = nullptr;
+    QComboBox* damageBox = nullptr;
+    QSpinBox* rowsSpin = nullptr;
+    QComboBox* outputBox = nullptr;
+    QLineEdit* modelEdit = nullptr;
+    QComboBox* formatBox = nullptr;
+    QSpinBox* firstTagSpin = nullptr;
+    QTableWidget* compressionTable = nullptr;
+    QTableWidget* tensionTable = nullptr;
+    QCustomPlot* compressionPlot = nullptr;
+    QCustomPlot* tensionPlot = nullptr;
+    QLabel* deviationLabel = nullptr;
+    QPlainTextEdit* namesText = nullptr;
+    QPlainTextEdit* commandsText = nullptr;
+    QLabel* messageLabel;
+    QPushButton* saveButton;
+    QPushButton* closeButton;
+
+private:
+    void BuildAbaqusOptions(class QFormLayout* form);
+    void BuildOpenSeesOptions(class QFormLayout* form);
+    void OptionChanged();
+    void UpdatePreview();
+    void ShowAbaqusPreview();
+    void ShowOpenSeesPreview();
+    const CConcrete* Selected() const;
+
+    Solver solver;
+    std::vector<Entry> entries;
+    AbaqusOptions abaqus;
+    OpenSeesOptions opensees;
+    QString optionError;
+};

@@ -1,0 +1,346 @@
+// Export for Abaqus… and Export for OpenSees… driven through the main window offscreen: the
+// dialog opens over the created concretes, its preview follows the options, and Save… writes
+// the file through the desktop stand-in, or reports why it cannot.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <qcustomplot.h>
+
+#include "WorkedExample.h"
+#include "app/Unit1.h"
+#include "export/SolverExportDialog.h"
+#include "library/CheckList.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+using Kind = Platform::MsgKind;
+
+void Type(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+void Create(TForm1& form, const worked::Definition& d)
+{
+    Type(form.edt1, d.name);
+    Type(form.edt2, d.Ec);
+    Type(form.edt3, d.fck);
+    Type(form.edt4, d.eck);
+    Type(form.edt5, d.ac);
+    Type(form.edt9, d.ecmax);
+    Type(form.edt8, d.ftk);
+    Type(form.edt7, d.etk);
+    Type(form.edt6, d.at);
+    Type(form.edt10, d.etmax);
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+}
+
+QByteArray Read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Triggers the menu item and runs `body` on the dialog it opens; the dialog is closed
+// afterwards whatever the body did. False when no dialog opened.
+bool WithDialog(QAction* action, const std::function<void(SolverExportDialog&)>& body)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<SolverExportDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        opened = true;
+        body(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    action->trigger();
+    return opened;
+}
+
+void SetText(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+}  // namespace
+
+class TestSolverDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void emptyRegistry();
+    void abaqusPreviewFollowsOptions();
+    void abaqusSaveAndRemember();
+    void cancelAndFailingTarget();
+    void refusedConcrete();
+    void openSees();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<TForm1> form;
+};
+
+void TestSolverDialog::init()
+{
+    SolverExportDialog::RememberedAbaqus() = {};
+    SolverExportDialog::RememberedOpenSees() = {};
+    SolverExportDialog::RememberedFolder().clear();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    platform = std::make_unique<FakePlatform>();
+    form = std::make_unique<TForm1>();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void TestSolverDialog::cleanup()
+{
+    form.reset();
+    platform.reset();
+    dir.reset();
+}
+
+void TestSolverDialog::emptyRegistry()
+{
+    QVERIFY(!WithDialog(form->ExportAbaqus1, [](SolverExportDialog&) {}));
+    QVERIFY(!WithDialog(form->ExportOpenSees1, [](SolverExportDialog&) {}));
+    QCOMPARE(platform->Texts(), QStringList(2, "No concretes have been create!."));
+    QCOMPARE(platform->messages[0].kind, Kind::Information);
+}
+
+void TestSolverDialog::abaqusPreviewFollowsOptions()
+{
+    Create(*form, worked::kC30);
+    Create(*form, worked::kC50);
+    form->lst1->SetItemChecked(1, false);  // C50's curves hidden
+
+    const bool opened = WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.windowTitle(), QStringLiteral("Export for Abaqus"));
+        for (const char* name :
+             {"concreteList", "unitsBox", "poissonEdit", "dilationEdit", "eccentricityEdit",
+              "fb0fc0Edit", "kEdit", "viscosityEdit", "elasticLimitEdit", "damageBox",
+              "rowsSpin", "outputBox", "modelEdit", "compressionTable", "tensionTable",
+              "compressionPlot", "tensionPlot", "deviationLabel", "namesText", "messageLabel",
+              "saveButton", "closeButton"})
+            QVERIFY2(d.findChild<QWidget*>(QString::fromLatin1(name)), name);
+
+        QCOMPARE(d.concreteList->count(), 2);
+        QCOMPARE(d.concreteList->item(0)->text(), QStringLiteral("C30"));
+        QCOMPARE(d.concreteList->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(d.concreteList->item(1)->checkState(), Qt::Unchecked);
+
+        // C30's compression curve has 81 points: 40 rows by default.
+        QCOMPARE(d.compressionTable->rowCount(), 40);
+        QCOMPARE(d.compressionTable->item(0, 1)->text(), QStringLiteral("0.0"));
+        QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2.01"));
+        QCOMPARE(d.compressionPlot->graph(0)->dataCount(), 40);
+        QVERIFY(d.deviationLabel->text().contains(QStringLiteral("% of the peak stress")));
+        const QString deviation40 = d.deviationLabel->text();
+
+        d.rowsSpin->setValue(8);
+        QCOMPARE(d.compressionTable->rowCount(), 8);
+        QCOMPARE(d.compressionPlot->graph(0)->dataCount(), 8);
+        QVERIFY(d.deviationLabel->text() != deviation40);
+
+        d.unitsBox->setCurrentIndex(1);
+        QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2010000.0"));
+
+        d.damageBox->setCurrentIndex(2);  // none
+        QCOMPARE(d.compressionTable->item(1, 2)->text(), QStringLiteral("-"));
+        QVERIFY(!d.compressionPlot->graph(1)->visible());
+
+        // Selecting C50 previews it, although it is not checked.
+        d.concreteList->setCurrentRow(1);
+        QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2640000.0"));
+
+        // A value out of range is named at once, and Save… refuses with it.
+        SetText(d.poissonEdit, QStringLiteral("0.6"));
+        QVERIFY(d.messageLabel->text().contains(QStringLiteral("--poisson")));
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(platform->saveRequests.isEmpty());
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].kind, Kind::Warning);
+        QVERIFY(platform->messages[0].text.contains(QStringLiteral("--poisson")));
+        SetText(d.poissonEdit, QStringLiteral("0,25"));  // a regional comma is understood
+        QCOMPARE(d.messageLabel->text(), QString());
+    });
+    QVERIFY(opened);
+}
+
+void TestSolverDialog::abaqusSaveAndRemember()
+{
+    Create(*form, worked::kC30);
+    Create(*form, worked::kC50);
+    const QString path = dir->filePath("Frame.py");
+    platform->saveAnswers = {path};
+
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        d.outputBox->setCurrentIndex(1);
+        d.rowsSpin->setValue(12);
+        SetText(d.modelEdit, QStringLiteral("Frame"));
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());  // written: the dialog has closed
+    }));
+    QCOMPARE(platform->saveRequests.size(), 1);
+    QCOMPARE(platform->saveRequests[0].caption, QStringLiteral("Export for Abaqus"));
+    QCOMPARE(platform->saveRequests[0].defaultSuffix, QStringLiteral("py"));
+    QCOMPARE(platform->saveRequests[0].fileName, QStringLiteral("Concretes.py"));
+    QVERIFY(platform->messages.isEmpty());
+
+    AbaqusOptions options;
+    options.output = AbaqusOptions::Output::Py;
+    options.maxRows = 12;
+    options.model = "Frame";
+    std::vector<const CConcrete*> list;
+    for (const auto& c : form->concretes)
+        list.push_back(c.get());
+    const AbaqusExport expected = BuildAbaqusExport(list, options);
+    QVERIFY(expected.Ok());
+    QCOMPARE(Read(path), QByteArray::fromStdString(expected.text));
+
+    // The options and folder are remembered for the next time.
+    platform->saveAnswers.clear();
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.outputBox->currentIndex(), 1);
+        QCOMPARE(d.rowsSpin->value(), 12);
+        QCOMPARE(d.modelEdit->text(), QStringLiteral("Frame"));
+        QCOMPARE(d.compressionTable->rowCount(), 12);
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+    }));
+    QCOMPARE(platform->saveRequests.size(), 2);
+    QCOMPARE(platform->saveRequests[1].directory, dir->path());
+}
+
+void TestSolverDialog::cancelAndFailingTarget()
+{
+    Create(*form, worked::kC30);
+    QFile blocker(dir->filePath("plain-file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    QVERIFY(WithDialog(form->ExportOpenSees1, [&](SolverExportDialog& d) {
+        // No answer queued: the user cancels the file dialog and stays in the export dialog.
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(platform->saveRequests.size(), 1);
+        QCOMPARE(platform->saveRequests[0].defaultSuffix, QStringLiteral("tcl"));
+        QVERIFY(platform->messages.isEmpty());
+
+        // A folder that is a regular file: an error box, and the dialog stays open.
+        platform->saveAnswers = {dir->filePath("plain-file/model.tcl")};
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].kind, Kind::Error);
+        QVERIFY(platform->messages[0].text.contains(QStringLiteral("plain-file")));
+
+        QTest::mouseClick(d.closeButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    }));
+    QCOMPARE(Read(dir->filePath("plain-file")), QByteArray());
+}
+
+void TestSolverDialog::refusedConcrete()
+{
+    Create(*form, worked::kC30);
+    worked::Definition shortTension = worked::kC50;
+    shortTension.name = "Short";
+    shortTension.etmax = "50";  // ends before the tensile peak at 110e-6
+    Create(*form, shortTension);
+    QCOMPARE(form->concretes.size(), std::size_t(2));
+    platform->saveAnswers = {dir->filePath("model.inp")};
+
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        d.concreteList->setCurrentRow(1);
+        QVERIFY(d.messageLabel->text().startsWith(QStringLiteral("Concrete \"Short\"")));
+        QCOMPARE(d.tensionTable->rowCount(), 0);
+
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(d.isVisible());
+        QVERIFY(platform->saveRequests.isEmpty());  // refused before any file is chosen
+        QCOMPARE(platform->messages.size(), 1);
+        QCOMPARE(platform->messages[0].kind, Kind::Warning);
+        QVERIFY(platform->messages[0].text.startsWith(
+            QStringLiteral("Concrete \"Short\" cannot be written: the tension curve ends")));
+        QVERIFY(platform->messages[0].text.endsWith(QStringLiteral("Nothing was written.")));
+
+        // Without the refused concrete the rest is written.
+        d.concreteList->item(1)->setCheckState(Qt::Unchecked);
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    }));
+    QVERIFY(Read(dir->filePath("model.inp")).contains("*Material, name=C30\n"));
+    QVERIFY(!Read(dir->filePath("model.inp")).contains("Short"));
+
+    // Nothing checked: nothing to write.
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        for (int i = 0; i < d.concreteList->count(); ++i)
+            d.concreteList->item(i)->setCheckState(Qt::Unchecked);
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QCOMPARE(platform->messages.last().kind, Kind::Information);
+        QVERIFY(d.isVisible());
+    }));
+}
+
+void TestSolverDialog::openSees()
+{
+    Create(*form, worked::kC30);
+    Create(*form, worked::kC50);
+    const QString path = dir->filePath("materials.py");
+    platform->saveAnswers = {path};
+
+    QVERIFY(WithDialog(form->ExportOpenSees1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.windowTitle(), QStringLiteral("Export for OpenSees"));
+        for (const char* name : {"concreteList", "formatBox", "firstTagSpin", "commandsText",
+                                 "messageLabel", "saveButton", "closeButton"})
+            QVERIFY2(d.findChild<QWidget*>(QString::fromLatin1(name)), name);
+        QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral(
+            "# C30 (N, mm, MPa)\nuniaxialMaterial ConcreteD 1 -20.1 -0.001471 2.01 9.5e-05 "
+            "30000.0 0.75 1.26\n")));
+        QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral("ConcreteD 2 -32.4")));
+
+        d.firstTagSpin->setValue(101);
+        QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral("ConcreteD 101 -20.1")));
+        d.concreteList->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral("ConcreteD 101 -32.4")));
+        d.formatBox->setCurrentIndex(1);
+        QVERIFY(d.commandsText->toPlainText().contains(
+            QStringLiteral("ops.uniaxialMaterial('ConcreteD', 101, -32.4")));
+
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    }));
+    QCOMPARE(platform->saveRequests.last().defaultSuffix, QStringLiteral("py"));
+    OpenSeesOptions options;
+    options.format = OpenSeesOptions::Format::Py;
+    options.firstTag = 101;
+    const CConcrete* c50[] = {form->concretes[1].get()};
+    QCOMPARE(Read(path), QByteArray::fromStdString(BuildOpenSeesExport(c50, options).text));
+}
+
+QTEST_MAIN(TestSolverDialog)
+#include "tst_solverdialog.moc"
