@@ -1,10 +1,13 @@
 #include "library/Chart.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "library/ChartReadout.h"
 #include "model/NumberText.h"
 
 namespace {
@@ -16,9 +19,11 @@ constexpr std::uint32_t kPalette[TChart::PaletteSize] = {
 };
 
 // Prints tick labels with the program's own number text, so an axis reads exactly like the
-// numbers everywhere else (and follows the user's decimal separator). With a base step, the
-// ticks sit on multiples of that step, the smallest of 1, 2, 5, 10, 20, 50 ... times it whose
-// labels fit side by side along the axis.
+// numbers everywhere else (and follows the user's decimal separator). The ticks sit on
+// multiples of a step of 1, 2 or 5 times a power of ten (times the base step when one is set),
+// the smallest whose labels fit along the axis and print their ticks exactly: a label that
+// rounds ("0.3" at 0.25 under "0.0", "10e-3" at 0.01001 under "00e-0") would misstate its
+// gridline, and two alike would be worse.
 class TLabelTicker : public QCPAxisTicker {
 public:
     TLabelTicker(const TChart* chart, const QCPAxis* axis, NumberPattern pattern)
@@ -28,6 +33,13 @@ public:
 
     void SetBaseStep(double step) { baseStep = step; }
 
+    // How many labelled ticks the axis shows over this range.
+    int LabelCount(const QCPRange& range)
+    {
+        const double step = getTickStep(range);
+        return step > 0 ? int(TicksIn(range, step)) : 0;
+    }
+
 protected:
     QString getTickLabel(double tick, const QLocale&, QChar, int) override
     {
@@ -36,25 +48,74 @@ protected:
 
     double getTickStep(const QCPRange& range) override
     {
-        if (!(baseStep > 0))
+        const double size = range.size();
+        if (!(size > 0) || !std::isfinite(size))
             return QCPAxisTicker::getTickStep(range);
         const int fit = LabelsThatFit(range);
+        // Without a base step, start a decade below the step that would give `fit` labels.
         double multiple = 1;
-        for (int decade = 0; decade < 300; ++decade) {
+        const double unit = baseStep > 0 ? baseStep : 1;
+        if (!(baseStep > 0))
+            multiple = std::pow(10.0, std::floor(std::log10(size / fit)) - 1);
+        for (int decade = 0; decade < 40; ++decade) {
             for (double factor : {1.0, 2.0, 5.0}) {
-                // Rounded to 12 digits so that 10 × 0.0002 is 0.002 itself and the tick at the
-                // end of a range such as 0.016 is not lost to the last bit.
-                const double step =
-                    QString::number(baseStep * multiple * factor, 'g', 12).toDouble();
-                if (std::floor(range.size() / step) + 1 <= fit)
+                const double step = Clean(unit * multiple * factor);
+                if (!(step > 0) || TicksIn(range, step) > fit)
+                    continue;
+                if (PrintsExactly(range, step))
                     return step;
             }
             multiple *= 10;
         }
-        return range.size();
+        return size;
+    }
+
+    QVector<double> createTickVector(double tickStep, const QCPRange& range) override
+    {
+        // Whole multiples of the step, cleaned of the last bits of the multiplication, so that
+        // a gridline sits where its label says.
+        QVector<double> ticks;
+        const double first = std::floor(range.lower / tickStep);
+        const double last = std::ceil(range.upper / tickStep);
+        if (!std::isfinite(first) || !std::isfinite(last) || last - first > 1000)
+            return QCPAxisTicker::createTickVector(tickStep, range);
+        for (double k = first; k <= last; ++k)
+            ticks.append(Clean(k * tickStep));
+        return ticks;
     }
 
 private:
+    // Rounded to 12 digits so that 10 × 0.0002 is 0.002 itself and the tick at the end of a
+    // range such as 0.016 is not lost to the last bit.
+    static double Clean(double value) { return QString::number(value, 'g', 12).toDouble(); }
+
+    static double TicksIn(const QCPRange& range, double step)
+    {
+        return std::floor(range.upper / step + 1e-9) - std::ceil(range.lower / step - 1e-9) + 1;
+    }
+
+    bool PrintsExactly(const QCPRange& range, double step) const
+    {
+        const double first = std::ceil(range.lower / step - 1e-9);
+        const double last = std::floor(range.upper / step + 1e-9);
+        std::vector<std::string> labels;
+        for (double k = first; k <= last; ++k) {
+            const double tick = Clean(k * step);
+            const std::string text = FormatFloat(pattern, tick, chart->DecimalSeparator());
+            double read = 0;
+            try {
+                read = StrToFloat(text, chart->DecimalSeparator());
+            } catch (const ConvertError&) {
+                return false;
+            }
+            if (std::abs(read - tick) > step * 1e-6)
+                return false;
+            labels.push_back(text);
+        }
+        std::sort(labels.begin(), labels.end());
+        return std::adjacent_find(labels.begin(), labels.end()) == labels.end();
+    }
+
     QString Label(double value) const
     {
         return QString::fromStdString(FormatFloat(pattern, value, chart->DecimalSeparator()));
@@ -63,20 +124,66 @@ private:
     int LabelsThatFit(const QCPRange& range) const
     {
         const QFontMetrics metrics(axis->tickLabelFont());
+        const bool horizontal = axis->orientation() == Qt::Horizontal;
+        int length = 0;
+        if (axis->axisRect())
+            length = horizontal ? axis->axisRect()->width() : axis->axisRect()->height();
+        if (length <= 0)
+            length = horizontal ? chart->width() : chart->height();
+        if (!horizontal)
+            // Stacked labels: a line of text and a line and a half of air between them.
+            return std::clamp(int(length / (2.5 * metrics.height())), 2, 8);
         int widest = 0;
-        for (double value : {range.lower, range.upper, range.lower + baseStep, -baseStep})
+        const double probe = baseStep > 0 ? baseStep : range.size() / 10;
+        for (double value : {range.lower, range.upper, range.lower + probe, -probe})
             widest = std::max(widest, metrics.horizontalAdvance(Label(value)));
         const int gap = metrics.horizontalAdvance(QStringLiteral("00"));
-        int length = axis->axisRect() ? axis->axisRect()->width() : 0;
-        if (length <= 0)
-            length = chart->width();
-        return std::max(2, length / (widest + gap));
+        const int fit = std::max(2, length / (widest + gap));
+        return baseStep > 0 ? fit : std::min(fit, 8);
     }
 
     const TChart* chart;
     const QCPAxis* axis;
     NumberPattern pattern;
     double baseStep = 0;
+};
+
+// The legend's shadow, drawn on the layer below the legend so that only the part beside and
+// below the frame shows.
+class TLegendShadow : public QCPLayerable {
+public:
+    explicit TLegendShadow(TChart* chart) : QCPLayerable(chart, QStringLiteral("axes")), chart(chart)
+    {
+    }
+
+protected:
+    void applyDefaultAntialiasingHint(QCPPainter* painter) const override
+    {
+        painter->setAntialiasing(false);
+    }
+
+    void draw(QCPPainter* painter) override
+    {
+        if (!chart->LegendShadow() || !chart->legend->visible())
+            return;
+        const int offset = TChart::LegendShadowOffset;
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(128, 128, 128));  // opaque: no transparency
+        painter->drawRect(chart->legend->outerRect().translated(offset, offset));
+    }
+
+private:
+    TChart* chart;
+};
+
+// The zoom rectangle is drawn by the chart itself, straight over what is shown (see
+// TChart::paintEvent); QCustomPlot's own drawing into its overlay buffer could only cover it.
+class TZoomRect : public QCPSelectionRect {
+public:
+    using QCPSelectionRect::QCPSelectionRect;
+
+protected:
+    void draw(QCPPainter*) override {}
 };
 
 void SetUpAxis(TChart* chart, QCPAxis* axis, const QString& title, NumberPattern pattern)
@@ -143,11 +250,123 @@ void TLineSeries::AddXY(double x, double y)
     ParentChart()->Changed();
 }
 
+TLineSeries::Pick TLineSeries::Nearest(const QPointF& pos, double limit) const
+{
+    Pick pick;
+    const QCPGraphDataContainer& points = *data();
+    if (points.isEmpty())
+        return pick;
+    const QCPAxis* keys = keyAxis();
+    const QCPAxis* values = valueAxis();
+    const QRect frame = keys->axisRect()->rect();
+    const auto visibleBegin = points.findBegin(keys->range().lower, false);
+    const auto visibleEnd = points.findEnd(keys->range().upper, false);
+    if (visibleBegin >= visibleEnd)
+        return pick;
+    auto start = points.findBegin(keys->pixelToCoord(pos.x()), false);
+    start = std::clamp(start, visibleBegin, visibleEnd);
+
+    double best = limit;
+    const auto consider = [&](QCPGraphDataContainer::const_iterator it) {
+        const double x = keys->coordToPixel(it->key);
+        const double y = values->coordToPixel(it->value);
+        if (!std::isfinite(y) || y < frame.top() - 1 || y > frame.bottom() + 1)
+            return;
+        const double distance = std::hypot(x - pos.x(), y - pos.y());
+        if (distance < best) {
+            best = distance;
+            pick.distance = distance;
+            pick.index = int(it - points.constBegin());
+        }
+    };
+    for (auto it = start; it != visibleEnd; ++it) {
+        if (keys->coordToPixel(it->key) - pos.x() >= best)
+            break;
+        consider(it);
+    }
+    for (auto it = start; it != visibleBegin;) {
+        --it;
+        if (pos.x() - keys->coordToPixel(it->key) >= best)
+            break;
+        consider(it);
+    }
+    return pick;
+}
+
+namespace {
+
+double Cross(const QPointF& a, const QPointF& b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// Drops the points of a polyline (in pixels) that lie within `tolerance` of the straight line
+// between the points kept around them, in one pass (a sleeve of directions from the last kept
+// point, narrowed by every point after it). Spikes, turns and points where the line doubles
+// back stay. A curve of thousands of points on a few hundred pixel columns comes down to the
+// points where it visibly bends.
+void Simplify(const QPointF* points, qsizetype count, double tolerance, QVector<QPointF>& kept)
+{
+    kept.clear();
+    if (count <= 2) {
+        for (qsizetype i = 0; i < count; ++i)
+            kept.append(points[i]);
+        return;
+    }
+    kept.append(points[0]);
+    QPointF anchor = points[0];
+    bool cone = false;
+    QPointF low;
+    QPointF high;
+    double farthest = 0;
+    for (qsizetype i = 1; i < count; ++i) {
+        QPointF d = points[i] - anchor;
+        double length = std::hypot(d.x(), d.y());
+        const bool inside = !cone || (length > farthest - tolerance && Cross(low, d) >= 0 &&
+                                      Cross(d, high) >= 0 && Cross(low, high) >= 0);
+        if (!inside) {
+            anchor = points[i - 1];
+            kept.append(anchor);
+            cone = false;
+            farthest = 0;
+            d = points[i] - anchor;
+            length = std::hypot(d.x(), d.y());
+        }
+        if (length <= tolerance)
+            continue;
+        // The two directions from the anchor that touch the circle of the tolerance around
+        // this point: every later direction must lie between them.
+        const double sine = tolerance / length;
+        const double cosine = std::sqrt(1 - sine * sine);
+        const QPointF u = d / length;
+        const QPointF ccw(u.x() * cosine - u.y() * sine, u.x() * sine + u.y() * cosine);
+        const QPointF cw(u.x() * cosine + u.y() * sine, -u.x() * sine + u.y() * cosine);
+        if (!cone) {
+            low = cw;
+            high = ccw;
+            cone = true;
+        } else {
+            if (Cross(low, cw) > 0)
+                low = cw;
+            if (Cross(ccw, high) > 0)
+                high = ccw;
+        }
+        farthest = std::max(farthest, length);
+    }
+    if (kept.last() != points[count - 1])
+        kept.append(points[count - 1]);
+}
+
+}  // namespace
+
 // Qt fills a wide antialiased stroke as one outline, and its rasteriser keeps every edge of the
 // outline that crosses a scan line active at once: along a curve of thousands of points the cost
 // grows with the square of its length (14 curves of 5,002 points took 25 ms to draw, one chart).
 // Strokes of a few dozen points sharing their end points look the same and take a quarter of
-// the time. Points that are not finite break the line, as QCustomPlot's own drawing does.
+// the time. QCustomPlot's adaptive sampling has already cut each pixel column down to its
+// first, lowest, highest and last points; what is left of a smooth curve still has several
+// points a column, which Simplify thins to those a tenth of a pixel off the straight line.
+// Points that are not finite break the line, as QCustomPlot's own drawing does.
 void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines) const
 {
     if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0)
@@ -155,10 +374,12 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     applyDefaultAntialiasingHint(painter);
 
     constexpr qsizetype kPiece = 32;  // segments per stroke
-    const auto drawRun = [painter, &lines](qsizetype first, qsizetype end) {
-        for (qsizetype start = first; start + 1 < end; start += kPiece)
-            painter->drawPolyline(lines.constData() + start,
-                                  int(std::min(kPiece + 1, end - start)));
+    QVector<QPointF> kept;
+    const auto drawRun = [painter, &lines, &kept](qsizetype first, qsizetype end) {
+        Simplify(lines.constData() + first, end - first, kSimplifyTolerance, kept);
+        for (qsizetype start = 0; start + 1 < kept.size(); start += kPiece)
+            painter->drawPolyline(kept.constData() + start,
+                                  int(std::min(kPiece + 1, kept.size() - start)));
     };
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -215,13 +436,157 @@ TChart::TChart(QWidget* parent) : QCustomPlot(parent)
     axisRect()->setMargins(QMargins(0, 0, 18, 0));
 
     legend->setVisible(false);
+    // Small symbols and no spacing: the legend sits inside the plot area, over the curves, and
+    // should take no more of it than its names need. It fills rows first and wraps into
+    // further columns when the rows would not fit (LayOutLegend).
+    legend->setIconSize(16, 10);
+    legend->setIconTextPadding(5);
+    legend->setRowSpacing(0);
+    legend->setColumnSpacing(6);
+    legend->setMargins(QMargins(5, 3, 5, 3));
+    legend->setFillOrder(QCPLayoutGrid::foRowsFirst, false);
+    new TLegendShadow(this);
+
+    // The read-out has a layer of its own, so that following the pointer redraws only it.
+    addLayer(QStringLiteral("readout"), layer(QStringLiteral("legend")), limAbove);
+    layer(QStringLiteral("readout"))->setMode(QCPLayer::lmBuffered);
+    readout = new TReadout(this, QStringLiteral("readout"));
+    setMouseTracking(true);
 
     // Zoom by dragging a rectangle; a double-click brings back the ranges that fit the data.
+    setSelectionRect(new TZoomRect(this));
     setSelectionRectMode(QCP::srmZoom);
-    connect(selectionRect(), &QCPSelectionRect::accepted, this,
-            [this] { automaticRange = false; });
+    connect(selectionRect(), &QCPSelectionRect::canceled, this, [this] { update(); });
     connect(this, &QCustomPlot::mouseDoubleClick, this, [this] { UndoZoom(); });
-    connect(this, &QCustomPlot::beforeReplot, this, [this] { ApplyPending(); });
+    connect(this, &QCustomPlot::beforeReplot, this, [this] {
+        ApplyPending();
+        if (legend->visible() || ReadoutVisible()) {
+            // The axis rect of this drawing, before the legend is fitted into it and the
+            // read-out finds its point again (the curve under it may be gone or zoomed away).
+            updateLayout();
+            LayOutLegend();
+            if (ReadoutVisible())
+                PickReadout(readoutPos);
+        }
+    });
+}
+
+void TChart::processRectZoom(QRect rect, QMouseEvent* event)
+{
+    // From the press to the release, whichever way the drag went.
+    const int across = std::abs(rect.right() - rect.left());
+    const int down = std::abs(rect.bottom() - rect.top());
+    if (across < MinimumZoomDrag || down < MinimumZoomDrag) {
+        // Nothing to zoom into; the redraw takes the rectangle away.
+        update();
+        return;
+    }
+    automaticRange = false;
+    QCustomPlot::processRectZoom(rect, event);
+    // The labels print a fixed number of digits ("0.0", "00e-0"), so a range can be too
+    // narrow for two of them to tell their gridlines apart: widen it about its middle until
+    // two labelled gridlines are in view.
+    for (QCPAxis* axis : {xAxis, yAxis}) {
+        auto* ticker = static_cast<TLabelTicker*>(axis->ticker().data());
+        QCPRange range = axis->range();
+        for (int i = 0; i < 100 && ticker->LabelCount(range) < 2; ++i)
+            range = QCPRange(range.center() - range.size(), range.center() + range.size());
+        axis->setRange(range);
+    }
+}
+
+void TChart::mouseMoveEvent(QMouseEvent* event)
+{
+    QCustomPlot::mouseMoveEvent(event);
+    if (selectionRect()->isActive()) {
+        // The zoom rectangle is being drawn: the read-out would only be in its way.
+        HideReadout();
+        update();
+        return;
+    }
+    if (event->buttons() == Qt::NoButton)
+        UpdateReadout(event->position());
+}
+
+void TChart::leaveEvent(QEvent* event)
+{
+    HideReadout();
+    QCustomPlot::leaveEvent(event);
+}
+
+void TChart::paintEvent(QPaintEvent* event)
+{
+    QCustomPlot::paintEvent(event);
+    if (!selectionRect()->isActive())
+        return;
+    // NOT-XOR over what is shown: the rectangle stays visible on any colour, and drawing it a
+    // second time at the same place would restore the pixels beneath.
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    painter.setPen(selectionRect()->pen());
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(selectionRect()->rect().normalized());
+}
+
+void TChart::SetLegendShadow(bool shadow)
+{
+    legendShadow = shadow;
+    Changed();
+}
+
+void TChart::LayOutLegend()
+{
+    const int count = legend->itemCount();
+    if (count == 0)
+        return;
+    // The room inside the plot area, less the shadow.
+    const QRect room = axisRect()->insetLayout()->rect().adjusted(0, 0, -LegendShadowOffset,
+                                                                  -LegendShadowOffset);
+    const QMargins margins = legend->margins();
+    QFont font = legend->font();
+    const double pointSize =
+        font.pointSizeF() > 0 ? font.pointSizeF() : std::max(1, font.pixelSize()) * 0.75;
+    // Should the names not fit at the usual size (a very small chart), a smaller font is tried
+    // before giving up room: every name must stay whole.
+    for (double size = pointSize; ; size -= 0.5) {
+        font.setPointSizeF(size);
+        for (int i = 0; i < count; ++i)
+            legend->item(i)->setFont(font);
+        int rowHeight = 1;
+        std::vector<int> widths(count);
+        for (int i = 0; i < count; ++i) {
+            const QSize hint = legend->item(i)->minimumOuterSizeHint();
+            rowHeight = std::max(rowHeight, hint.height());
+            widths[i] = hint.width();
+        }
+        const int rowsThatFit = std::max(
+            1, (room.height() - margins.top() - margins.bottom() + legend->rowSpacing()) /
+                   (rowHeight + legend->rowSpacing()));
+        int columns = (count + rowsThatFit - 1) / rowsThatFit;
+        bool fits = false;
+        int rows = count;
+        for (; columns <= count; ++columns) {
+            rows = (count + columns - 1) / columns;  // balanced: no longer than needed
+            int width = margins.left() + margins.right() + (columns - 1) * legend->columnSpacing();
+            for (int c = 0; c < columns; ++c) {
+                int widest = 0;
+                for (int i = c * rows; i < std::min(count, (c + 1) * rows); ++i)
+                    widest = std::max(widest, widths[i]);
+                width += widest;
+            }
+            if (width <= room.width() && rows <= rowsThatFit) {
+                fits = true;
+                break;
+            }
+            if (rows == 1)
+                break;
+        }
+        if (fits || size <= 5) {
+            legend->setWrap(rows);
+            legend->setFillOrder(QCPLayoutGrid::foRowsFirst, true);
+            return;
+        }
+    }
 }
 
 void TChart::mousePressEvent(QMouseEvent* event)

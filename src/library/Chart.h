@@ -2,9 +2,12 @@
 
 #include <qcustomplot.h>
 
+#include <QPointer>
 #include <cstdint>
 
+class QMenu;
 class TChart;
+class TReadout;
 
 // One curve on a chart: strain along X, stress along Y, joined in the order the points arrive
 // (always ascending strain). The chart owns it; it is found again by its title.
@@ -32,6 +35,19 @@ public:
 
     TChart* ParentChart() const;
 
+    // How far (in pixels) a dropped point may lie off the line that is stroked instead.
+    static constexpr double kSimplifyTolerance = 0.1;
+
+    // Which sampled point the pointer read-out marks.
+    struct Pick {
+        double distance = -1;  // pixels; negative: nothing found
+        int index = -1;
+    };
+    // The point of this series nearest to pos (pixels) among those inside the axis rect, if
+    // nearer than limit: a binary search on the ascending strains, then a walk outwards that
+    // stops where the horizontal distance alone reaches the best so far.
+    Pick Nearest(const QPointF& pos, double limit) const;
+
 protected:
     void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
     void drawLinePlot(QCPPainter* painter, const QVector<QPointF>& lines) const override;
@@ -42,7 +58,8 @@ private:
 };
 
 // A curve chart: QCustomPlot set up for strain along the bottom and stress up the left, with a
-// legend of the active series, zoom by dragging a rectangle and a double-click to zoom back.
+// legend of the active series, zoom by dragging a rectangle and a double-click to zoom back,
+// a read-out of the point under the pointer and a context menu.
 // Every change redraws the chart once the running handler returns to the event loop.
 class TChart : public QCustomPlot {
     Q_OBJECT
@@ -74,6 +91,38 @@ public:
     void SetLegendTextColor(const QColor& color);
     void SetLegendSquareSymbols(bool square) { legendSquareSymbols = square; }
     bool LegendSquareSymbols() const { return legendSquareSymbols; }
+    // An opaque shadow to the lower right of the legend's frame.
+    void SetLegendShadow(bool shadow);
+    bool LegendShadow() const { return legendShadow; }
+    static constexpr int LegendShadowOffset = 3;
+
+    // Drags smaller than this (in either direction) are a slip of the hand, not a zoom.
+    static constexpr int MinimumZoomDrag = 16;
+
+    // The pointer read-out: the sampled point nearest to the pointer among the shown curves.
+    bool ReadoutVisible() const;
+    TLineSeries* ReadoutSeries() const;
+    int ReadoutIndex() const;
+    // "C30  ε = 1.470E-03  σ = 20.10 N/mm²", with this chart's decimal separator.
+    QString ReadoutText() const;
+    // Marks the point nearest to pos (pixels), or hides the read-out when the pointer is
+    // outside the axis rect or no curve is shown. Redraws the read-out's own layer only.
+    void UpdateReadout(const QPointF& pos);
+    void HideReadout();
+
+    // The context menu of a right-click: Copy Image, Copy Data, Save Image As…, Reset Zoom.
+    // The caller owns the menu.
+    QMenu* CreateContextMenu(QWidget* parent);
+    // The chart as shown (zoom, shown curves, legend), without the pointer read-out.
+    QImage ShownImage();
+    // The shown curves as tab-separated text: a heading "Strain" and one column per shown
+    // curve (its title), then one line per strain of the union of their strains, empty cells
+    // where a curve has no point there. Strains are printed in full (as many digits as read
+    // back to the same number, at least "0.000E+00"), stresses with "0.0000"; both with this
+    // chart's decimal separator.
+    QString DataText() const;
+    void CopyImage();
+    void CopyData();
 
     // Whether the axes follow the data; false while the user looks at a zoomed part.
     bool AutomaticRange() const { return automaticRange; }
@@ -90,8 +139,17 @@ public:
     // there. Throws std::runtime_error naming the path and the reason when it cannot.
     void SaveToBitmapFile(const QString& path);
 
+signals:
+    // "Save Image As…" of the context menu; whoever owns the picture writers answers it.
+    void SaveImageAsRequested();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void processRectZoom(QRect rect, QMouseEvent* event) override;
 
 private:
     friend class TLineSeries;
@@ -101,10 +159,16 @@ private:
     void Changed();
     void ApplyPending();
     void RebuildLegend();
+    // Wraps the legend into as few balanced columns as fit the axis rect.
+    void LayOutLegend();
     QColor NextColor() const;
+    void PickReadout(const QPointF& pos);
 
     char decimalSeparator = '.';
     bool legendSquareSymbols = false;
+    bool legendShadow = false;
+    TReadout* readout = nullptr;
+    QPointF readoutPos;
     bool automaticRange = true;
     bool pending = false;
     QColor backColor = Qt::white;

@@ -44,6 +44,7 @@ void TForm1::SetUpCharts()
                QPen(TChart::ColorFromStored(0xFF80FF), 2));
     cht1->SetLegendTextColor(TChart::ColorFromStored(0x640000));
     cht1->SetLegendSquareSymbols(true);
+    cht1->SetLegendShadow(true);
     SetUpChart(cht2, DecimalSeparator(), TChart::ColorFromStored(0xC0C0C0),
                QPen(TChart::ColorFromStored(0x800000), 3));
     // The compression strains are labelled at multiples of 0.0002 wherever the labels fit.

@@ -57,6 +57,9 @@ private slots:
     void rangesFollowTheData();
     void dragZoomsAndDoubleClickComesBack();
     void otherButtonsDoNotZoom();
+    void slipsOfTheHandZoomNothing_data();
+    void slipsOfTheHandZoomNothing();
+    void zoomRectangleIsNotXorOverTheChart();
     void labelsFollowTheDecimalSeparator();
     void manyPointsCostOneRedraw();
 
@@ -185,6 +188,63 @@ void TestChart::otherButtonsDoNotZoom()
     chart->Refresh();
     QCOMPARE(chart->xAxis->range(), full);
     QVERIFY(chart->AutomaticRange());
+}
+
+void TestChart::slipsOfTheHandZoomNothing_data()
+{
+    QTest::addColumn<QPoint>("drag");
+    QTest::newRow("1 px") << QPoint(1, 1);
+    QTest::newRow("3 px") << QPoint(3, 3);
+    QTest::newRow("15 px wide, 40 high") << QPoint(15, 40);
+    QTest::newRow("60 px wide, 15 high, leftwards") << QPoint(-60, -15);
+}
+
+void TestChart::slipsOfTheHandZoomNothing()
+{
+    QFETCH(QPoint, drag);
+    chart->SetZoomPen(QPen(QColor(255, 128, 255), 2));
+    AddCurve(*chart, QStringLiteral("A"), 0.01, 10);
+    chart->Refresh();
+    const QCPRange full = chart->xAxis->range();
+    const QImage before = chart->grab().toImage();
+
+    const QPoint from = chart->axisRect()->rect().center();
+    QTest::mousePress(chart.get(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(chart.get(), from + drag);
+    QTest::mouseRelease(chart.get(), Qt::LeftButton, {}, from + drag);
+    QCoreApplication::processEvents();
+    chart->Refresh();
+    QVERIFY(chart->AutomaticRange());
+    QCOMPARE(chart->xAxis->range(), full);
+    // Nothing left behind of the rectangle.
+    QCOMPARE(chart->grab().toImage(), before);
+}
+
+void TestChart::zoomRectangleIsNotXorOverTheChart()
+{
+    const QColor pen(255, 128, 255);
+    chart->SetZoomPen(QPen(pen, 2));
+    AddCurve(*chart, QStringLiteral("A"), 0.01, 10);
+    // A black back wall: NOT (pen XOR black) is the pen's complement, where a plain stroke
+    // would show the pen itself.
+    chart->axisRect()->setBackground(Qt::black);
+    chart->Refresh();
+    const QRect plot = chart->axisRect()->rect();
+    const QPoint from = plot.topLeft() + QPoint(30, 30);
+    const QPoint to = plot.center() + QPoint(0, 20);
+    QTest::mousePress(chart.get(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(chart.get(), to);
+    const QImage during = chart->grab().toImage();
+    const QColor complement(255 - pen.red(), 255 - pen.green(), 255 - pen.blue());
+    const int y = (from.y() + to.y()) / 2;
+    bool found = false;
+    for (int x = from.x() - 1; x <= from.x() + 1; ++x)
+        found = found || during.pixelColor(x, y) == complement;
+    QVERIFY2(found, qPrintable(during.pixelColor(from.x(), y).name()));
+    QTest::mouseRelease(chart.get(), Qt::LeftButton, {}, to);
+    chart->Refresh();
+    QVERIFY(!chart->AutomaticRange());
+    QVERIFY(chart->grab().toImage().pixelColor(from.x(), y) != complement);
 }
 
 void TestChart::labelsFollowTheDecimalSeparator()
