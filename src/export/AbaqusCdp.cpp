@@ -134,7 +134,7 @@ std::vector<std::size_t> SelectRows(const std::vector<double>& x, const std::vec
 
 std::string At(double strain)
 {
-    return " at strain " + StrainText(strain);
+    return " at strain " + Text(strain);
 }
 
 // The table of one curve; empty reason on success.

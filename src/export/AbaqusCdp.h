@@ -51,9 +51,11 @@
 //   eps_pl = eps_in - d/(1 - d) sigma/E0 never negative and non-decreasing.
 //   The energy rule gives eps_pl = eps d exactly (1 - d = sqrt(1 - d_law)), which grows with
 //   the strain, so it meets the rules wherever the law's damage grows; the code rule gives
-//   eps_pl = 0 exactly, so on printed numbers it would wobble around zero: its printed damage
-//   is lowered by the fewest units in the last printed digit that keep eps_pl non-negative and
-//   non-decreasing (a change below 1e-8). A concrete that still breaks a rule is refused.
+//   eps_pl = 0 exactly, so on printed numbers it would wobble around zero. Under any rule, a
+//   row whose printed eps_pl falls below zero or below the row before has its printed damage
+//   lowered by the fewest units in the last printed digit that mend it (a change of about
+//   1e-9, never below the damage of the row before); in practice only the code rule needs it.
+//   A concrete that still breaks a rule is refused by name with the reason.
 
 #include <span>
 #include <string>
