@@ -17,6 +17,7 @@
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/StatusBar.h"
+#include "export/PictureExport.h"
 #include "library/Chart.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
@@ -293,6 +294,12 @@ void TForm1::Wire()
     on(ExportAbaqus1, &QAction::triggered, &TForm1::ExportAbaqus1Click);
     on(ExportOpenSees1, &QAction::triggered, &TForm1::ExportOpenSees1Click);
     on(SavePicturesAs1, &QAction::triggered, &TForm1::SavePicturesAs1Click);
+
+    // A chart's own menu saves that chart alone, named after it.
+    connect(cht1, &TChart::SaveImageAsRequested, this,
+            [this] { SaveChartImageAs(this, cht1, QStringLiteral("Compression")); });
+    connect(cht2, &TChart::SaveImageAsRequested, this,
+            [this] { SaveChartImageAs(this, cht2, QStringLiteral("Tension")); });
     on(rzfldsts2, &TRzFieldStatus::MouseMove, &TForm1::rzfldsts2MouseMove);
     on(rzfldsts2, &TRzFieldStatus::MouseLeave, &TForm1::rzfldsts2MouseLeave);
     on(rzfldsts2, &TRzFieldStatus::Click, &TForm1::rzfldsts2Click);
