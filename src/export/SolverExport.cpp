@@ -3,7 +3,6 @@
 #include "app/Platform.h"
 #include "app/Unit1.h"
 #include "export/SolverExportDialog.h"
-#include "library/CheckList.h"
 
 namespace {
 
@@ -16,15 +15,8 @@ void OpenSolverExport(TForm1* form, SolverExportDialog::Solver solver)
         return;
     }
     std::vector<SolverExportDialog::Entry> entries;
-    for (const auto& c : form->concretes) {
-        bool checked = true;
-        for (int i = 0; i < form->lst1->Count(); ++i)
-            if (form->lst1->ItemText(i).toUtf8().toStdString() == c->ConcreteName) {
-                checked = form->lst1->ItemChecked(i);
-                break;
-            }
-        entries.push_back({c.get(), checked});
-    }
+    for (std::size_t i = 0; i < form->concretes.size(); ++i)
+        entries.push_back({&form->concretes.at(i), form->concretes.Shown(i)});
     SolverExportDialog dialog(solver, std::move(entries), form);
     dialog.exec();
 }
