@@ -62,6 +62,7 @@ private slots:
     void zoomRectangleIsNotXorOverTheChart();
     void labelsFollowTheDecimalSeparator();
     void manyPointsCostOneRedraw();
+    void thinnedCurveLooksLikeEveryPoint();
 
 private:
     std::unique_ptr<TChart> chart;
@@ -273,6 +274,59 @@ void TestChart::manyPointsCostOneRedraw()
     QTRY_COMPARE(replots.count(), 1);
     QCOMPARE(series->Count(), 100000);
     QCOMPARE(chart->xAxis->range().upper, 99999 * 1e-5);
+}
+
+// The curve is stroked through fewer points than it holds; drawn by the chart engine's own
+// graph through every point its sampling keeps, it must look the same: a smooth rise and fall with a one-point
+// spike and a dip that the thinning must not flatten.
+void TestChart::thinnedCurveLooksLikeEveryPoint()
+{
+    QVector<double> x;
+    QVector<double> y;
+    for (int k = 0; k <= 20000; ++k) {
+        const double e = k * 1e-6;
+        x.append(e);
+        y.append(30 * std::exp(-std::pow((e - 0.006) / 0.004, 2)) + (k == 9000 ? 12 : 0) -
+                 (k >= 14000 && k < 14030 ? 8 : 0));
+    }
+    TLineSeries* series = chart->AddSeries();
+    series->SetTitle(QStringLiteral("smooth"));
+    series->SetPenWidth(2);
+    for (int k = 0; k < x.size(); ++k)
+        series->AddXY(x[k], y[k]);
+    chart->Refresh();
+    const QImage thinned = chart->grab().toImage();
+    // The legend goes with the series; the curves are compared around it.
+    const QRect legend = chart->legend->outerRect().adjusted(-1, -1, 4, 4);
+
+    series->SetActive(false);
+    auto* plain = new QCPGraph(chart->xAxis, chart->yAxis);
+    plain->setPen(series->pen());
+    // QCustomPlot's own drawing, with its adaptive sampling as the curves have it.
+    plain->setData(x, y, true);
+    chart->xAxis->setRange(chart->xAxis->range());
+    chart->replot(QCustomPlot::rpImmediateRefresh);
+    const QImage full = chart->grab().toImage();
+
+    QCOMPARE(thinned.size(), full.size());
+    int differing = 0;
+    int worst = 0;
+    for (int row = 0; row < full.height(); ++row)
+        for (int col = 0; col < full.width(); ++col) {
+            if (legend.contains(col, row))
+                continue;
+            const QColor a = thinned.pixelColor(col, row);
+            const QColor b = full.pixelColor(col, row);
+            const int d = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                    std::abs(a.blue() - b.blue())});
+            worst = std::max(worst, d);
+            differing += d > 64;
+        }
+    // The joints between the pieces of the stroke (32 segments each) overlap differently, a dot
+    // of antialiasing every few dozen pixels of curve; nothing else may differ visibly.
+    QVERIFY2(differing <= 40, qPrintable(QStringLiteral("%1 pixels differ, worst by %2")
+                                             .arg(differing)
+                                             .arg(worst)));
 }
 
 QTEST_MAIN(TestChart)
