@@ -136,7 +136,9 @@ void TestSolverDialog::abaqusPreviewFollowsOptions()
 {
     Create(*form, worked::kC30);
     Create(*form, worked::kC50);
-    form->lst1->SetItemChecked(1, false);  // C50's curves hidden
+    // C50's curves hidden, as a click on its check box hides them.
+    form->lst1->SetItemChecked(1, false);
+    form->lst1Change();
 
     const bool opened = WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QCOMPARE(d.windowTitle(), QStringLiteral("Export for Abaqus"));
@@ -338,7 +340,7 @@ void TestSolverDialog::openSees()
     OpenSeesOptions options;
     options.format = OpenSeesOptions::Format::Py;
     options.firstTag = 101;
-    const CConcrete* c50[] = {form->concretes[1].get()};
+    const CConcrete* c50[] = {&form->concretes.at(1)};
     QCOMPARE(Read(path), QByteArray::fromStdString(BuildOpenSeesExport(c50, options).text));
 }
 
