@@ -1,0 +1,44 @@
+#include "model/GradeFields.h"
+
+#include "model/CodeParameters.h"
+#include "model/NumberText.h"
+
+namespace {
+
+constexpr double kMicrostrainPerStrain = 1e6;
+
+}  // namespace
+
+GradeValues GradeValuesFor(double grade)
+{
+    GradeValues v;
+    v.grade = grade;
+    v.Ec = CalcEc(grade);
+    v.fck = CalcFck(grade);
+    v.ftk = CalcFtk(grade);
+    v.eck = CalcEck(v.fck);
+    v.etk = CalcEtk(v.ftk);
+    v.ac = CalcAc(v.fck);
+    v.at = CalcAt(v.ftk);
+    return v;
+}
+
+DefinitionTexts GradeDefinitionTexts(double grade, char separator)
+{
+    // The window writes fc,k and ft,k first, and their change handlers fill the strain and
+    // shape fields from the rounded strengths; the grade handler then overwrites all four with
+    // the values of the unrounded ones. Only those last texts remain.
+    const GradeValues v = GradeValuesFor(grade);
+    DefinitionTexts t;
+    t.name = "Con_" + FormatFloat(NumberPattern::UpTo3, grade, separator);
+    t.Ec = FormatFloat(NumberPattern::Fixed0, v.Ec, separator);
+    t.fck = FormatFloat(NumberPattern::Fixed1, v.fck, separator);
+    t.ftk = FormatFloat(NumberPattern::Fixed3, v.ftk, separator);
+    t.eck = FormatFloat(NumberPattern::Fixed3, v.eck * kMicrostrainPerStrain, separator);
+    t.etk = FormatFloat(NumberPattern::Fixed3, v.etk * kMicrostrainPerStrain, separator);
+    t.ac = FormatFloat(NumberPattern::Fixed3, v.ac, separator);
+    t.at = FormatFloat(NumberPattern::Fixed3, v.at, separator);
+    t.ecmax = FormatFloat(NumberPattern::Fixed3, kDefaultEcmax, separator);
+    t.etmax = kDefaultEtmaxText;
+    return t;
+}
