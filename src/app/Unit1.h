@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Concrete.h"
+#include "model/Registry.h"
 
 class QAction;
 class QComboBox;
@@ -126,8 +127,9 @@ public:
     double ecmax = 0;
     double etmax = 0;
 
-    // The registry: every created concrete, in creation order.
-    std::vector<std::unique_ptr<CConcrete>> concretes;
+    // The registry: every created concrete, in creation order, with its shown flag, which
+    // follows the row's check box.
+    ConcreteRegistry concretes;
 
     bool ValidateDefinition();
     bool ConcreteExists(std::string name) const;

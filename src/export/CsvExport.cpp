@@ -8,6 +8,7 @@
 #include "library/Sampling.h"
 #include "model/Concrete.h"
 #include "model/NumberText.h"
+#include "model/Registry.h"
 
 namespace {
 
@@ -230,4 +231,9 @@ std::string BuildConcreteCsv(std::span<const std::unique_ptr<CConcrete>> concret
     for (const auto& concrete : concretes)
         list.push_back(concrete.get());
     return BuildConcreteCsv(std::span<const CConcrete* const>(list), decimalSeparator);
+}
+
+std::string BuildConcreteCsv(const ConcreteRegistry& concretes, char decimalSeparator)
+{
+    return BuildConcreteCsv(concretes.Entries(), decimalSeparator);
 }

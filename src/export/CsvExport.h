@@ -6,6 +6,7 @@
 #include <string_view>
 
 class CConcrete;
+class ConcreteRegistry;
 
 // The concrete data file, built in memory from the registry: the parameter table, then the
 // compression curves side by side, then the tension curves side by side. Every line ends with
@@ -18,6 +19,8 @@ class CConcrete;
 std::string BuildConcreteCsv(std::span<const std::unique_ptr<CConcrete>> concretes,
                              char decimalSeparator);
 std::string BuildConcreteCsv(std::span<const CConcrete* const> concretes, char decimalSeparator);
+// Every concrete of the registry, shown or hidden, in creation order.
+std::string BuildConcreteCsv(const ConcreteRegistry& concretes, char decimalSeparator);
 
 // Appends a concrete's name as one field. A name with a comma, a double quote, CR or LF would
 // shift every column after it, so such a name is quoted with its double quotes doubled

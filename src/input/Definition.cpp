@@ -11,15 +11,13 @@
 #include "app/Unit1.h"
 #include "input/FieldText.h"
 #include "model/CodeParameters.h"
+#include "model/DefinitionRules.h"
 #include "model/NumberText.h"
 
 namespace {
 
 // The peak strains are computed in m/m and shown in units of 10⁻⁶.
 constexpr double kMicrostrainPerStrain = 1e6;
-
-// The name is held as 8-bit text (UTF-8 here) and must stay below this many bytes.
-constexpr qsizetype kNameByteLimit = 20;
 
 std::optional<double> ReadNumber(const QString& text, char separator)
 {
@@ -85,7 +83,7 @@ void StrengthChanged(TForm1& form, const StrengthField& strength)
 // One numeric field of the definition as validation reads it.
 struct DefinitionNumber {
     QLineEdit* TForm1::*field;
-    const char* notPositive;
+    DefinitionField rule;
     double TForm1::*member;
     // The stored value is the value read divided by this: 10⁶ for the strains typed in units
     // of 10⁻⁶. Dividing keeps "700" at exactly the double nearest 0.0007, which multiplying
@@ -96,15 +94,15 @@ struct DefinitionNumber {
 // The order of validation, which is not the order on the screen: the tension strength comes
 // third and the tension end strain before the compression end strain.
 constexpr DefinitionNumber kDefinitionNumbers[] = {
-    {&TForm1::edt2, "Ec must be postive.", &TForm1::Ec, 1},
-    {&TForm1::edt3, "Axial Compression Strength must be postive.", &TForm1::fck, 1},
-    {&TForm1::edt8, "Axial Tension Strength must be postive.", &TForm1::ftk, 1},
-    {&TForm1::edt4, "Peak Compression Strain must be postive.", &TForm1::eck, 1e6},
-    {&TForm1::edt7, "Peak Tesnsion Strain must be postive.", &TForm1::etk, 1e6},
-    {&TForm1::edt5, "Shape parameter must be postive.", &TForm1::ac, 1},
-    {&TForm1::edt6, "Shape parameter must be postive.", &TForm1::at, 1},
-    {&TForm1::edt10, "Peak Tesnsion Strain must be postive.", &TForm1::etmax, 1e6},
-    {&TForm1::edt9, "Peak Tesnsion Strain must be postive.", &TForm1::ecmax, 1},
+    {&TForm1::edt2, DefinitionField::Ec, &TForm1::Ec, 1},
+    {&TForm1::edt3, DefinitionField::fck, &TForm1::fck, 1},
+    {&TForm1::edt8, DefinitionField::ftk, &TForm1::ftk, 1},
+    {&TForm1::edt4, DefinitionField::eck, &TForm1::eck, 1e6},
+    {&TForm1::edt7, DefinitionField::etk, &TForm1::etk, 1e6},
+    {&TForm1::edt5, DefinitionField::ac, &TForm1::ac, 1},
+    {&TForm1::edt6, DefinitionField::at, &TForm1::at, 1},
+    {&TForm1::edt10, DefinitionField::etmax, &TForm1::etmax, 1e6},
+    {&TForm1::edt9, DefinitionField::ecmax, &TForm1::ecmax, 1},
 };
 
 }  // namespace
@@ -155,12 +153,8 @@ bool TForm1::ValidateDefinition()
     const QString shown = QString::fromUtf8(name);
     if (shown != edt1->text())
         edt1->setText(shown);
-    if (name.size() >= kNameByteLimit) {
-        WarnAndFocus(this, edt1, QStringLiteral("Concrete Name must be less than 20 letters."));
-        return false;
-    }
-    if (name.isEmpty()) {
-        WarnAndFocus(this, edt1, QStringLiteral("Please Input Concrete Name."));
+    if (const auto refusal = CheckName(std::string_view(name.constData(), name.size()))) {
+        WarnAndFocus(this, edt1, QString::fromStdString(refusal->message));
         return false;
     }
     ConcreteName = name.toStdString();
@@ -178,8 +172,8 @@ bool TForm1::ValidateDefinition()
             WarnAndFocus(this, field, NotANumberMessage(text));
             return false;
         }
-        if (!(*value > 0)) {
-            WarnAndFocus(this, field, QString::fromLatin1(number.notPositive));
+        if (const auto refusal = CheckPositive(number.rule, *value)) {
+            WarnAndFocus(this, field, QString::fromStdString(refusal->message));
             return false;
         }
         this->*number.member = *value / number.unitsPerStored;

@@ -6,28 +6,34 @@
 
 #include "app/Platform.h"
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "library/Sampling.h"
+#include "model/DefinitionRules.h"
 
 namespace {
 
-// A new line series at the end of the chart, titled with the concrete's name, shown, drawn as
-// a line 2 pixels wide without markers, in the colour the chart gives it.
-TLineSeries* CreateSeries(TChart* chart, const QString& title)
+Definition ValidatedDefinition(const TForm1& form)
 {
-    TLineSeries* series = chart->AddSeries();
-    series->SetTitle(title);
-    series->SetActive(true);
-    series->SetPointer(QCPScatterStyle::ssCircle, 2, false);
-    series->SetPenWidth(2);
-    return series;
+    return {form.ConcreteName, form.Ec,  form.fck, form.ftk,   form.eck,
+            form.etk,          form.ac,  form.at,  form.etmax, form.ecmax};
 }
 
-template <class Stress>
-void SampleInto(TLineSeries* series, double end, double step, Stress stress)
+QLineEdit* FieldEdit(const TForm1& form, DefinitionField field)
 {
-    SampleCurve(end, step, [&](double strain) { series->AddXY(strain, stress(strain)); });
+    switch (field) {
+    case DefinitionField::Name: return form.edt1;
+    case DefinitionField::Ec: return form.edt2;
+    case DefinitionField::fck: return form.edt3;
+    case DefinitionField::ftk: return form.edt8;
+    case DefinitionField::eck: return form.edt4;
+    case DefinitionField::etk: return form.edt7;
+    case DefinitionField::ac: return form.edt5;
+    case DefinitionField::at: return form.edt6;
+    case DefinitionField::etmax: return form.edt10;
+    case DefinitionField::ecmax: return form.edt9;
+    }
+    return form.edt1;
 }
 
 }  // namespace
@@ -38,24 +44,9 @@ void TForm1::btn1Click()
         return;
 
     // Definitions the law or the charts cannot carry, refused before anything is created.
-    // With Ec × εc,k at or below fc,k the ascending compression branch divides by zero or
-    // takes a negative exponent, and every stress comes out infinite or not a number.
-    if (!(Ec * eck > fck)) {
-        WarnAndFocus(this, edt4,
-             QStringLiteral("Ec multiplied by the Peak Compression Strain must be greater than "
-                            "the Axial Compression Strength."));
-        return;
-    }
-    if (!CurveFits(ecmax, kCompressionStep)) {
-        WarnAndFocus(this, edt9,
-             QStringLiteral("Ultimate strain for Comp. is too large: the curve would have more "
-                            "than 1000000 points."));
-        return;
-    }
-    if (!CurveFits(etmax, kTensionStep)) {
-        WarnAndFocus(this, edt10,
-             QStringLiteral("Ultimate strain for Tension is too large: the curve would have "
-                            "more than 1000000 points."));
+    if (const auto refusal = CheckCurves(ValidatedDefinition(*this))) {
+        WarnAndFocus(this, FieldEdit(*this, refusal->field),
+                     QString::fromStdString(refusal->message));
         return;
     }
 
@@ -72,20 +63,19 @@ void TForm1::btn1Click()
     const QString title = QString::fromUtf8(ConcreteName);
 
     try {
-        concretes.push_back(std::move(created));
+        concretes.Add(std::move(created));
         lst1->Add(title);
     } catch (const std::bad_alloc&) {
+        // The registry stays as it was when its own growth failed; a failing row takes the
+        // new entry back out.
         if (!concretes.empty() && concretes.back().get() == concrete)
-            concretes.pop_back();
+            concretes.Remove(ConcreteName);
         MessageDlg(this, Platform::MsgKind::Warning, QStringLiteral("Running out of Memory."));
         return;
     }
 
     try {
-        SampleInto(CreateSeries(cht1, title), concrete->GetEcmax(), kCompressionStep,
-                   [concrete](double e) { return concrete->CompressionStress(e); });
-        SampleInto(CreateSeries(cht2, title), concrete->GetEtmax(), kTensionStep,
-                   [concrete](double e) { return concrete->TensionStress(e); });
+        AddConcreteCurves(cht1, cht2, *concrete);
     } catch (const std::bad_alloc&) {
         // Half a concrete would break the one-row-two-curves rule: take it all back.
         DeleteConcrete(ConcreteName);

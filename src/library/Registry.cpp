@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 #include "library/Chart.h"
+#include "library/ChartSetup.h"
 #include "library/CheckList.h"
 
 namespace {
@@ -29,25 +30,12 @@ void ActivateSeriesTitled(TChart* chart, const std::string& name, bool visible)
             chart->Series(i)->SetActive(visible);
 }
 
-void SetUpChart(TChart* chart, char separator, const QColor& grid, const QPen& zoomPen)
-{
-    chart->SetDecimalSeparator(separator);
-    chart->SetGridColor(grid);
-    chart->SetZoomPen(zoomPen);
-}
-
 }  // namespace
 
 void TForm1::SetUpCharts()
 {
-    SetUpChart(cht1, DecimalSeparator(), TChart::ColorFromStored(0x808080),
-               QPen(TChart::ColorFromStored(0xFF80FF), 2));
-    cht1->SetLegendTextColor(TChart::ColorFromStored(0x640000));
-    cht1->SetLegendSquareSymbols(true);
-    SetUpChart(cht2, DecimalSeparator(), TChart::ColorFromStored(0xC0C0C0),
-               QPen(TChart::ColorFromStored(0x800000), 3));
-    // The compression strains are labelled at multiples of 0.0002 wherever the labels fit.
-    cht1->SetBottomAxisIncrement(0.0002);
+    SetUpCompressionChart(cht1, DecimalSeparator());
+    SetUpTensionChart(cht2, DecimalSeparator());
 }
 
 void TForm1::FormDestroy()
@@ -57,23 +45,14 @@ void TForm1::FormDestroy()
 
 bool TForm1::ConcreteExists(std::string name) const
 {
-    for (const auto& concrete : concretes)
-        if (concrete->ConcreteName == name)
-            return true;
-    return false;
+    return concretes.Contains(name);
 }
 
 void TForm1::DeleteConcrete(std::string name)
 {
-    auto entry = concretes.begin();
-    while (entry != concretes.end() && (*entry)->ConcreteName != name)
-        ++entry;
-    if (entry == concretes.end())
+    // The name is our own copy: the concrete it may have come from is deleted here.
+    if (!concretes.Remove(name))
         return;
-
-    std::unique_ptr<CConcrete> removed = std::move(*entry);
-    concretes.erase(entry);
-    removed.reset();
 
     RemoveFirstSeriesTitled(cht1, name);
     RemoveFirstSeriesTitled(cht2, name);
@@ -87,9 +66,7 @@ void TForm1::DeleteConcrete(std::string name)
 
 void TForm1::DeleteAllConcretes()
 {
-    for (auto& concrete : concretes)
-        concrete.reset();
-    concretes.clear();
+    concretes.Clear();
     cht1->RemoveAllSeries();
     cht2->RemoveAllSeries();
     lst1->Clear();
@@ -99,6 +76,7 @@ void TForm1::ShowConcreteCurves(const std::string& name, bool visible)
 {
     ActivateSeriesTitled(cht1, name, visible);
     ActivateSeriesTitled(cht2, name, visible);
+    concretes.SetShown(name, visible);
 }
 
 void TForm1::btn2Click()
