@@ -229,6 +229,12 @@ int RunCommand(const CliCommand& command, const CliArguments& arguments, const C
     // Charts are widgets: they need the application object, on a platform that needs no
     // display. Qt's own options are not looked for in the user's arguments.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the session (no XDG_RUNTIME_DIR and the like) would mix with the
+    // program's own messages on stderr; only its critical errors get through.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    });
     static char programName[] = "tarvolin-cli";
     static char* qtArgv[] = {programName, nullptr};
     static int qtArgc = 1;

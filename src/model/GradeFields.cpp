@@ -42,3 +42,40 @@ DefinitionTexts GradeDefinitionTexts(double grade, char separator)
     t.etmax = kDefaultEtmaxText;
     return t;
 }
+
+GradeDefinitionResult GradeDefinition(double grade, char separator)
+{
+    GradeDefinitionResult result;
+    result.texts = GradeDefinitionTexts(grade, separator);
+    const DefinitionTexts& t = result.texts;
+    Definition& d = result.definition;
+    d.name = t.name;
+
+    // Validation's order; a text that does not read back is refused as the window refuses it.
+    const std::pair<DefinitionField, const std::string*> fields[] = {
+        {DefinitionField::Ec, &t.Ec},       {DefinitionField::fck, &t.fck},
+        {DefinitionField::ftk, &t.ftk},     {DefinitionField::eck, &t.eck},
+        {DefinitionField::etk, &t.etk},     {DefinitionField::ac, &t.ac},
+        {DefinitionField::at, &t.at},       {DefinitionField::etmax, &t.etmax},
+        {DefinitionField::ecmax, &t.ecmax}};
+    if ((result.refusal = CheckName(d.name)))
+        return result;
+    for (const auto& [field, text] : fields) {
+        double value = 0;
+        try {
+            value = StrToFloat(*text, separator);
+        } catch (const ConvertError&) {
+            result.refusal = Refusal{field, '"' + *text + "\" is not a valid floating number!"};
+            return result;
+        }
+        // The strains typed in units of 10⁻⁶ are divided, not multiplied by 1e-6: "700" must
+        // give the double nearest 0.0007, exactly as validation stores it.
+        const bool microstrain = field == DefinitionField::eck || field == DefinitionField::etk ||
+                                 field == DefinitionField::etmax;
+        FieldValue(d, field) = microstrain ? value / kMicrostrainPerStrain : value;
+        if ((result.refusal = CheckPositive(field, FieldValue(d, field))))
+            return result;
+    }
+    result.refusal = CheckDefinition(d);
+    return result;
+}

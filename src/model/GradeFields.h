@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // What picking a strength grade in the grade box leaves in the "Define Concrete" fields, free of
@@ -44,3 +45,16 @@ inline constexpr const char* kDefaultEtmaxText = "700";
 
 // grade must be greater than zero. The numbers carry separator, as the fields show them.
 DefinitionTexts GradeDefinitionTexts(double grade, char separator);
+
+#include "model/DefinitionRules.h"
+
+// What Create Concrete reads from those texts, as validation reads them (numbers with
+// separator, the "(10-6)" fields divided by 10⁶), with the first refusal of its rules, if any:
+// a grade whose fields hold a value the window refuses (a negative αc below grade 15 or so)
+// makes no concrete there, and none here. grade must be greater than zero.
+struct GradeDefinitionResult {
+    DefinitionTexts texts;
+    Definition definition;
+    std::optional<Refusal> refusal;
+};
+GradeDefinitionResult GradeDefinition(double grade, char separator);

@@ -7,6 +7,9 @@
 #include <memory>
 
 #include "app/Unit1.h"
+#include "export/CsvExport.h"
+#include "model/Concrete.h"
+#include "model/Registry.h"
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
@@ -18,6 +21,12 @@ QStringList WindowTexts(const TForm1& form)
     return {form.edt1->text(), form.edt2->text(), form.edt3->text(), form.edt8->text(),
             form.edt4->text(), form.edt7->text(), form.edt5->text(), form.edt6->text(),
             form.edt9->text(), form.edt10->text()};
+}
+
+// Every member, the derived constants included, as exact doubles.
+QList<double> Numbers(const CConcrete& c)
+{
+    return {c.Ec, c.fck, c.eck, c.rhoc, c.nc, c.ac, c.ecmax, c.ftk, c.etk, c.rhot, c.at, c.etmax};
 }
 
 QStringList Texts(const DefinitionTexts& t)
@@ -71,6 +80,27 @@ void TestCliGrade::sameAsWindow()
 
     const double value = StrToFloat(grade.toStdString(), separator);
     QCOMPARE(Texts(GradeDefinitionTexts(value, separator)), WindowTexts(form));
+
+    // Create Concrete, in the window and from the grade alone.
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+    const GradeDefinitionResult made = GradeDefinition(value, separator);
+    if (made.refusal) {
+        QCOMPARE(form.concretes.size(), std::size_t(0));
+        QCOMPARE(platform.Texts(), QStringList{QString::fromStdString(made.refusal->message)});
+        return;
+    }
+    QVERIFY2(platform.Texts().isEmpty(), qPrintable(platform.Texts().join('|')));
+    QCOMPARE(form.concretes.size(), std::size_t(1));
+    const CConcrete& window = form.concretes.at(0);
+    const Definition& d = made.definition;
+    const CConcrete cli(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax);
+    QCOMPARE(cli.ConcreteName, window.ConcreteName);
+    QCOMPARE(Numbers(cli), Numbers(window));
+
+    ConcreteRegistry registry;
+    registry.Add(std::make_unique<CConcrete>(cli));
+    QCOMPARE(QByteArray::fromStdString(BuildConcreteCsv(registry, separator)),
+             QByteArray::fromStdString(BuildConcreteCsv(form.concretes, separator)));
 }
 
 QTEST_MAIN(TestCliGrade)
