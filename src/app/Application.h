@@ -16,7 +16,8 @@ public:
 template <typename F>
 bool RunGuarded(F&& work);
 
-// Start-up, message loop and shutdown of the program. Always returns 0.
+// Start-up, message loop and shutdown of the program. Returns 0, or the status of a command
+// line that asked for help or the version (0) or was wrong (2).
 int RunTarvolin(int& argc, char** argv);
 
 void ShowCurrentException();

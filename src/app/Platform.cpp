@@ -35,6 +35,26 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
+    QString OpenFileName(QWidget* parent, const OpenFileRequest& request) override
+    {
+        return QFileDialog::getOpenFileName(parent, request.caption, request.directory,
+                                            request.filter);
+    }
+
+    SaveAnswer AskSaveChanges(QWidget* parent, const QString& caption,
+                              const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+        }
+    }
+
     QString ExistingDirectory(QWidget* parent, const QString& caption,
                               const QString& directory) override
     {
@@ -48,6 +68,16 @@ DesktopPlatform desktop;
 Platform* current = &desktop;
 
 }  // namespace
+
+QString Platform::OpenFileName(QWidget*, const OpenFileRequest&)
+{
+    return {};
+}
+
+Platform::SaveAnswer Platform::AskSaveChanges(QWidget*, const QString&, const QString&)
+{
+    return SaveAnswer::Cancel;
+}
 
 Platform& Platform::Current()
 {

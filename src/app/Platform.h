@@ -19,6 +19,15 @@ public:
         QString defaultSuffix;
     };
 
+    struct OpenFileRequest {
+        QString caption;
+        QString directory;
+        QString filter;
+    };
+
+    // The answers of a question about unsaved changes.
+    enum class SaveAnswer { Save, Discard, Cancel };
+
     virtual ~Platform() = default;
 
     // A modal box with a single OK button.
@@ -26,6 +35,12 @@ public:
                             const QString& text) = 0;
     // The confirmed path, or an empty text when the user cancelled. Asks before replacing a file.
     virtual QString SaveFileName(QWidget* parent, const SaveFileRequest& request) = 0;
+    // The chosen existing file, or an empty text when the user cancelled. A stand-in that
+    // does not answer cancels.
+    virtual QString OpenFileName(QWidget* parent, const OpenFileRequest& request);
+    // A modal question with the buttons Save, Discard and Cancel; closing the box cancels.
+    virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& caption,
+                                      const QString& text);
     // The confirmed folder, or an empty text when the user cancelled.
     virtual QString ExistingDirectory(QWidget* parent, const QString& caption,
                                       const QString& directory) = 0;

@@ -97,6 +97,8 @@ TForm1::TForm1(QWidget* owner)
     SetUpCharts();
     SetUpShell();
     Wire();
+    // A library file dropped anywhere on the window opens.
+    setAcceptDrops(true);
 
     // Folder of the executable, with its trailing separator, for both dialogs.
     const QString exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');

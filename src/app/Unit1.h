@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -137,13 +138,39 @@ public:
     void DeleteAllConcretes();
     void ShowConcreteCurves(const std::string& name, bool visible);
 
+    // Library files (src/library/LibraryCommands.cpp). Replaces the list with the library at
+    // path, curves rebuilt as Create Concrete builds them; a refused file leaves the list as it
+    // was and is reported in a box. Returns whether the library was opened.
+    bool OpenLibraryFile(const QString& path);
+    // The file the list was last opened from or saved to; empty when there is none.
+    QString LibraryPath() const { return libraryPath; }
+    // Whether the list changed since it was last opened from or saved to a file.
+    bool LibraryModified() const;
+
     // The user's decimal separator, read from the system locale at start-up.
     char DecimalSeparator() const { return decimalSeparator; }
     // Switches every number the window reads or prints, chart labels included, to another
     // separator; tests use it to stand in for a locale whose separator is a comma.
     void SetDecimalSeparator(char separator);
 
+protected:
+    // Closing asks about unsaved library changes first; dropping a library file opens it.
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
+    // False when the user cancels or saving fails: the list must then stay.
+    bool MayReplaceLibrary(bool closing);
+    bool SaveLibraryForQuestion();
+    // The Save As dialog; false when the user cancelled.
+    bool SaveLibraryAs();
+    void SaveLibraryTo(const QString& path);
+    void ReplaceList(ConcreteRegistry loaded);
+
+    QString libraryPath;
+    std::uint64_t savedRevision = 0;
+
     void BuildControls();
     void BuildMenu();
 

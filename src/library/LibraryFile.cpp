@@ -1,13 +1,215 @@
-#include "app/Unit1.h"
+#include "library/LibraryFile.h"
 
-void TForm1::OpenLibrary1Click()
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+
+#include "export/AtomicFile.h"
+#include "model/DefinitionRules.h"
+
+namespace {
+
+const QString kConcretesKey = QStringLiteral("concretes");
+const QString kShownKey = QStringLiteral("shown");
+
+QString Key(DefinitionField field)
 {
+    const std::string_view key = FieldKey(field);
+    return QString::fromLatin1(key.data(), qsizetype(key.size()));
 }
 
-void TForm1::SaveLibrary1Click()
+[[noreturn]] void Refuse(const QString& path, const QString& reason)
 {
+    const QString message = QStringLiteral("Cannot open library \"%1\". %2")
+                                .arg(QDir::toNativeSeparators(path), reason);
+    throw LibraryError(message.toStdString());
 }
 
-void TForm1::SaveLibraryAs1Click()
+// A JSON value as it stands in the file, for messages.
+QString Shown(const QJsonValue& value)
 {
+    if (value.isString())
+        return QLatin1Char('"') + value.toString() + QLatin1Char('"');
+    if (value.isBool())
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    if (value.isNull())
+        return QStringLiteral("null");
+    if (value.isArray())
+        return QStringLiteral("a list");
+    if (value.isObject())
+        return QStringLiteral("an object");
+    return QString::number(value.toDouble(), 'g', 17);
+}
+
+// Reads one concrete; where names the concrete in messages.
+class ConcreteReader {
+public:
+    ConcreteReader(const QString& path, const QJsonObject& object, int position)
+        : path(path), object(object), position(position)
+    {
+    }
+
+    [[noreturn]] void Fail(const QString& field, const QString& reason) const
+    {
+        QString where = QStringLiteral("Concrete %1").arg(position);
+        if (!name.isNull())
+            where += QStringLiteral(" \"%1\"").arg(name);
+        Refuse(path, QStringLiteral("%1, field \"%2\": %3").arg(where, field, reason));
+    }
+
+    QJsonValue Required(const QString& key) const
+    {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined())
+            Fail(key, QStringLiteral("the field is missing."));
+        return value;
+    }
+
+    QString ReadName()
+    {
+        const QString key = Key(DefinitionField::Name);
+        const QJsonValue value = Required(key);
+        if (!value.isString())
+            Fail(key, QStringLiteral("%1 is not a text.").arg(Shown(value)));
+        name = value.toString();
+        return name;
+    }
+
+    double ReadNumber(DefinitionField field) const
+    {
+        const QString key = Key(field);
+        const QJsonValue value = Required(key);
+        if (!value.isDouble())
+            Fail(key, QStringLiteral("%1 is not a number.").arg(Shown(value)));
+        return value.toDouble();
+    }
+
+    bool ReadShown() const
+    {
+        const QJsonValue value = Required(kShownKey);
+        if (!value.isBool())
+            Fail(kShownKey, QStringLiteral("%1 is neither true nor false.").arg(Shown(value)));
+        return value.toBool();
+    }
+
+private:
+    const QString& path;
+    const QJsonObject& object;
+    int position;
+    QString name;
+};
+
+}  // namespace
+
+ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
+{
+    if (bytes.size() > kMaxLibraryBytes)
+        Refuse(path, QStringLiteral("The file is larger than 16 MiB."));
+
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        Refuse(path, QStringLiteral("The file is not a Tarvolin library: %1 at byte %2.")
+                         .arg(error.errorString())
+                         .arg(error.offset));
+    const QJsonObject root = document.object();
+    if (!document.isObject() ||
+        root.value(QStringLiteral("format")) != QJsonValue(QLatin1String(kLibraryFormat)))
+        Refuse(path, QStringLiteral("The file is not a Tarvolin library."));
+
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble())
+        Refuse(path, QStringLiteral("Field \"version\": %1 is not a number.").arg(Shown(version)));
+    if (version.toDouble() > kLibraryVersion)
+        Refuse(path, QStringLiteral("The library has version %1, written by a newer Tarvolin; "
+                                    "this one reads version %2.")
+                         .arg(Shown(version))
+                         .arg(kLibraryVersion));
+    if (version.toDouble() != kLibraryVersion)
+        Refuse(path, QStringLiteral("The library version %1 is not known.").arg(Shown(version)));
+
+    const QJsonValue list = root.value(kConcretesKey);
+    if (!list.isArray())
+        Refuse(path, list.isUndefined()
+                         ? QStringLiteral("Field \"concretes\": the field is missing.")
+                         : QStringLiteral("Field \"concretes\": %1 is not a list.").arg(Shown(list)));
+
+    ConcreteRegistry concretes;
+    const QJsonArray array = list.toArray();
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const int position = int(i) + 1;
+        if (!array.at(i).isObject())
+            Refuse(path, QStringLiteral("Concrete %1: %2 is not an object.")
+                             .arg(position)
+                             .arg(Shown(array.at(i))));
+        const QJsonObject object = array.at(i).toObject();
+        ConcreteReader reader(path, object, position);
+
+        Definition definition;
+        definition.name = reader.ReadName().toStdString();
+        for (DefinitionField field : kNumberFieldOrder)
+            FieldValue(definition, field) = reader.ReadNumber(field);
+        const bool shown = reader.ReadShown();
+
+        if (const auto refusal = CheckDefinition(definition))
+            reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
+        if (const std::ptrdiff_t earlier = concretes.IndexOf(definition.name); earlier >= 0)
+            reader.Fail(Key(DefinitionField::Name),
+                        QStringLiteral("concrete %1 has the same name.").arg(earlier + 1));
+
+        const Definition& d = definition;
+        concretes.Add(std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
+                                                  d.etk, d.ecmax, d.etmax),
+                      shown);
+    }
+    return concretes;
+}
+
+ConcreteRegistry ReadLibrary(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        Refuse(path, file.errorString());
+    // Sizes of special files are not known beforehand: at most one byte past the limit is read.
+    if (file.size() > kMaxLibraryBytes)
+        Refuse(path, QStringLiteral("The file is larger than 16 MiB."));
+    const QByteArray bytes = file.read(kMaxLibraryBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        Refuse(path, file.errorString());
+    return ParseLibrary(bytes, path);
+}
+
+QByteArray LibraryJson(const ConcreteRegistry& concretes)
+{
+    QJsonArray list;
+    for (std::size_t i = 0; i < concretes.size(); ++i) {
+        const CConcrete& c = concretes.at(i);
+        QJsonObject object;
+        object.insert(Key(DefinitionField::Name), QString::fromStdString(c.ConcreteName));
+        object.insert(Key(DefinitionField::Ec), c.Ec);
+        object.insert(Key(DefinitionField::fck), c.fck);
+        object.insert(Key(DefinitionField::ftk), c.ftk);
+        object.insert(Key(DefinitionField::eck), c.eck);
+        object.insert(Key(DefinitionField::etk), c.etk);
+        object.insert(Key(DefinitionField::ac), c.ac);
+        object.insert(Key(DefinitionField::at), c.at);
+        object.insert(Key(DefinitionField::ecmax), c.ecmax);
+        object.insert(Key(DefinitionField::etmax), c.etmax);
+        object.insert(kShownKey, concretes.Shown(i));
+        list.append(object);
+    }
+    QJsonObject root;
+    root.insert(QStringLiteral("format"), QLatin1String(kLibraryFormat));
+    root.insert(QStringLiteral("version"), kLibraryVersion);
+    root.insert(kConcretesKey, list);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+void WriteLibrary(const QString& path, const ConcreteRegistry& concretes)
+{
+    WriteFileAtomically(path, LibraryJson(concretes));
 }

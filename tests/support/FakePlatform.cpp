@@ -21,6 +21,18 @@ QString FakePlatform::SaveFileName(QWidget*, const SaveFileRequest& request)
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
+QString FakePlatform::OpenFileName(QWidget*, const OpenFileRequest& request)
+{
+    openRequests.append(request);
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+Platform::SaveAnswer FakePlatform::AskSaveChanges(QWidget*, const QString&, const QString& text)
+{
+    saveChangesQuestions.append(text);
+    return saveChangesAnswers.isEmpty() ? SaveAnswer::Cancel : saveChangesAnswers.takeFirst();
+}
+
 QString FakePlatform::ExistingDirectory(QWidget*, const QString& caption, const QString& directory)
 {
     directoryRequests.append({caption, directory});
@@ -45,5 +57,7 @@ void FakePlatform::Clear()
     messages.clear();
     saveRequests.clear();
     directoryRequests.clear();
+    openRequests.clear();
+    saveChangesQuestions.clear();
     openedUrls.clear();
 }

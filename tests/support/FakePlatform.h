@@ -30,6 +30,9 @@ public:
     void MessageBox(QWidget* parent, MsgKind kind, const QString& caption,
                     const QString& text) override;
     QString SaveFileName(QWidget* parent, const SaveFileRequest& request) override;
+    QString OpenFileName(QWidget* parent, const OpenFileRequest& request) override;
+    SaveAnswer AskSaveChanges(QWidget* parent, const QString& caption,
+                              const QString& text) override;
     QString ExistingDirectory(QWidget* parent, const QString& caption,
                               const QString& directory) override;
     void OpenUrl(const QUrl& url) override;
@@ -43,6 +46,11 @@ public:
 
     QStringList saveAnswers;
     QList<SaveFileRequest> saveRequests;
+    QStringList openAnswers;
+    QList<OpenFileRequest> openRequests;
+    // Answers to the unsaved-changes question; an empty queue means the user cancels.
+    QList<SaveAnswer> saveChangesAnswers;
+    QStringList saveChangesQuestions;  // their texts, in order
     QStringList directoryAnswers;
     QList<DirectoryRequest> directoryRequests;
     QList<QUrl> openedUrls;

@@ -1,0 +1,68 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+
+#include "app/Unit1.h"
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "Usage: tarvolin [options] [library]\n"
+        "Builds the stress-strain curves of concrete after GB 50010-2010, Appendix C.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help     Displays this help.\n"
+        "  -v, --version  Displays version information.\n"
+        "\n"
+        "Arguments:\n"
+        "  library        A Tarvolin library (*.json) to open at start-up.\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("tarvolin " TARVOLIN_VERSION "\n");
+}
+
+StartRequest ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+
+    StartRequest request;
+    const auto wrong = [&](const QString& reason) {
+        request.start = false;
+        request.exitCode = 2;
+        request.errorOutput = QStringLiteral("tarvolin: ") + reason + QLatin1Char('\n') +
+                              UsageText();
+        return request;
+    };
+
+    if (!parser.parse(arguments))
+        return wrong(parser.errorText());
+    if (parser.isSet(help)) {
+        request.start = false;
+        request.output = UsageText();
+        return request;
+    }
+    if (parser.isSet(version)) {
+        request.start = false;
+        request.output = VersionText();
+        return request;
+    }
+    const QStringList libraries = parser.positionalArguments();
+    if (libraries.size() > 1)
+        return wrong(QStringLiteral("Only one library can be opened at start-up."));
+    if (!libraries.isEmpty())
+        request.libraryPath = libraries.constFirst();
+    return request;
+}
+
+void StartWindow(TForm1& form, const StartRequest& request)
+{
+    form.show();
+    if (!request.libraryPath.isEmpty())
+        form.OpenLibraryFile(request.libraryPath);
+}

@@ -1,0 +1,281 @@
+// Library files without a window: numbers that read back to the last bit, and whole refusals
+// of files that are not a sound library, each message naming the file, the concrete and the
+// field.
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <bit>
+
+#include "library/LibraryFile.h"
+
+namespace {
+
+quint64 Bits(double value)
+{
+    return std::bit_cast<quint64>(value);
+}
+
+// C30 as the window makes it from grade 30, strains in m/m.
+const char* const kC30 =
+    R"({"name": "C30", "Ec": 30000, "fck": 20.1, "ftk": 2.01, "eck": 0.00147, "etk": 9.5e-05,)"
+    R"( "ac": 0.748, "at": 1.26, "ecmax": 0.016, "etmax": 0.0007, "shown": true})";
+
+QByteArray Library(const QByteArray& concretes, const QByteArray& head =
+                                                    R"("format": "tarvolin-library", "version": 1)")
+{
+    return "{" + head + R"(, "concretes": [)" + concretes + "]}";
+}
+
+// kC30 with one field's value replaced, or the field removed when value is null.
+QByteArray C30With(const QByteArray& key, const QByteArray& value)
+{
+    QByteArray text(kC30);
+    const QByteArray pattern = "\"" + key + "\": ";
+    const qsizetype start = text.indexOf(pattern);
+    qsizetype end = start + pattern.size();
+    while (text.at(end) != ',' && text.at(end) != '}')
+        ++end;
+    if (!value.isNull())
+        return text.replace(start + pattern.size(), end - start - pattern.size(), value);
+    // With the comma and blank behind it, or before it for the last field.
+    if (text.at(end) == ',')
+        return text.remove(start, end + 2 - start);
+    return text.remove(start - 2, end - start + 2);
+}
+
+std::unique_ptr<CConcrete> Concrete(const std::string& name, double ecmax = 0.016)
+{
+    return std::make_unique<CConcrete>(name, 30000, 20.1, 2.01, 0.748, 1.26, 0.00147, 9.5e-05,
+                                       ecmax, 0.0007);
+}
+
+}  // namespace
+
+class TestLibraryFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numbersReadBackBitForBit_data();
+    void numbersReadBackBitForBit();
+    void readsTheDocumentedForm();
+    void unknownKeysAreIgnored();
+    void refusals_data();
+    void refusals();
+    void oversizedAndUnreadableFiles();
+    void failedWriteKeepsTheOldFile();
+
+private:
+    QTemporaryDir folder;
+};
+
+void TestLibraryFile::numbersReadBackBitForBit_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QByteArray>("text");  // the shortest text, where it matters to readers
+    QTest::newRow("9.5e-05") << 9.5e-05 << QByteArray("9.5e-05");
+    // The JSON library prints the fewest digits, in exponent form where that is shorter.
+    QTest::newRow("0.0007") << 0.0007 << QByteArray("7e-04");
+    QTest::newRow("700 / 1e6") << 700 / 1e6 << QByteArray("7e-04");
+    QTest::newRow("700 * 1e-6") << 700 * 1e-6 << QByteArray();
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << QByteArray("0.30000000000000004");
+    QTest::newRow("1 / 3") << 1.0 / 3 << QByteArray();
+    QTest::newRow("grade 20 eck") << 0.001329059 << QByteArray("0.001329059");
+    QTest::newRow("smallest normal") << 2.2250738585072014e-308 << QByteArray();
+    QTest::newRow("huge") << 1.7976931348623157e308 << QByteArray();
+    QTest::newRow("integer") << 30000.0 << QByteArray("30000");
+}
+
+// The two shape parameters carry the value; the rest are the sound C30.
+void TestLibraryFile::numbersReadBackBitForBit()
+{
+    QFETCH(double, value);
+    QFETCH(QByteArray, text);
+    ConcreteRegistry written;
+    written.Add(std::make_unique<CConcrete>("v", 30000, 20.1, 2.01, value, value, 0.00147,
+                                            9.5e-05, 0.016, 0.0007));
+    const QByteArray json = LibraryJson(written);
+    if (!text.isEmpty())
+        QVERIFY2(json.contains(": " + text + ","), json.constData());
+    const ConcreteRegistry read = ParseLibrary(json, QStringLiteral("v.json"));
+    QCOMPARE(read.size(), std::size_t(1));
+    QCOMPARE(Bits(read.at(0).ac), Bits(value));
+    QCOMPARE(Bits(read.at(0).at), Bits(value));
+    QCOMPARE(Bits(read.at(0).Ec), Bits(written.at(0).Ec));
+}
+
+void TestLibraryFile::readsTheDocumentedForm()
+{
+    const QByteArray hidden = C30With("shown", "false").replace("\"C30\"", "\"Küche\"");
+    const ConcreteRegistry read =
+        ParseLibrary(Library(QByteArray(kC30) + ", " + hidden), QStringLiteral("a.json"));
+    QCOMPARE(read.size(), std::size_t(2));
+    const CConcrete& c = read.at(0);
+    QCOMPARE(c.ConcreteName, std::string("C30"));
+    for (auto [actual, expected] : {std::pair{c.Ec, 30000.0}, {c.fck, 20.1}, {c.ftk, 2.01},
+                                    {c.eck, 0.00147}, {c.etk, 9.5e-05}, {c.ac, 0.748},
+                                    {c.at, 1.26}, {c.ecmax, 0.016}, {c.etmax, 0.0007}})
+        QCOMPARE(Bits(actual), Bits(expected));
+    QVERIFY(read.Shown(0));
+    QCOMPARE(read.at(1).ConcreteName, std::string("K\xC3\xBC" "che"));
+    QVERIFY(!read.Shown(1));
+}
+
+void TestLibraryFile::unknownKeysAreIgnored()
+{
+    const QByteArray concrete = QByteArray(kC30).replace("}", R"(, "colour": "red"})");
+    const ConcreteRegistry read = ParseLibrary(
+        Library(concrete, R"("format": "tarvolin-library", "version": 1, "author": {"a": 1})"),
+        QStringLiteral("a.json"));
+    QCOMPARE(read.size(), std::size_t(1));
+}
+
+void TestLibraryFile::refusals_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("named");  // every one appears in the message
+
+    const QString file = QStringLiteral("Cannot open library \"bad.json\".");
+    const auto c30 = [&](const char* field) {
+        return QStringList{file, QStringLiteral("Concrete 1 \"C30\""),
+                           QStringLiteral("field \"%1\"").arg(QLatin1String(field))};
+    };
+
+    QTest::newRow("not JSON") << QByteArray("Con_30;25413;13.4")
+                              << QStringList{file, "not a Tarvolin library"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{file, "not a Tarvolin library"};
+    QTest::newRow("JSON list") << QByteArray("[]") << QStringList{file, "not a Tarvolin library"};
+    QTest::newRow("wrong format")
+        << Library(kC30, R"("format": "tarvolin-lib", "version": 1)")
+        << QStringList{file, "not a Tarvolin library"};
+    QTest::newRow("version 2") << Library(kC30, R"("format": "tarvolin-library", "version": 2)")
+                               << QStringList{file, "newer", "version 2"};
+    QTest::newRow("version 0") << Library(kC30, R"("format": "tarvolin-library", "version": 0)")
+                               << QStringList{file, "version 0"};
+    QTest::newRow("version text")
+        << Library(kC30, R"("format": "tarvolin-library", "version": "1")")
+        << QStringList{file, "\"version\"", "\"1\" is not a number"};
+    QTest::newRow("no concretes") << QByteArray(R"({"format": "tarvolin-library", "version": 1})")
+                                  << QStringList{file, "\"concretes\"", "missing"};
+    QTest::newRow("concrete not an object")
+        << Library(QByteArray(kC30) + ", 5") << QStringList{file, "Concrete 2", "not an object"};
+    QTest::newRow("missing field") << Library(C30With("fck", {}))
+                                   << (c30("fck") << "the field is missing.");
+    QTest::newRow("missing name") << Library(C30With("name", {}))
+                                  << QStringList{file, "Concrete 1,", "field \"name\"", "missing"};
+    QTest::newRow("missing shown") << Library(C30With("shown", {}))
+                                   << (c30("shown") << "missing");
+    QTest::newRow("string field") << Library(C30With("Ec", "\"30000\""))
+                                  << (c30("Ec") << "\"30000\" is not a number.");
+    QTest::newRow("null field") << Library(C30With("etk", "null"))
+                                << (c30("etk") << "null is not a number.");
+    QTest::newRow("name a number") << Library(C30With("name", "30"))
+                                   << QStringList{file, "field \"name\"", "30 is not a text."};
+    QTest::newRow("shown a number") << Library(C30With("shown", "1"))
+                                    << (c30("shown") << "neither true nor false");
+    QTest::newRow("negative value") << Library(C30With("ftk", "-2.01"))
+                                    << (c30("ftk") << "Axial Tension Strength must be postive.");
+    QTest::newRow("zero shape") << Library(C30With("at", "0"))
+                                << (c30("at") << "Shape parameter must be postive.");
+    QTest::newRow("Ec·eck below fck") << Library(C30With("fck", "44.2"))
+                                       << (c30("eck") << "Ec multiplied by the Peak Compression "
+                                                         "Strain must be greater than the Axial "
+                                                         "Compression Strength.");
+    QTest::newRow("ecmax too large") << Library(C30With("ecmax", "1e9"))
+                                     << (c30("ecmax") << "Ultimate strain for Comp. is too large");
+    QTest::newRow("etmax too large") << Library(C30With("etmax", "3"))
+                                     << (c30("etmax") << "Ultimate strain for Tension is too large");
+    QTest::newRow("number beyond double") << Library(C30With("Ec", "1e999"))
+                                          << QStringList{file, "not a Tarvolin library"};
+    QTest::newRow("name of 20 bytes")
+        << Library(C30With("name", "\"C30_4567890123456789\""))
+        << QStringList{file, "Concrete 1 \"C30_4567890123456789\"", "field \"name\"",
+                       "Concrete Name must be less than 20 letters."};
+    QTest::newRow("name of 10 two-byte letters")
+        << Library(C30With("name", "\"ÄÄÄÄÄÄÄÄÄÄ\""))
+        << QStringList{file, "less than 20 letters"};
+    QTest::newRow("empty name") << Library(C30With("name", "\"\""))
+                                << QStringList{file, "Please Input Concrete Name."};
+    QTest::newRow("name with blank at the end")
+        << Library(C30With("name", "\"C30 \"")) << QStringList{file, "field \"name\"", "blank"};
+    QTest::newRow("duplicate name")
+        << Library(QByteArray(kC30) + ", " + C30With("ac", "1") + ", " + kC30)
+        << QStringList{file, "Concrete 2 \"C30\"", "field \"name\"",
+                       "concrete 1 has the same name"};
+    QTest::newRow("names differ in case only")
+        << Library(QByteArray(kC30) + ", " + C30With("name", "\"c30\"") + ", " + kC30 + ", {}")
+        << QStringList{file, "Concrete 3 \"C30\"", "concrete 1 has the same name"};
+}
+
+// The message names what is wrong; the refusal is whole, so nothing half-read escapes.
+void TestLibraryFile::refusals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, named);
+    try {
+        ParseLibrary(bytes, QStringLiteral("bad.json"));
+        QFAIL("the library was accepted");
+    } catch (const LibraryError& error) {
+        const QString message = QString::fromStdString(error.what());
+        for (const QString& part : named)
+            QVERIFY2(message.contains(part), qPrintable(message + "\nlacks: " + part));
+    }
+}
+
+void TestLibraryFile::oversizedAndUnreadableFiles()
+{
+    QVERIFY(folder.isValid());
+    // Sound JSON padded with blanks to one byte over 16 MiB.
+    QByteArray big = Library(kC30);
+    big.append(QByteArray(kMaxLibraryBytes + 1 - big.size(), ' '));
+    const QString bigPath = folder.filePath(QStringLiteral("big.json"));
+    QFile file(bigPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(big), big.size());
+    file.close();
+
+    // One byte less is a library.
+    QCOMPARE(ParseLibrary(big.chopped(1), bigPath).size(), std::size_t(1));
+
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {bigPath, QStringLiteral("larger than 16 MiB")},
+        {folder.filePath(QStringLiteral("missing.json")), QString()},
+        {folder.path(), QString()},
+    };
+    for (const auto& [path, reason] : cases) {
+        try {
+            ReadLibrary(path);
+            QFAIL(qPrintable(path + " was accepted"));
+        } catch (const LibraryError& error) {
+            const QString message = QString::fromStdString(error.what());
+            QVERIFY2(message.startsWith(QStringLiteral("Cannot open library \"%1\". ")
+                                            .arg(QDir::toNativeSeparators(path))),
+                     qPrintable(message));
+            QVERIFY2(message.contains(reason), qPrintable(message));
+        }
+    }
+}
+
+void TestLibraryFile::failedWriteKeepsTheOldFile()
+{
+    ConcreteRegistry one;
+    one.Add(Concrete("C30"));
+    const QString path = folder.filePath(QStringLiteral("keep.json"));
+    WriteLibrary(path, one);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QVERIFY(before.endsWith('\n'));
+    QCOMPARE(ParseLibrary(before, path).at(0).ConcreteName, std::string("C30"));
+
+    // A folder that is a regular file: fails for root too.
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, WriteLibrary(path + "/inner.json", one));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+QTEST_MAIN(TestLibraryFile)
+#include "tst_libraryfile.moc"
