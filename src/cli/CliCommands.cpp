@@ -21,10 +21,7 @@
 #include "input/FieldText.h"
 #include "library/Chart.h"
 #include "library/ChartSetup.h"
-#if __has_include("library/LibraryFile.h")
 #include "library/LibraryFile.h"
-#define TARVOLIN_HAVE_LIBRARY_FILES 1
-#endif
 #include "model/Registry.h"
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
@@ -142,14 +139,10 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
             add(CConcrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax),
                 true, where);
         } else {
-#ifdef TARVOLIN_HAVE_LIBRARY_FILES
             // The reader's message names the file, the concrete and the field.
             const ConcreteRegistry library = ReadLibrary(source.text);
             for (std::size_t i = 0; i < library.size(); ++i)
                 add(library.at(i), library.Shown(i), where);
-#else
-            throw CliFailure((where + QStringLiteral(": library files are not available in this build yet.")).toStdString());
-#endif
         }
     }
 
@@ -228,15 +221,9 @@ QStringList MakeFolder(const QString& path)
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
-#ifdef TARVOLIN_HAVE_LIBRARY_FILES
     const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
     WriteOutput(arguments, context, LibraryJson(registry));
     return 0;
-#else
-    (void)arguments;
-    (void)context;
-    throw CliFailure("The command library is not available in this build yet.");
-#endif
 }
 
 int RunCsv(const CliArguments& arguments, const CliContext& context)
