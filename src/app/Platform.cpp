@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -28,6 +29,14 @@ public:
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(request.defaultSuffix);
+        // A name typed without a suffix gets the one of the file type the user picked.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& filter) {
+                             const QRegularExpressionMatch match =
+                                 QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+                             if (match.hasMatch())
+                                 dialog.setDefaultSuffix(match.captured(1));
+                         });
         dialog.selectFile(request.fileName);
         dialog.setSizeGripEnabled(true);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

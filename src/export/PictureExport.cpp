@@ -1,5 +1,95 @@
-#include "app/Unit1.h"
+#include "export/PictureExport.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/Application.h"
+#include "app/Dialogs.h"
+#include "app/Platform.h"
+#include "app/Unit1.h"
+#include "export/ChartPicture.h"
+#include "export/PictureOptions.h"
+#include "library/Chart.h"
+
+namespace {
+
+const QString kFilters = QStringLiteral(
+    "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)");
+
+// The folder and format last used for report pictures are remembered for the run by the
+// window that holds the charts.
+const char* const kImageFolder = "tarvolinImageFolder";
+const char* const kPicturesFolder = "tarvolinPicturesFolder";
+const char* const kPicturesFormat = "tarvolinPicturesFormat";
+
+}  // namespace
+
+void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedName)
+{
+    RunGuarded([&] {
+        QString name = suggestedName;
+        if (!PictureFormatFromPath(name))
+            name += QStringLiteral(".png");
+        QWidget* window = chart->window();
+        QString folder = window->property(kImageFolder).toString();
+        if (folder.isEmpty())
+            folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const QString path = Platform::Current().SaveFileName(
+            parent, {QStringLiteral("Save Image As"), folder, name, kFilters,
+                     QStringLiteral("png")});
+        if (path.isEmpty())
+            return;
+        window->setProperty(kImageFolder, QFileInfo(path).absolutePath());
+
+        // The dialog gives the chosen type's suffix to a name typed without one; any other
+        // suffix names no picture format, and writing PNG bytes under it would mislead.
+        const std::optional<PictureFormat> format = PictureFormatFromPath(path);
+        if (!format) {
+            MessageDlg(parent, Platform::MsgKind::Warning,
+                       QStringLiteral("\"%1\" is not the name of a PNG, SVG, PDF or BMP file.")
+                           .arg(QFileInfo(path).fileName()));
+            return;
+        }
+
+        PictureChoice choice;
+        choice.names = {suggestedName};
+        choice.sizes = {chart->size()};
+        choice.format = *format;
+        if (!AskPictureOptions(parent, choice))
+            return;
+        WriteChartPicture(*chart, path, *format, {choice.sizes.value(0), choice.scale});
+    });
+}
+
+// Save Pictures As: both charts in a format and size of the user's choice, into a folder, as
+// "Compression.<ext>" and "Tension.<ext>" (the names Save Picture gives its BMP files).
 void TForm1::SavePicturesAs1Click()
 {
+    // The first time at the folder Save Picture starts from.
+    const QString folder = property(kPicturesFolder).toString();
+    const QString chosen = Platform::Current().ExistingDirectory(
+        this, QStringLiteral("Select folder for the pictures"),
+        folder.isEmpty() ? rzslctfldrdlg1->SelectedPathName : folder);
+    if (chosen.isEmpty())
+        return;
+    setProperty(kPicturesFolder, chosen);
+
+    PictureChoice choice;
+    choice.names = {QStringLiteral("Compression"), QStringLiteral("Tension")};
+    choice.sizes = {cht1->size(), cht2->size()};
+    choice.format = PictureFormat(property(kPicturesFormat).toInt());
+    choice.formatFixed = false;
+    if (!AskPictureOptions(this, choice))
+        return;
+    setProperty(kPicturesFormat, int(choice.format));
+
+    // As with Save Picture, a Compression picture written before a failing Tension picture
+    // stays; each file on its own is replaced whole or not at all.
+    const QString suffix = QLatin1Char('.') + PictureSuffix(choice.format);
+    WriteChartPicture(*cht1, chosen + QStringLiteral("/Compression") + suffix, choice.format,
+                      {choice.sizes.value(0), choice.scale});
+    WriteChartPicture(*cht2, chosen + QStringLiteral("/Tension") + suffix, choice.format,
+                      {choice.sizes.value(1), choice.scale});
+
+    MessageDlg(this, Platform::MsgKind::Information, QStringLiteral("Images saved successfully!."));
 }

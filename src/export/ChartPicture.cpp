@@ -1,0 +1,202 @@
+#include "export/ChartPicture.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cmath>
+#include <stdexcept>
+
+#include "export/AtomicFile.h"
+#include "library/Chart.h"
+
+namespace {
+
+[[noreturn]] void Fail(const QString& message)
+{
+    throw std::runtime_error(message.toStdString());
+}
+
+// Draws the chart into a painter that is already set up for the picture's size in logical
+// pixels. QCustomPlot lays the chart out again for that size (ticks, margins, legend).
+void Draw(TChart& chart, QCPPainter& painter, const QSize& size)
+{
+    if (!painter.isActive())
+        Fail(QStringLiteral("Cannot draw the chart."));
+    chart.toPainter(&painter, size.width(), size.height());
+}
+
+QByteArray Encode(const QImage& picture, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format))
+        Fail(QStringLiteral("Cannot encode the chart as a %1 picture.")
+                 .arg(QLatin1String(format)));
+    return bytes;
+}
+
+QByteArray Raster(TChart& chart, const QSize& size, int scale, const char* format)
+{
+    // On white whatever the chart's own background, like the pictures Save Picture writes.
+    QImage picture(size * scale, QImage::Format_RGB32);
+    if (picture.isNull())
+        Fail(QStringLiteral("Cannot draw the chart: not enough memory for %1 × %2 pixels.")
+                 .arg(size.width() * scale)
+                 .arg(size.height() * scale));
+    picture.fill(Qt::white);
+    {
+        QCPPainter painter(&picture);
+        // The image keeps the screen's resolution while it is drawn, so fonts come out at
+        // their on-screen pixel sizes and the scale enlarges everything alike.
+        if (scale != 1)
+            painter.scale(scale, scale);
+        Draw(chart, painter, size);
+    }
+    if (scale != 1) {
+        // Marked as a denser picture, so that a document shows it at the size of the 1× one.
+        picture.setDotsPerMeterX(picture.dotsPerMeterX() * scale);
+        picture.setDotsPerMeterY(picture.dotsPerMeterY() * scale);
+    }
+    return Encode(picture, format);
+}
+
+QByteArray Svg(TChart& chart, const QSize& size)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    // At the screen's resolution fonts keep their on-screen sizes relative to the drawing.
+    generator.setResolution(chart.logicalDpiX());
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(QCoreApplication::applicationName());
+    {
+        QCPPainter painter(&generator);
+        painter.setMode(QCPPainter::pmVectorized);
+        Draw(chart, painter, size);
+    }
+    if (bytes.isEmpty())
+        Fail(QStringLiteral("Cannot draw the chart as an SVG picture."));
+    return bytes;
+}
+
+QByteArray Pdf(TChart& chart, const QSize& size)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QCoreApplication::applicationName());
+        writer.setTitle(QCoreApplication::applicationName());
+        // One page of exactly the picture's size at the screen's resolution, no margins.
+        const int dpi = chart.logicalDpiX();
+        writer.setResolution(dpi);
+        const QSizeF points(size.width() * 72.0 / dpi, size.height() * 72.0 / dpi);
+        writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(),
+                                                   QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                         QPageLayout::Point, QMarginsF(0, 0, 0, 0)));
+        QCPPainter painter(&writer);
+        if (painter.isActive()) {
+            painter.setMode(QCPPainter::pmVectorized);
+            // The page's device pixels are rounded from points; the window keeps the drawing's
+            // own coordinates in pixels of the picture.
+            painter.setWindow(QRect(QPoint(0, 0), size));
+        }
+        Draw(chart, painter, size);
+    }
+    if (bytes.isEmpty())
+        Fail(QStringLiteral("Cannot draw the chart as a PDF document."));
+    return bytes;
+}
+
+}  // namespace
+
+QString PictureSuffix(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Png:
+        return QStringLiteral("png");
+    case PictureFormat::Svg:
+        return QStringLiteral("svg");
+    case PictureFormat::Pdf:
+        return QStringLiteral("pdf");
+    case PictureFormat::Bmp:
+        break;
+    }
+    return QStringLiteral("bmp");
+}
+
+std::optional<PictureFormat> PictureFormatFromPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (PictureFormat format :
+         {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf, PictureFormat::Bmp})
+        if (suffix.compare(PictureSuffix(format), Qt::CaseInsensitive) == 0)
+            return format;
+    return std::nullopt;
+}
+
+QByteArray RenderChartPicture(TChart& chart, PictureFormat format, const PictureOptions& options)
+{
+    // Changes made since the last drawing (ranges, legend) are brought in first.
+    chart.Refresh();
+    const QSize screen = chart.size();
+    const QSize size = options.size.isEmpty() ? screen : options.size;
+    const int scale = format == PictureFormat::Png ? options.scale : 1;
+    if (scale < 1 || scale > kMaxPictureScale)
+        Fail(QStringLiteral("The scale %1 is not one of 1, 2 and 3.").arg(options.scale));
+    if ((!options.size.isEmpty() && std::min(size.width(), size.height()) < kMinPictureSide) ||
+        std::max(size.width(), size.height()) * scale > kMaxPictureSide)
+        Fail(QStringLiteral("A picture of %1 × %2 pixels at %3× is out of bounds (%4 to %5 "
+                            "pixels a side).")
+                 .arg(size.width())
+                 .arg(size.height())
+                 .arg(scale)
+                 .arg(kMinPictureSide)
+                 .arg(kMaxPictureSide));
+
+    QByteArray bytes;
+    switch (format) {
+    case PictureFormat::Png:
+        bytes = Raster(chart, size, scale, "PNG");
+        break;
+    case PictureFormat::Bmp:
+        bytes = Raster(chart, size, 1, "BMP");
+        break;
+    case PictureFormat::Svg:
+        bytes = Svg(chart, size);
+        break;
+    case PictureFormat::Pdf:
+        bytes = Pdf(chart, size);
+        break;
+    }
+    // Drawing at another size left the chart laid out for that size; the pointer and the
+    // zoom rectangle work on the layout, so it is brought back to the screen's.
+    if (size != screen)
+        chart.Refresh();
+    return bytes;
+}
+
+void WriteChartPicture(TChart& chart, const QString& path, PictureFormat format,
+                       const PictureOptions& options)
+{
+    QByteArray bytes;
+    try {
+        bytes = RenderChartPicture(chart, format, options);
+    } catch (const std::exception& error) {
+        Fail(QStringLiteral("Cannot write file \"%1\". %2")
+                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.what())));
+    }
+    WriteFileAtomically(path, bytes);
+}
