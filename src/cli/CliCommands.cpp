@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,6 +16,7 @@
 
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
+#include "export/ChartPicture.h"
 #include "export/CsvExport.h"
 #include "input/FieldText.h"
 #include "library/Chart.h"
@@ -170,32 +170,18 @@ char CsvSeparator(const CliArguments& arguments, const CliContext& context)
                             .toStdString());
 }
 
-// A chart as Save Picture writes it as BMP: through the chart's own writer, whose file is read
-// back so that both pictures can be written together or not at all.
-QByteArray RenderBmp(TChart& chart)
-{
-    QTemporaryDir folder;
-    if (!folder.isValid())
-        throw CliFailure("Cannot create a temporary folder: " + folder.errorString().toStdString());
-    const QString path = folder.filePath(QStringLiteral("chart.bmp"));
-    chart.SaveToBitmapFile(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CliFailure("Cannot read back the chart picture: " + file.errorString().toStdString());
-    return file.readAll();
-}
-
 struct PictureFormatEntry {
     const char* name;
-    QByteArray (*render)(TChart&);  // nullptr: not in this build
+    PictureFormat format;
 };
 
-// The picture writers; PNG, SVG and PDF hook in here.
+// BMP is what Save Picture writes; the others are the report pictures of the window's
+// Save Pictures As..., at the charts' on-screen size.
 const PictureFormatEntry kPictureFormats[] = {
-    {"bmp", RenderBmp},
-    {"png", nullptr},
-    {"svg", nullptr},
-    {"pdf", nullptr},
+    {"bmp", PictureFormat::Bmp},
+    {"png", PictureFormat::Png},
+    {"svg", PictureFormat::Svg},
+    {"pdf", PictureFormat::Pdf},
 };
 
 // The folders that making path created, the deepest first, so that a failure can take them back.
@@ -251,10 +237,6 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
             QStringLiteral("--format must be bmp, png, svg or pdf (not \"%1\").")
                 .arg(arguments.Value("format"))
                 .toStdString());
-    if (!format->render)
-        throw CliFailure(QStringLiteral("The picture format %1 is not available in this build.")
-                             .arg(formatName)
-                             .toStdString());
 
     const char separator = context.localeSeparator;
     const ConcreteRegistry registry = LoadSources(arguments, separator);
@@ -279,7 +261,8 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     tension.move(0, kCompressionChartSize.height());
     host.show();
     QCoreApplication::processEvents();
-    const QByteArray pictures[] = {format->render(compression), format->render(tension)};
+    const QByteArray pictures[] = {RenderChartPicture(compression, format->format),
+                                   RenderChartPicture(tension, format->format)};
     const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
 
     const QString folder = arguments.output;
