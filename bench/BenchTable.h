@@ -33,3 +33,4 @@ void RegisterNumberTextBenchmarks();
 void RegisterCsvBenchmarks();
 void RegisterWindowBenchmarks();
 void RegisterStartupBenchmarks(const char* argv0);
+void RegisterCliBenchmarks();

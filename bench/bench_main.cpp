@@ -189,6 +189,7 @@ int main(int argc, char** argv)
     RegisterCsvBenchmarks();
     RegisterWindowBenchmarks();
     RegisterStartupBenchmarks(argv[0]);
+    RegisterCliBenchmarks();
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

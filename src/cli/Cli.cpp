@@ -1,0 +1,323 @@
+#include "cli/Cli.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QLocale>
+#include <exception>
+#include <memory>
+
+#include "cli/CliCommand.h"
+#include "export/AtomicFile.h"
+
+namespace {
+
+constexpr const char* kProgram = "tarvolin-cli";
+
+const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
+
+// One entry per command. The finite-element writers join here as entries of their own.
+const std::vector<CliCommand>& Commands()
+{
+    static const std::vector<CliCommand> commands{
+        {"parameters", "--grade G [--json]",
+         "the name and the seven values that picking grade G fills in",
+         "Prints what the definition fields show once grade G is picked in the window: the name\n"
+         "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
+         "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
+         "(strains in m/m).\n",
+         false, false, false,
+         {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
+          {"json", nullptr, "print JSON with full-precision numbers"}},
+         RunParameters},
+        {"library", "[SOURCES] -o LIB.json",
+         "write the concretes into one library file",
+         "Writes the concretes of SOURCES, in order, into a library file that the window opens\n"
+         "(File > Open Library...).\n",
+         true, true, false, {kOutputFile}, RunLibrary},
+        {"csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
+         "write the CSV file that Save Data writes",
+         "Writes exactly the bytes that Save Data writes for the same concretes: every concrete,\n"
+         "shown or hidden, in order.\n",
+         true, true, false,
+         {kOutputFile,
+          {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
+         RunCsv},
+        {"pictures", "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf]",
+         "write Compression and Tension pictures of the charts",
+         "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
+         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
+         "when it does not exist.\n",
+         true, true, true,
+         {{"output", "FOLDER", "the folder to write into"},
+          {"format", "FORMAT", "bmp (default), png, svg or pdf"}},
+         RunPictures},
+        // Solver input: the Abaqus and OpenSees writers hook in here.
+        {"abaqus", "[SOURCES] -o FILE.inp|FILE.py [options of the export dialog]",
+         "write Abaqus material input", "", true, true, false, {kOutputFile}, nullptr},
+        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N]",
+         "write OpenSees material input", "", true, true, false,
+         {kOutputFile, {"first-tag", "N", "the tag of the first material"}}, nullptr},
+    };
+    return commands;
+}
+
+const CliCommand* FindCommand(const QString& name)
+{
+    for (const CliCommand& command : Commands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
+
+QString Usage()
+{
+    QString text = QStringLiteral(
+        "Usage: tarvolin-cli COMMAND [OPTIONS]\n"
+        "       tarvolin-cli --help | --version\n"
+        "\n"
+        "Commands:\n");
+    for (const CliCommand& command : Commands())
+        text += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(QLatin1String(command.name), QLatin1String(command.synopsis),
+                         QLatin1String(command.summary));
+    text += QStringLiteral(
+        "\n"
+        "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
+        "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
+        "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+        "\n"
+        "Run tarvolin-cli COMMAND --help for the options of a command.\n"
+        "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n");
+    return text;
+}
+
+QString CommandUsage(const CliCommand& command)
+{
+    QString text = QStringLiteral("Usage: tarvolin-cli %1 %2\n")
+                       .arg(QLatin1String(command.name), QLatin1String(command.synopsis));
+    if (*command.details)
+        text += QLatin1Char('\n') + QLatin1String(command.details);
+    text += QStringLiteral("\nOptions:\n");
+    if (command.takesSources) {
+        text += QStringLiteral("  LIBRARY.json           the concretes of a library file\n");
+        text += QStringLiteral("  --grade G              the concrete of strength grade G (repeatable)\n");
+    }
+    for (const CliOption& option : command.options) {
+        if (command.takesSources && qstrcmp(option.name, "grade") == 0)
+            continue;
+        QString left = QStringLiteral("--") + QLatin1String(option.name);
+        if (qstrcmp(option.name, "output") == 0)
+            left.prepend(QStringLiteral("-o, "));
+        if (option.value)
+            left += QLatin1Char(' ') + QLatin1String(option.value);
+        text += QStringLiteral("  %1 %2\n").arg(left, -22).arg(QLatin1String(option.help));
+    }
+    text += QStringLiteral("  --help                 this help\n");
+    return text;
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+const CliOption* FindOption(const CliCommand& command, const QString& name)
+{
+    for (const CliOption& option : command.options)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+CliArguments Parse(const CliCommand& command, const QStringList& words)
+{
+    CliArguments parsed;
+    bool optionsEnd = false;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        const auto takeValue = [&](const QString& option, std::optional<QString> inline_) {
+            if (inline_)
+                return *inline_;
+            if (i + 1 >= words.size())
+                throw CliUsageError(
+                    QStringLiteral("%1 needs a value.").arg(option).toStdString());
+            return words[++i];
+        };
+
+        if (optionsEnd || word == QLatin1String("-") || !word.startsWith(QLatin1Char('-'))) {
+            if (!command.takesSources)
+                throw CliUsageError(
+                    QStringLiteral("Unexpected argument \"%1\".").arg(word).toStdString());
+            parsed.sources.push_back({CliSource::Kind::Library, word});
+            continue;
+        }
+        if (word == QLatin1String("--")) {
+            optionsEnd = true;
+            continue;
+        }
+
+        QString name;
+        std::optional<QString> inlineValue;
+        if (word == QLatin1String("-o")) {
+            name = QStringLiteral("output");
+        } else if (word.startsWith(QLatin1String("--"))) {
+            name = word.mid(2);
+            const qsizetype equals = name.indexOf(QLatin1Char('='));
+            if (equals >= 0) {
+                inlineValue = name.mid(equals + 1);
+                name.truncate(equals);
+            }
+        } else {
+            throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
+        }
+
+        if (name == QLatin1String("grade") && command.takesSources) {
+            parsed.sources.push_back(
+                {CliSource::Kind::Grade, takeValue(QStringLiteral("--grade"), inlineValue)});
+            continue;
+        }
+        const CliOption* option = FindOption(command, name);
+        if (!option)
+            throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
+        const QString shown = name == QLatin1String("output") ? QStringLiteral("-o")
+                                                              : QStringLiteral("--") + name;
+        if (!option->value) {
+            if (inlineValue)
+                throw CliUsageError(
+                    QStringLiteral("%1 takes no value.").arg(shown).toStdString());
+            if (!parsed.flags.contains(name))
+                parsed.flags << name;
+            continue;
+        }
+        if (parsed.values.contains(name))
+            throw CliUsageError(QStringLiteral("%1 is given twice.").arg(shown).toStdString());
+        const QString value = takeValue(shown, inlineValue);
+        if (value.isEmpty())
+            throw CliUsageError(QStringLiteral("%1 needs a value.").arg(shown).toStdString());
+        parsed.values.insert(name, value);
+    }
+
+    if (parsed.values.contains(QStringLiteral("output"))) {
+        parsed.hasOutput = true;
+        parsed.output = parsed.values.value(QStringLiteral("output"));
+    }
+    if (command.needsOutput && !parsed.hasOutput)
+        throw CliUsageError("-o is missing: say where to write.");
+    if (command.takesSources && parsed.sources.empty())
+        throw CliUsageError("No concretes: give library files or --grade G.");
+    return parsed;
+}
+
+char LocaleSeparator()
+{
+    // As the window reads it: a separator other than one ASCII character falls back to a point.
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point.at(0).unicode() < 0x80 ? point.at(0).toLatin1() : '.';
+}
+
+int RunCommand(const CliCommand& command, const CliArguments& arguments, const CliContext& context)
+{
+    if (!command.run)
+        throw CliFailure(QStringLiteral("The command %1 is not available in this build.")
+                             .arg(QLatin1String(command.name))
+                             .toStdString());
+    if (!command.draws || QCoreApplication::instance())
+        return command.run(arguments, context);
+
+    // Charts are widgets: they need the application object, on a platform that needs no
+    // display. Qt's own options are not looked for in the user's arguments.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's notes about the session (no XDG_RUNTIME_DIR and the like) would mix with the
+    // program's own messages on stderr; only its critical errors get through.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    });
+    static char programName[] = "tarvolin-cli";
+    static char* qtArgv[] = {programName, nullptr};
+    static int qtArgc = 1;
+    QApplication application(qtArgc, qtArgv);
+    return command.run(arguments, context);
+}
+
+}  // namespace
+
+void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes)
+{
+    if (arguments.output == QLatin1String("-")) {
+        const bool written =
+            std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out) ==
+                std::size_t(bytes.size()) &&
+            std::fflush(context.out) == 0;
+        if (!written)
+            throw CliFailure("Cannot write standard output.");
+        return;
+    }
+    try {
+        WriteFileAtomically(arguments.output, bytes);
+    } catch (const std::runtime_error& error) {
+        throw CliFailure(error.what());
+    }
+}
+
+int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    const auto usageError = [&](const QString& message, const QString& usage) {
+        Print(err, QStringLiteral("%1: %2\n\n%3").arg(QLatin1String(kProgram), message, usage));
+        return 2;
+    };
+
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("No command given."), Usage());
+    const QString& first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
+        first == QLatin1String("help")) {
+        if (arguments.size() == 2) {
+            if (const CliCommand* command = FindCommand(arguments[1])) {
+                Print(out, CommandUsage(*command));
+                return 0;
+            }
+        }
+        Print(out, Usage());
+        return 0;
+    }
+    if (first == QLatin1String("--version")) {
+        Print(out, QStringLiteral("%1 %2\n").arg(QLatin1String(kProgram),
+                                                 QLatin1String(TARVOLIN_VERSION)));
+        return 0;
+    }
+    const CliCommand* command = FindCommand(first);
+    if (!command)
+        return usageError(QStringLiteral("Unknown command \"%1\".").arg(first), Usage());
+
+    const QStringList words = arguments.mid(1);
+    if (words.contains(QStringLiteral("--help")) || words.contains(QStringLiteral("-h"))) {
+        Print(out, CommandUsage(*command));
+        return 0;
+    }
+
+    const CliContext context{out, err, LocaleSeparator()};
+    try {
+        const CliArguments parsed = Parse(*command, words);
+        return RunCommand(*command, parsed, context);
+    } catch (const CliUsageError& error) {
+        return usageError(QString::fromUtf8(error.what()), CommandUsage(*command));
+    } catch (const std::bad_alloc&) {
+        Print(err, QStringLiteral("%1: Out of memory.\n").arg(QLatin1String(kProgram)));
+        return 1;
+    } catch (const std::exception& error) {
+        Print(err, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram),
+                                                  QString::fromUtf8(error.what())));
+        return 1;
+    }
+}
+
+int RunCliMain(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return RunCli(arguments, stdout, stderr);
+}

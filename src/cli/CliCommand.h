@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+// The pieces every command of tarvolin-cli is made of. A command is one entry of the table in
+// Cli.cpp: its name, its help, the options it takes and its handler.
+
+// An input or output failed: exit status 1. The message names the file, the concrete and the
+// field where there are such.
+class CliFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The command line is wrong: exit status 2, the message and the command's usage on stderr.
+class CliUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A library file or a strength grade, in the order given.
+struct CliSource {
+    enum class Kind { Library, Grade };
+    Kind kind;
+    QString text;  // the path, or the grade as typed
+};
+
+struct CliOption {
+    const char* name;   // without the leading "--"
+    const char* value;  // the value's placeholder in the help; nullptr for a flag
+    const char* help;
+};
+
+// A parsed command line.
+struct CliArguments {
+    std::vector<CliSource> sources;
+    QString output;  // "-": standard output
+    bool hasOutput = false;
+    QMap<QString, QString> values;  // options with a value, by name
+    QStringList flags;              // options without a value that were given
+
+    bool Flag(const char* name) const { return flags.contains(QLatin1String(name)); }
+    QString Value(const char* name, const QString& fallback = {}) const
+    {
+        return values.value(QLatin1String(name), fallback);
+    }
+    bool Has(const char* name) const { return values.contains(QLatin1String(name)); }
+};
+
+struct CliContext {
+    std::FILE* out;
+    std::FILE* err;
+    // The decimal separator of the user's locale, read as the window reads it.
+    char localeSeparator;
+};
+
+struct CliCommand {
+    const char* name;
+    const char* synopsis;  // after "tarvolin-cli NAME "
+    const char* summary;   // one line for the command list
+    const char* details;   // paragraphs for NAME --help; may be empty
+    bool takesSources;     // library files and --grade G
+    bool needsOutput;      // -o is required
+    bool draws;            // needs the application object (offscreen)
+    std::vector<CliOption> options;
+    // Returns the exit status; throws CliFailure or CliUsageError. nullptr: not in this build.
+    int (*run)(const CliArguments&, const CliContext&);
+};
+
+// Writes bytes to the output of -o: standard output for "-", otherwise the file, atomically.
+// Throws CliFailure naming the file and the reason.
+void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes);
+
+// The handlers (CliCommands.cpp).
+int RunParameters(const CliArguments& arguments, const CliContext& context);
+int RunLibrary(const CliArguments& arguments, const CliContext& context);
+int RunCsv(const CliArguments& arguments, const CliContext& context);
+int RunPictures(const CliArguments& arguments, const CliContext& context);
+
+// A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
+// the window's words for a text that is not a number or a grade not greater than zero.
+double ReadGradeArgument(const QString& text);

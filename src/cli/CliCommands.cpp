@@ -1,0 +1,307 @@
+// The handlers of tarvolin-cli's commands.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QWidget>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CliCommand.h"
+#include "export/AtomicFile.h"
+#include "export/ChartPicture.h"
+#include "export/CsvExport.h"
+#include "input/FieldText.h"
+#include "library/Chart.h"
+#include "library/ChartSetup.h"
+#include "library/LibraryFile.h"
+#include "model/Registry.h"
+#include "model/GradeFields.h"
+#include "model/NumberText.h"
+
+double ReadGradeArgument(const QString& text)
+{
+    // Scripts are written once and run under any locale, so either separator is taken.
+    const std::string bytes = text.toStdString();
+    double grade = 0;
+    try {
+        grade = StrToFloat(bytes, '.');
+    } catch (const ConvertError&) {
+        try {
+            grade = StrToFloat(bytes, ',');
+        } catch (const ConvertError&) {
+            throw CliUsageError(
+                QStringLiteral("--grade: %1").arg(NotANumberMessage(text)).toStdString());
+        }
+    }
+    if (!(grade > 0))
+        throw CliUsageError(QStringLiteral("--grade: %1 fcu,k must be positive!")
+                                .arg(Quoted(text))
+                                .toStdString());
+    return grade;
+}
+
+int RunParameters(const CliArguments& arguments, const CliContext& context)
+{
+    if (!arguments.Has("grade"))
+        throw CliUsageError("--grade G is missing.");
+    const double grade = ReadGradeArgument(arguments.Value("grade"));
+    const DefinitionTexts texts = GradeDefinitionTexts(grade, context.localeSeparator);
+
+    QByteArray bytes;
+    if (arguments.Flag("json")) {
+        const GradeValues v = GradeValuesFor(grade);
+        const QJsonObject object{
+            {QStringLiteral("name"), QString::fromStdString(texts.name)},
+            {QStringLiteral("grade"), v.grade},
+            {QStringLiteral("Ec"), v.Ec},
+            {QStringLiteral("fck"), v.fck},
+            {QStringLiteral("ftk"), v.ftk},
+            {QStringLiteral("eck"), v.eck},
+            {QStringLiteral("etk"), v.etk},
+            {QStringLiteral("ac"), v.ac},
+            {QStringLiteral("at"), v.at},
+        };
+        bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        // The window's labels, in the order of the fields on screen.
+        const std::pair<QString, const std::string*> rows[] = {
+            {QStringLiteral("Concrete Name"), &texts.name},
+            {QStringLiteral("Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
+            {QStringLiteral("Axial Compression strength fc,k (N/mm2)"), &texts.fck},
+            {QStringLiteral("Strain at Peak Comp. Stress  \u03B5c,k  (10-6)"), &texts.eck},
+            {QStringLiteral("Shape parameter for Compression  ac"), &texts.ac},
+            {QStringLiteral("Axial Tension strength ft,k (N/mm2)"), &texts.ftk},
+            {QStringLiteral("Strain at Peak Tensile Stress  \u03B5t,k  (10-6)"), &texts.etk},
+            {QStringLiteral("Shape parameter for Tension  at"), &texts.at},
+        };
+        for (const auto& [label, value] : rows) {
+            bytes += label.leftJustified(44).toUtf8();
+            bytes += QByteArray::fromStdString(*value);
+            bytes += '\n';
+        }
+    }
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
+    if (std::fflush(context.out) != 0 || std::ferror(context.out))
+        throw CliFailure("Cannot write standard output.");
+    return 0;
+}
+
+namespace {
+
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Where a concrete came from, for messages: the library file, or "--grade G".
+QString SourceName(const CliSource& source)
+{
+    return source.kind == CliSource::Kind::Grade ? QStringLiteral("--grade ") + source.text
+                                                 : QDir::toNativeSeparators(source.text);
+}
+
+// The concretes of every source, in order, with their shown flags. Refuses the first source
+// that fails and, after all were read, every name that more than one concrete bears.
+ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
+{
+    ConcreteRegistry registry;
+    std::map<std::string, QStringList> origins;  // name → the sources that hold it
+    std::vector<std::string> duplicates;
+    const auto add = [&](const CConcrete& concrete, bool shown, const QString& where) {
+        QStringList& from = origins[concrete.ConcreteName];
+        from << where;
+        if (from.size() == 2)
+            duplicates.push_back(concrete.ConcreteName);
+        if (from.size() == 1)
+            registry.Add(std::make_unique<CConcrete>(concrete), shown);
+    };
+
+    for (const CliSource& source : arguments.sources) {
+        const QString where = SourceName(source);
+        if (source.kind == CliSource::Kind::Grade) {
+            const double grade = ReadGradeArgument(source.text);
+            const GradeDefinitionResult made = GradeDefinition(grade, separator);
+            const Definition& d = made.definition;
+            if (made.refusal)
+                throw CliFailure(QStringLiteral("%1: concrete \"%2\", field %3: %4")
+                                     .arg(where, FromUtf8(d.name),
+                                          FromUtf8(std::string(FieldKey(made.refusal->field))),
+                                          FromUtf8(made.refusal->message))
+                                     .toStdString());
+            add(CConcrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax),
+                true, where);
+        } else {
+            // The reader's message names the file, the concrete and the field.
+            const ConcreteRegistry library = ReadLibrary(source.text);
+            for (std::size_t i = 0; i < library.size(); ++i)
+                add(library.at(i), library.Shown(i), where);
+        }
+    }
+
+    if (!duplicates.empty()) {
+        QStringList named;
+        for (const std::string& name : duplicates)
+            named << QStringLiteral("\"%1\" (%2)").arg(FromUtf8(name),
+                                                       origins[name].join(QStringLiteral(", ")));
+        throw CliFailure(QStringLiteral("Concrete names must be unique; given more than once: %1.")
+                             .arg(named.join(QStringLiteral("; ")))
+                             .toStdString());
+    }
+    return registry;
+}
+
+char CsvSeparator(const CliArguments& arguments, const CliContext& context)
+{
+    if (!arguments.Has("separator"))
+        return context.localeSeparator;
+    const QString separator = arguments.Value("separator");
+    if (separator == QLatin1String(".") || separator == QLatin1String(","))
+        return separator.at(0).toLatin1();
+    throw CliUsageError(QStringLiteral("--separator must be . or , (not \"%1\").")
+                            .arg(separator)
+                            .toStdString());
+}
+
+struct PictureFormatEntry {
+    const char* name;
+    PictureFormat format;
+};
+
+// BMP is what Save Picture writes; the others are the report pictures of the window's
+// Save Pictures As..., at the charts' on-screen size.
+const PictureFormatEntry kPictureFormats[] = {
+    {"bmp", PictureFormat::Bmp},
+    {"png", PictureFormat::Png},
+    {"svg", PictureFormat::Svg},
+    {"pdf", PictureFormat::Pdf},
+};
+
+// The folders that making path created, the deepest first, so that a failure can take them back.
+QStringList MakeFolder(const QString& path)
+{
+    QStringList created;
+    QString missing = QDir::cleanPath(QDir(path).absolutePath());
+    while (!QFileInfo::exists(missing)) {
+        created << missing;
+        const QString parent = QFileInfo(missing).path();
+        if (parent == missing)
+            break;
+        missing = parent;
+    }
+    if (!created.isEmpty() && !QDir().mkpath(path))
+        throw CliFailure(QStringLiteral("Cannot create the folder \"%1\".")
+                             .arg(QDir::toNativeSeparators(path))
+                             .toStdString());
+    return created;
+}
+
+}  // namespace
+
+int RunLibrary(const CliArguments& arguments, const CliContext& context)
+{
+    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    WriteOutput(arguments, context, LibraryJson(registry));
+    return 0;
+}
+
+int RunCsv(const CliArguments& arguments, const CliContext& context)
+{
+    const char separator = CsvSeparator(arguments, context);
+    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    if (registry.empty())
+        throw CliFailure("No concretes have been create!.");
+    const std::string text = BuildConcreteCsv(registry, separator);
+    WriteOutput(arguments, context, QByteArray::fromStdString(text));
+    return 0;
+}
+
+int RunPictures(const CliArguments& arguments, const CliContext& context)
+{
+    if (arguments.output == QLatin1String("-"))
+        throw CliUsageError("pictures writes two files into a folder: -o - is for text outputs.");
+    const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
+    const PictureFormatEntry* format = nullptr;
+    for (const PictureFormatEntry& entry : kPictureFormats)
+        if (formatName == QLatin1String(entry.name))
+            format = &entry;
+    if (!format)
+        throw CliUsageError(
+            QStringLiteral("--format must be bmp, png, svg or pdf (not \"%1\").")
+                .arg(arguments.Value("format"))
+                .toStdString());
+
+    const char separator = context.localeSeparator;
+    const ConcreteRegistry registry = LoadSources(arguments, separator);
+
+    // Everything is drawn before the disk is touched.
+    // The charts take their fonts from the widget they are made in: the window's font, Liberation
+    // Sans at 11 pixels (src/app/Unit1.cpp), or every label would come out in another size.
+    QWidget host;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    host.setFont(font);
+    TChart compression(&host);
+    TChart tension(&host);
+    compression.resize(kCompressionChartSize);
+    tension.resize(kTensionChartSize);
+    SetUpCompressionChart(&compression, separator);
+    SetUpTensionChart(&tension, separator);
+    AddRegistryCurves(&compression, &tension, registry);
+    // The strain labels are spaced to fit the axis as laid out on screen, and the window's
+    // charts were shown before Save Picture: so are these, on the offscreen platform.
+    host.resize(kCompressionChartSize.width(), kCompressionChartSize.height() * 3);
+    tension.move(0, kCompressionChartSize.height());
+    host.show();
+    QCoreApplication::processEvents();
+    const QByteArray pictures[] = {RenderChartPicture(compression, format->format),
+                                   RenderChartPicture(tension, format->format)};
+    const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
+
+    const QString folder = arguments.output;
+    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
+        throw CliFailure(QStringLiteral("Cannot write into \"%1\": it is not a folder.")
+                             .arg(QDir::toNativeSeparators(folder))
+                             .toStdString());
+    const QStringList createdFolders = MakeFolder(folder);
+
+    // Both pictures or neither: a failure puts back what the first write replaced.
+    struct Replaced {
+        QString path;
+        std::optional<QByteArray> previous;
+    };
+    std::vector<Replaced> replaced;
+    try {
+        for (int i = 0; i < 2; ++i) {
+            const QString path = QDir(folder).filePath(names[i] + QLatin1String(format->name));
+            Replaced entry{path, std::nullopt};
+            QFile old(path);
+            if (old.exists() && old.open(QIODevice::ReadOnly))
+                entry.previous = old.readAll();
+            WriteFileAtomically(path, pictures[i]);
+            replaced.push_back(entry);
+        }
+    } catch (const std::runtime_error& error) {
+        for (const Replaced& entry : replaced) {
+            if (entry.previous) {
+                try {
+                    WriteFileAtomically(entry.path, *entry.previous);
+                } catch (const std::runtime_error&) {
+                }
+            } else {
+                QFile::remove(entry.path);
+            }
+        }
+        for (const QString& created : createdFolders)
+            QDir().rmdir(created);
+        throw CliFailure(error.what());
+    }
+    return 0;
+}
