@@ -19,18 +19,16 @@
 #include "app/StatusBar.h"
 #include "export/PictureExport.h"
 #include "library/Chart.h"
+#include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
 
 namespace {
 
-// "MS Sans Serif" of the original maps to Liberation Sans, which has the same metrics as the
-// usual Windows sans serif, so every text fits the room the layout gives it.
-const QString kFontFamily = QStringLiteral("Liberation Sans");
-
+// Every text of the window is in the charts' family, at its own size.
 QFont PixelFont(int pixels, bool bold = false)
 {
-    QFont font(kFontFamily);
+    QFont font = ChartFont();
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
@@ -117,7 +115,7 @@ TForm1::~TForm1()
 void TForm1::BuildControls()
 {
     setWindowTitle(QStringLiteral("Tarvolin (based on GB 50010-2010) (by Quessel)"));
-    setFont(PixelFont(11));
+    setFont(ChartFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

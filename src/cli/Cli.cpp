@@ -15,7 +15,7 @@ constexpr const char* kProgram = "tarvolin-cli";
 
 const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
 
-// One entry per command. The finite-element writers join here as entries of their own.
+// One entry per command.
 const std::vector<CliCommand>& Commands()
 {
     static const std::vector<CliCommand> commands{
@@ -51,12 +51,40 @@ const std::vector<CliCommand>& Commands()
          {{"output", "FOLDER", "the folder to write into"},
           {"format", "FORMAT", "bmp (default), png, svg or pdf"}},
          RunPictures},
-        // Solver input: the Abaqus and OpenSees writers hook in here.
-        {"abaqus", "[SOURCES] -o FILE.inp|FILE.py [options of the export dialog]",
-         "write Abaqus material input", "", true, true, false, {kOutputFile}, nullptr},
-        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N]",
-         "write OpenSees material input", "", true, true, false,
-         {kOutputFile, {"first-tag", "N", "the tag of the first material"}}, nullptr},
+        {"abaqus", "[SOURCES] -o FILE.inp|FILE.py [options]",
+         "write Abaqus concrete damaged plasticity input",
+         "Writes what the window's Export > Abaqus writes for the shown concretes of SOURCES (the\n"
+         "ones the export dialog starts with checked; the ones pictures draws), in order: an\n"
+         "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
+         "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
+         "curve that ends before its peak) fails the command and nothing is written; names\n"
+         "that had to change for Abaqus are noted on stderr.\n",
+         true, true, false,
+         {{"output", "FILE", "the file to write; - for standard output"},
+          {"units", "mm|m", "N, mm, MPa (default) or N, m, Pa"},
+          {"poisson", "X", "Poisson's ratio, 0 <= X < 0.5 (0.2)"},
+          {"dilation", "X", "dilation angle in degrees, 0 < X < 90 (30)"},
+          {"eccentricity", "X", "flow potential eccentricity, X > 0 (0.1)"},
+          {"fb0-fc0", "X", "biaxial to uniaxial compressive strength, X > 1 (1.16)"},
+          {"k", "X", "K, 0.5 < X <= 1 (0.6667)"},
+          {"viscosity", "X", "viscosity parameter, X >= 0 (0.0005)"},
+          {"elastic-limit", "X", "compression elastic limit, fraction of fc,k, 0 < X <= 1 (0.4)"},
+          {"damage", "RULE", "energy (default), code or none"},
+          {"rows", "N", "at most N rows per table, 3 <= N <= 100000 (40)"},
+          {"model", "NAME", "the model of the CAE script (Model-1)"},
+          {"output-type", "inp|py", "input file or CAE script (default: from FILE)"}},
+         RunAbaqus},
+        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py]",
+         "write OpenSees ConcreteD materials",
+         "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
+         "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
+         "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
+         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n",
+         true, true, false,
+         {kOutputFile,
+          {"first-tag", "N", "the tag of the first material; the others follow (1)"},
+          {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"}},
+         RunOpenSees},
     };
     return commands;
 }
@@ -91,6 +119,21 @@ QString Usage()
     return text;
 }
 
+const CliOption* FindOption(const CliCommand& command, const QString& name)
+{
+    for (const CliOption& option : command.options)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+// Abaqus's export dialog calls the choice of input file or script "output", and so does its
+// option: there --output names the type and only -o the file.
+bool OutputNamesType(const CliCommand& command)
+{
+    return FindOption(command, QStringLiteral("output-type")) != nullptr;
+}
+
 QString CommandUsage(const CliCommand& command)
 {
     QString text = QStringLiteral("Usage: tarvolin-cli %1 %2\n")
@@ -107,7 +150,9 @@ QString CommandUsage(const CliCommand& command)
             continue;
         QString left = QStringLiteral("--") + QLatin1String(option.name);
         if (qstrcmp(option.name, "output") == 0)
-            left.prepend(QStringLiteral("-o, "));
+            left = OutputNamesType(command) ? QStringLiteral("-o") : QStringLiteral("-o, --output");
+        else if (qstrcmp(option.name, "output-type") == 0)
+            left = QStringLiteral("--output");
         if (option.value)
             left += QLatin1Char(' ') + QLatin1String(option.value);
         text += QStringLiteral("  %1 %2\n").arg(left, -22).arg(QLatin1String(option.help));
@@ -121,14 +166,6 @@ void Print(std::FILE* stream, const QString& text)
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
     std::fflush(stream);
-}
-
-const CliOption* FindOption(const CliCommand& command, const QString& name)
-{
-    for (const CliOption& option : command.options)
-        if (name == QLatin1String(option.name))
-            return &option;
-    return nullptr;
 }
 
 CliArguments Parse(const CliCommand& command, const QStringList& words)
@@ -169,6 +206,11 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
                 inlineValue = name.mid(equals + 1);
                 name.truncate(equals);
             }
+            if (name == QLatin1String("output") && OutputNamesType(command))
+                name = QStringLiteral("output-type");
+            else if (name == QLatin1String("output-type"))
+                throw CliUsageError(
+                    QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
         } else {
             throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
         }
@@ -181,8 +223,9 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
         const CliOption* option = FindOption(command, name);
         if (!option)
             throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
-        const QString shown = name == QLatin1String("output") ? QStringLiteral("-o")
-                                                              : QStringLiteral("--") + name;
+        const QString shown = name == QLatin1String("output")        ? QStringLiteral("-o")
+                              : name == QLatin1String("output-type") ? QStringLiteral("--output")
+                                                                     : QStringLiteral("--") + name;
         if (!option->value) {
             if (inlineValue)
                 throw CliUsageError(

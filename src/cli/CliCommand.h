@@ -81,6 +81,8 @@ int RunParameters(const CliArguments& arguments, const CliContext& context);
 int RunLibrary(const CliArguments& arguments, const CliContext& context);
 int RunCsv(const CliArguments& arguments, const CliContext& context);
 int RunPictures(const CliArguments& arguments, const CliContext& context);
+int RunAbaqus(const CliArguments& arguments, const CliContext& context);
+int RunOpenSees(const CliArguments& arguments, const CliContext& context);
 
 // A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
 // the window's words for a text that is not a number or a grade not greater than zero.

@@ -17,7 +17,9 @@
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
 #include "export/ChartPicture.h"
+#include "export/AbaqusCdp.h"
 #include "export/CsvExport.h"
+#include "export/OpenSeesWriter.h"
 #include "input/FieldText.h"
 #include "library/Chart.h"
 #include "library/ChartSetup.h"
@@ -203,7 +205,83 @@ QStringList MakeFolder(const QString& path)
     return created;
 }
 
+// Solver writers' option names as the command line spells them.
+const char* const kAbaqusOptions[] = {"units", "poisson", "dilation", "eccentricity", "fb0-fc0", "k",
+                                      "viscosity", "elastic-limit", "damage", "rows", "model"};
+
+template <typename Options, typename Setter>
+void SetSolverOption(Options& options, Setter set, const char* name, const QString& value)
+{
+    std::string error;
+    if (!set(options, name, value.toStdString(), error))
+        throw CliUsageError(error);
+}
+
+// The dialog starts with the shown concretes checked, and pictures draws the shown ones: the
+// solver files hold the same.
+std::vector<const CConcrete*> ShownConcretes(const ConcreteRegistry& registry)
+{
+    std::vector<const CConcrete*> shown = registry.ShownConcretes();
+    if (shown.empty())
+        throw CliFailure("No concrete is shown: nothing to write.");
+    return shown;
+}
+
+void ThrowRefusals(const std::vector<SolverRefusal>& refused)
+{
+    // A refusal without a name is about the whole set (OpenSees tags that run out).
+    std::string text;
+    for (const SolverRefusal& refusal : refused)
+        text += refusal.name.empty() ? "Cannot write: " + refusal.reason + '\n'
+                                     : RefusalText({refusal}) + '\n';
+    throw CliFailure(text + "Nothing was written.");
+}
+
 }  // namespace
+
+int RunAbaqus(const CliArguments& arguments, const CliContext& context)
+{
+    // The command line is checked in full before any source is read.
+    AbaqusOptions options;
+    for (const char* name : kAbaqusOptions)
+        if (arguments.Has(name))
+            SetSolverOption(options, SetAbaqusOption, name, arguments.Value(name));
+    if (arguments.Has("output-type"))
+        SetSolverOption(options, SetAbaqusOption, "output", arguments.Value("output-type"));
+    else if (arguments.output != QLatin1String("-"))
+        AbaqusOutputForPath(arguments.output.toStdString(), options.output);
+
+    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const AbaqusExport out = BuildAbaqusExport(ShownConcretes(registry), options);
+    if (!out.refused.empty())
+        ThrowRefusals(out.refused);
+    WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
+    // Not an error: the file is written, but a model refers to the materials by these names.
+    for (const NameMapping& renamed : out.renamed)
+        std::fprintf(context.err,
+                     "tarvolin-cli: note: concrete \"%s\" is written as material \"%s\".\n",
+                     renamed.original.c_str(), renamed.mapped.c_str());
+    std::fflush(context.err);
+    return 0;
+}
+
+int RunOpenSees(const CliArguments& arguments, const CliContext& context)
+{
+    OpenSeesOptions options;
+    if (arguments.Has("first-tag"))
+        SetSolverOption(options, SetOpenSeesOption, "first-tag", arguments.Value("first-tag"));
+    if (arguments.Has("format"))
+        SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
+    else if (arguments.output != QLatin1String("-"))
+        OpenSeesFormatForPath(arguments.output.toStdString(), options.format);
+
+    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const OpenSeesExport out = BuildOpenSeesExport(ShownConcretes(registry), options);
+    if (!out.refused.empty())
+        ThrowRefusals(out.refused);
+    WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
+    return 0;
+}
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
@@ -242,12 +320,9 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     const ConcreteRegistry registry = LoadSources(arguments, separator);
 
     // Everything is drawn before the disk is touched.
-    // The charts take their fonts from the widget they are made in: the window's font, Liberation
-    // Sans at 11 pixels (src/app/Unit1.cpp), or every label would come out in another size.
+    // The charts take their fonts from the widget they are made in, as in the window.
     QWidget host;
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
-    host.setFont(font);
+    host.setFont(ChartFont());
     TChart compression(&host);
     TChart tension(&host);
     compression.resize(kCompressionChartSize);

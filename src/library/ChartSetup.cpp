@@ -33,6 +33,15 @@ void SampleInto(TLineSeries* series, double end, double step, Stress stress)
 
 }  // namespace
 
+QFont ChartFont()
+{
+    // "MS Sans Serif" of the original maps to Liberation Sans, which has the same metrics as the
+    // usual Windows sans serif, so every text fits the room the layout gives it.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
 void SetUpCompressionChart(TChart* chart, char separator)
 {
     SetUpChart(chart, separator, TChart::ColorFromStored(0x808080),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QSize>
 
 class CConcrete;
@@ -14,6 +15,10 @@ class TLineSeries;
 // The charts' on-screen sizes, which are also the sizes of their pictures.
 inline constexpr QSize kCompressionChartSize{585, 223};
 inline constexpr QSize kTensionChartSize{585, 203};
+
+// The window's font, which the charts inherit from the widget they are made in: the window
+// and the command line both set it, so their pictures' labels cannot differ in size.
+QFont ChartFont();
 
 // Grid, zoom pen, legend and strain labels; separator is the decimal separator of the labels.
 void SetUpCompressionChart(TChart* chart, char separator);

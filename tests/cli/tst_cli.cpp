@@ -16,6 +16,8 @@
 #include <memory>
 
 #include "app/Unit1.h"
+#include "export/AbaqusCdp.h"
+#include "export/OpenSeesWriter.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
@@ -96,6 +98,8 @@ private slots:
     void textOutputsToStandardOutput();
     void picturesSameAsSavePicture_data();
     void picturesSameAsSavePicture();
+    void solverFilesSameAsWriters_data();
+    void solverFilesSameAsWriters();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -163,6 +167,36 @@ void TestCli::exitStatusAndMessage_data()
     row("pictures below a file", {"pictures", "--grade", "30", "-o", "@D@/file/out"}, 1,
         {"out"});
     row("output is a folder", {"csv", "--grade", "30", "-o", "@D@"}, 1, {"Cannot"});
+    // Bad option values are a wrong command line, found before any source is read.
+    row("abaqus units", {"abaqus", "--grade", "30", "--units", "km", "-o", "@D@/out.inp"}, 2,
+        {"--units: \"km\"", "Usage: tarvolin-cli abaqus"});
+    row("abaqus poisson at 0.5", {"abaqus", "--grade", "30", "--poisson", "0.5", "-o",
+                                  "@D@/out.inp"}, 2, {"--poisson: \"0.5\""});
+    row("abaqus poisson with a comma", {"abaqus", "--grade", "30", "--poisson", "0,2", "-o",
+                                        "@D@/out.inp"}, 2, {"--poisson: \"0,2\""});
+    row("abaqus rows", {"abaqus", "--grade", "30", "--rows", "2", "-o", "@D@/out.inp"}, 2,
+        {"--rows: \"2\""});
+    row("abaqus damage", {"abaqus", "--grade", "30", "--damage", "full", "-o", "@D@/out.inp"}, 2,
+        {"--damage: \"full\""});
+    row("abaqus output type", {"abaqus", "--grade", "30", "--output", "cae", "-o",
+                               "@D@/out.inp"}, 2, {"--output: \"cae\""});
+    row("abaqus option before a missing library", {"abaqus", "@D@/missing.json", "--k", "0.5",
+                                                   "-o", "@D@/out.inp"}, 2, {"--k: \"0.5\""});
+    row("opensees first tag", {"opensees", "--grade", "30", "--first-tag", "0", "-o",
+                               "@D@/out.tcl"}, 2, {"--first-tag: \"0\"", "Usage: tarvolin-cli opensees"});
+    row("opensees format", {"opensees", "--grade", "30", "--format", "inp", "-o", "@D@/out.tcl"},
+        2, {"--format: \"inp\""});
+    row("opensees takes no --output", {"opensees", "--grade", "30", "--output-type", "py", "-o",
+                                       "@D@/out.tcl"}, 2, {"Unknown option"});
+    // A curve that ends before its peak has no branch to write.
+    row("abaqus refused concrete", {"abaqus", "--grade", "30", "@D@/short.json", "-o",
+                                    "@D@/out.inp"}, 1,
+        {"\"Short\" cannot be written", "Nothing was written."});
+    row("opensees tags run out", {"opensees", "--grade", "30", "--grade", "50", "--first-tag",
+                                  "2147483647", "-o", "@D@/out.tcl"}, 1,
+        {"2147483647", "Nothing was written."});
+    row("abaqus nothing shown", {"abaqus", "@D@/hidden.json", "-o", "@D@/out.inp"}, 1,
+        {"No concrete is shown"});
 }
 
 void TestCli::exitStatusAndMessage()
@@ -179,6 +213,16 @@ void TestCli::exitStatusAndMessage()
                      {"name": "C40", "Ec": 32600, "fck": -26.8, "ftk": 2.39, "eck": 0.0016,
                       "etk": 0.000104, "ac": 1.167, "at": 1.782, "ecmax": 0.016,
                       "etmax": 0.0007, "shown": true}]})"));
+    QVERIFY(Write(d + "/short.json",
+                  R"({"format": "tarvolin-library", "version": 1, "concretes": [
+                     {"name": "Short", "Ec": 30000, "fck": 20.1, "ftk": 2.01, "eck": 0.001471,
+                      "etk": 0.000095, "ac": 0.75, "at": 1.26, "ecmax": 0.001,
+                      "etmax": 0.0007, "shown": true}]})"));
+    QVERIFY(Write(d + "/hidden.json",
+                  R"({"format": "tarvolin-library", "version": 1, "concretes": [
+                     {"name": "Hidden", "Ec": 30000, "fck": 20.1, "ftk": 2.01, "eck": 0.001471,
+                      "etk": 0.000095, "ac": 0.75, "at": 1.26, "ecmax": 0.016,
+                      "etmax": 0.0007, "shown": false}]})"));
     QCOMPARE(RunCli({"library", "--grade", "30", "-o", d + "/lib30.json"}).exitCode, 0);
     const QStringList before = QDir(d).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
@@ -203,7 +247,7 @@ void TestCli::helpAndVersion()
     for (const char* command : {"parameters", "library", "csv", "pictures", "abaqus", "opensees"})
         QVERIFY(result.out.contains(QByteArray("  ") + command + ' '));
 
-    for (const char* command : {"parameters", "library", "csv", "pictures"}) {
+    for (const char* command : {"parameters", "library", "csv", "pictures", "abaqus", "opensees"}) {
         result = RunCli({command, "--help"});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.out.startsWith(QByteArray("Usage: tarvolin-cli ") + command));
@@ -279,6 +323,13 @@ void TestCli::textOutputsToStandardOutput()
     result = RunCli({"csv", library, "-o", "-"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, RunCli({"csv", "--grade", "40", "--grade", "45", "-o", "-"}).out);
+
+    // A name Abaqus does not take is changed, which is worth a note but no failure.
+    result = RunCli({"abaqus", "--grade", "22.5", "-o", "-"});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.contains("*Material, name=Con_22_5\n"));
+    QVERIFY2(result.err.contains("note: concrete \"Con_22.5\" is written as material \"Con_22_5\""),
+             qPrintable(result.err));
 }
 
 void TestCli::picturesSameAsSavePicture_data()
@@ -329,6 +380,104 @@ void TestCli::picturesSameAsSavePicture()
         QVERIFY(expected.size() > 1000);
         QVERIFY2(Read(out + name) == expected, name);
     }
+}
+
+void TestCli::solverFilesSameAsWriters_data()
+{
+    // The options go to the command line and, pair by pair, to the writer's own setter; the
+    // expected part shows that the value reached the file, not only that both sides agree.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("output");  // file name in the test's folder, or -
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("expectedPart");
+
+    QTest::newRow("abaqus inp") << "abaqus" << "out.inp" << QStringList{}
+                                << QByteArray("*Concrete Damaged Plasticity");
+    QTest::newRow("abaqus py by suffix") << "abaqus" << "out.PY" << QStringList{}
+                                         << QByteArray("mdb.models['Model-1']");
+    QTest::newRow("abaqus --output beats the suffix")
+        << "abaqus" << "out.inp" << QStringList{"--output", "py", "--model", "Beam 2"}
+        << QByteArray("mdb.models['Beam 2']");
+    QTest::newRow("abaqus to stdout is inp") << "abaqus" << "-" << QStringList{}
+                                             << QByteArray("*Material, name=Con_30");
+    QTest::newRow("abaqus other suffix is inp") << "abaqus" << "out.txt" << QStringList{}
+                                                << QByteArray("*Material, name=Con_30");
+    QTest::newRow("abaqus units m") << "abaqus" << "out.inp" << QStringList{"--units", "m"}
+                                    << QByteArray("*Elastic\n2.9791e+10, 0.2\n");
+    QTest::newRow("abaqus plasticity options")
+        << "abaqus" << "out.inp"
+        << QStringList{"--poisson", "0.15", "--dilation", "36", "--eccentricity", "0.2",
+                       "--fb0-fc0", "1.2", "--k", "0.7", "--viscosity", "0", "--elastic-limit",
+                       "0.3", "--damage", "none", "--rows", "5"}
+        << QByteArray("36.0, 0.2, 1.2, 0.7, 0.0");
+    QTest::newRow("abaqus code damage, inline values")
+        << "abaqus" << "out.inp" << QStringList{"--damage=code", "--rows=100"}
+        << QByteArray("*Concrete Compression Damage");
+    QTest::newRow("opensees tcl") << "opensees" << "out.tcl" << QStringList{}
+                                  << QByteArray("uniaxialMaterial ConcreteD 1 ");
+    QTest::newRow("opensees py by suffix") << "opensees" << "out.py" << QStringList{}
+                                           << QByteArray("ops.uniaxialMaterial('ConcreteD', 1,");
+    QTest::newRow("opensees first tag") << "opensees" << "-" << QStringList{"--first-tag", "7"}
+                                        << QByteArray("uniaxialMaterial ConcreteD 8 ");
+    QTest::newRow("opensees --format beats the suffix")
+        << "opensees" << "out.tcl" << QStringList{"--format", "py"}
+        << QByteArray("ops.uniaxialMaterial('ConcreteD', 1,");
+}
+
+void TestCli::solverFilesSameAsWriters()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, output);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, expectedPart);
+
+    // The window's own concretes, as its export dialog starts with them checked.
+    auto form = MakeWindow('.');
+    for (const char* grade : {"30", "50"})
+        CreateFromGrade(*form, QString::fromLatin1(grade));
+    const std::vector<const CConcrete*> shown = form->concretes.ShownConcretes();
+    QCOMPARE(shown.size(), std::size_t(2));
+
+    const bool toFile = output != QLatin1String("-");
+    const QString path = toFile ? dir->filePath(output) : output;
+    std::string expected;
+    std::string error;
+    QStringList pairs;  // name, value, name, value, ...
+    for (const QString& option : options) {
+        const qsizetype equals = option.indexOf('=');
+        if (equals >= 0)
+            pairs << option.left(equals) << option.mid(equals + 1);
+        else
+            pairs << option;
+    }
+    if (command == QLatin1String("abaqus")) {
+        AbaqusOptions abaqus;
+        if (toFile)
+            AbaqusOutputForPath(path.toStdString(), abaqus.output);
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+            QVERIFY2(SetAbaqusOption(abaqus, pairs[i].toStdString(), pairs[i + 1].toStdString(),
+                                     error), error.c_str());
+        expected = BuildAbaqusExport(shown, abaqus).text;
+    } else {
+        OpenSeesOptions opensees;
+        if (toFile)
+            OpenSeesFormatForPath(path.toStdString(), opensees.format);
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+            QVERIFY2(SetOpenSeesOption(opensees, pairs[i].toStdString(),
+                                       pairs[i + 1].toStdString(), error), error.c_str());
+        expected = BuildOpenSeesExport(shown, opensees).text;
+    }
+    QVERIFY(!expected.empty());
+
+    const Result result = RunCli(QStringList{command, "--grade", "30", "--grade", "50", "-o", path} +
+                                 options);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    const QByteArray written = toFile ? Read(path) : result.out;
+    if (toFile)
+        QVERIFY(result.out.isEmpty());
+    QCOMPARE(written, QByteArray::fromStdString(expected));
+    QVERIFY2(written.contains(expectedPart), written.left(2000).constData());
 }
 
 QTEST_MAIN(TestCli)
