@@ -338,7 +338,7 @@ void TestSolverDialog::openSees()
     OpenSeesOptions options;
     options.format = OpenSeesOptions::Format::Py;
     options.firstTag = 101;
-    const CConcrete* c50[] = {form->concretes[1].get()};
+    const CConcrete* c50[] = {&form->concretes.at(1)};
     QCOMPARE(Read(path), QByteArray::fromStdString(BuildOpenSeesExport(c50, options).text));
 }
 
