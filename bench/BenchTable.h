@@ -16,6 +16,9 @@ struct BenchRow {
     std::string counter;        // when set, the row compares this counter instead of the time
     std::string unit = "ms";    // of the counter
     std::string sourceRow;      // when set, the counter is read from that row's benchmarks
+    // When set, the baseline is this counter of the subject's own runs (a row that compares
+    // two parts of one measurement, such as the first and the last cycles of the soak).
+    std::string baselineCounter;
     double itemsPerIteration = 1;  // times are shown per item (a number, a process start...)
 };
 

@@ -117,13 +117,16 @@ private:
             double baseline = hasBaseline ? b->second.seconds * scale
                                           : std::numeric_limits<double>::quiet_NaN();
             if (!row.counter.empty()) {
-                auto value = [&](const Measured& m) {
-                    auto it = m.counters.find(row.counter);
+                auto value = [](const Measured& m, const std::string& counter) {
+                    auto it = m.counters.find(counter);
                     return it == m.counters.end() ? std::numeric_limits<double>::quiet_NaN()
                                                   : it->second;
                 };
-                subject = value(s);
-                baseline = hasBaseline ? value(b->second) : baseline;
+                subject = value(s, row.counter);
+                if (!row.baselineCounter.empty())
+                    baseline = value(s, row.baselineCounter);
+                else if (hasBaseline)
+                    baseline = value(b->second, row.counter);
             }
             const double ratio = subject / baseline;
             bool met = true;

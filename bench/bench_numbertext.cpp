@@ -59,6 +59,19 @@ const std::vector<std::string>& Texts()
     return texts;
 }
 
+// Texts of 400,000 digits in all, in pieces of `digits`: half of them "0.333…", half "333…e-N"
+// whose value is near 3.3, the two long forms tests/model/tst_numbertext reads.
+std::vector<std::string> LongTexts(std::size_t digits)
+{
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < 200000 / digits; ++i) {
+        const std::string run(digits, '3');
+        texts.push_back("0." + run);
+        texts.push_back(run + "e-" + std::to_string(digits - 1));
+    }
+    return texts;
+}
+
 void Items(benchmark::State& state, std::size_t perIteration)
 {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * perIteration));
@@ -128,4 +141,25 @@ void RegisterNumberTextBenchmarks()
             }
             Items(state, texts.size());
         });
+
+    // Reading is linear in the length of the text: a digit of a 200,000-digit text costs what
+    // a digit of a 2,000-digit one does. A quadratic reader would be a hundred times slower.
+    BenchRow longRow;
+    longRow.name = "StrToFloat per digit, 200,000 vs 2,000";
+    longRow.goal = "ratio <= 1.5";
+    longRow.maxRatio = 1.5;
+    longRow.itemsPerIteration = 400000;
+    const auto readAll = [](std::size_t digits) {
+        return [digits](benchmark::State& state) {
+            const std::vector<std::string> texts = LongTexts(digits);
+            for (auto _ : state) {
+                for (const std::string& t : texts) {
+                    double v = StrToFloat(t, '.');
+                    benchmark::DoNotOptimize(v);
+                }
+            }
+            Items(state, 400000);
+        };
+    };
+    AddRow(longRow, readAll(200000), readAll(2000));
 }

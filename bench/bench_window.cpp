@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -12,6 +15,7 @@
 #include "app/Platform.h"
 #include "app/Unit1.h"
 #include "library/Chart.h"
+#include "support/SoakCycle.h"
 
 namespace {
 
@@ -115,6 +119,55 @@ void PointerMoves(benchmark::State& state, TForm1& form)
         state.SkipWithError("the read-out did not follow the pointer");
 }
 
+// The soak of tests/hardening/tst_soak, shortened: cycles of two creations, Delete and Delete
+// All through the window. A list or cache that grows with every command makes the last cycles
+// slower than the first.
+constexpr int kSoakCycles = 2000;
+
+double MedianMs(std::vector<double> cycleMs)
+{
+    std::nth_element(cycleMs.begin(), cycleMs.begin() + cycleMs.size() / 2, cycleMs.end());
+    return cycleMs[cycleMs.size() / 2];
+}
+
+void Soak(benchmark::State& state)
+{
+    SilentPlatform& platform = Silent();
+    auto form = ShownWindow();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) {
+        state.SkipWithError("the window did not become active");
+        return;
+    }
+    form->cbb1->setFocus();
+    form->cbb1->lineEdit()->selectAll();
+    QTest::keyClicks(form->cbb1->lineEdit(), QStringLiteral("30"));
+    platform.boxes = 0;
+
+    std::vector<double> cycleMs;
+    cycleMs.reserve(kSoakCycles);
+    for (auto _ : state) {
+        for (int cycle = 0; cycle < kSoakCycles; ++cycle) {
+            const auto start = std::chrono::steady_clock::now();
+            const QString failure = soak::RunCycle(*form, cycle);
+            cycleMs.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
+            if (!failure.isEmpty() || platform.boxes > 0) {
+                state.SkipWithError(
+                    (failure.isEmpty() ? "a box was shown: " + platform.lastText : failure)
+                        .toStdString()
+                        .c_str());
+                return;
+            }
+        }
+    }
+    // Medians of the first and the last tenth: single cycles are at the mercy of the machine.
+    const std::size_t tenth = cycleMs.size() / 10;
+    state.counters["first_tenth_ms"] = MedianMs({cycleMs.begin(), cycleMs.begin() + tenth});
+    state.counters["last_tenth_ms"] = MedianMs({cycleMs.end() - tenth, cycleMs.end()});
+}
+
 } // namespace
 
 void RegisterWindowBenchmarks()
@@ -191,4 +244,16 @@ void RegisterWindowBenchmarks()
                 state.SkipWithError("the charts did not redraw after each creation");
         },
         {}, [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); });
+
+    // One soak a repetition; the table sets the median cycle of its last tenth against that of
+    // its first tenth.
+    BenchRow soak;
+    soak.name = "Soak, 2,000 cycles: last tenth vs first";
+    soak.goal = "ratio <= 1.1";
+    soak.maxRatio = 1.1;
+    soak.counter = "last_tenth_ms";
+    soak.baselineCounter = "first_tenth_ms";
+    AddRow(soak, Soak, {}, [](benchmark::internal::Benchmark* b) {
+        b->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
+    });
 }

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -20,6 +21,8 @@ public:
                                        : kind == MsgKind::Information ? QMessageBox::Information
                                                                       : QMessageBox::Critical;
         QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+        // Names and field texts go into messages as typed; markup in them is shown, not obeyed.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
 
@@ -118,17 +121,37 @@ void ShowException(const QString& message)
     MessageDlg(QApplication::activeWindow(), Platform::MsgKind::Error, message);
 }
 
-void SetFocus(QWidget* field)
+namespace {
+
+// The line edit that holds a field's text: the field itself, or the editor of an editable combo
+// box; nullptr for other controls.
+QLineEdit* TextOf(QWidget* field)
 {
-    field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field))
+        return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        return combo->lineEdit();
+    return nullptr;
+}
+
+}  // namespace
+
+void SetFocus(QWidget* field, const QWidget* focusBefore)
+{
+    QLineEdit* edit = TextOf(field);
+    // The combo box's own editor counts as the combo box.
+    const bool hadFocus = focusBefore && (focusBefore == field || focusBefore == edit);
+    field->setFocus(Qt::OtherFocusReason);
+    if (edit && !hadFocus)
         edit->selectAll();
-    else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
-        combo->lineEdit()->selectAll();
 }
 
 void WarnAndFocus(QWidget* parent, QWidget* field, const QString& text)
 {
+    // Taken before the box opens, which moves the focus away while it is shown. The window's own
+    // focus widget: the control that has the keyboard focus while the window is active, and
+    // keeps it while a box or a menu is in front.
+    const QPointer<QWidget> focusBefore = field->window()->focusWidget();
     MessageDlg(parent, Platform::MsgKind::Warning, text);
-    SetFocus(field);
+    SetFocus(field, focusBefore.data());
 }

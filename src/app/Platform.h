@@ -62,8 +62,11 @@ void MessageDlg(QWidget* parent, Platform::MsgKind kind, const QString& text);
 // Shows an exception that escaped a handler; the run goes on.
 void ShowException(const QString& message);
 
-// Gives a field the keyboard focus with its whole text selected.
-void SetFocus(QWidget* field);
+// Gives a field the keyboard focus. A field that comes to it from elsewhere shows its whole text
+// selected; one that already had it (focusBefore, the focus before the refusal's box opened)
+// keeps its text and caret as they were, so that the user's typing goes on.
+void SetFocus(QWidget* field, const QWidget* focusBefore);
 
-// Refuses the input of a field: a warning box, then the focus on the field.
+// Refuses the input of a field: a warning box, then the focus on the field, its text selected
+// unless the field had the focus already (a refusal of what is being typed in it).
 void WarnAndFocus(QWidget* parent, QWidget* field, const QString& text);

@@ -208,6 +208,11 @@ void TForm1::BuildControls()
     rzfldsts2->setFont(PixelFont(12, true));
     rzfldsts2->setMargin(3);
 
+    // Enter, Return and keypad Enter press the focused button, as Space does; a button of a
+    // main window does not do so unless it is told to.
+    for (QPushButton* button : client->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+
     // Tab order inside the definition group: after ac the focus climbs the tension rows
     // (at, etk, ftk), then goes to the end strains and the button.
     QWidget* order[] = {edt1, cbb1, edt2, edt3, edt4, edt5, edt6,  edt7,

@@ -1,8 +1,29 @@
 #include "library/CheckList.h"
 
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Every row as high as TRzCheckList's: room for the check box and a line of the list's font.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(TRzCheckList::kRowHeight);
+        return size;
+    }
+};
+
+}  // namespace
+
 TRzCheckList::TRzCheckList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new RowDelegate(this));
+    setUniformItemSizes(true);
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!settingFromCode)
             emit Change(row(item), item->checkState() == Qt::Checked);

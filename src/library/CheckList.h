@@ -8,6 +8,9 @@ class TRzCheckList : public QListWidget {
     Q_OBJECT
 
 public:
+    // The height of every row, in pixels.
+    static constexpr int kRowHeight = 17;
+
     explicit TRzCheckList(QWidget* parent = nullptr);
 
     int Count() const { return count(); }

@@ -1,7 +1,9 @@
 // "Create Concrete": turns the validated definition into a registered concrete with its row in
 // the list and one curve on each chart.
 
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <new>
 
 #include "app/Platform.h"
@@ -34,6 +36,22 @@ QLineEdit* FieldEdit(const TForm1& form, DefinitionField field)
     case DefinitionField::ecmax: return form.edt9;
     }
     return form.edt1;
+}
+
+// A line edit keeps every edit for undo for as long as it lives, some 16 bytes a keystroke:
+// over a long session of names typed one after another that piled up without end. Writing a
+// text starts a new history (as the grade handler's writes always did), so the fields are
+// written with their own texts, quietly, and keep their carets.
+void StartNewUndoHistories(QWidget* group)
+{
+    for (QLineEdit* field : group->findChildren<QLineEdit*>()) {
+        if (!field->isUndoAvailable() && !field->isRedoAvailable())
+            continue;
+        const QSignalBlocker quiet(field);
+        const int caret = field->cursorPosition();
+        field->setText(field->text());
+        field->setCursorPosition(caret);
+    }
 }
 
 }  // namespace
@@ -85,4 +103,7 @@ void TForm1::btn1Click()
 
     // Checked from code: lst1Change does not run.
     lst1->SetItemChecked(lst1->Count() - 1, true);
+
+    // The definition is used up; what was typed into it need not be undone any more.
+    StartNewUndoHistories(grp1);
 }

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
+#include <QStyleOptionViewItem>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -34,6 +36,8 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
     bool modal = false;
+    Qt::TextFormat format = Qt::AutoText;
+    Qt::TextFormat labelFormat = Qt::AutoText;  // of the label that shows the text
 };
 
 // Waits for the next real QMessageBox, records it and presses its OK button, as a user would.
@@ -52,6 +56,9 @@ void AnswerNextBox(SeenBox* seen, int triesLeft = 500)
         seen->icon = box->icon();
         seen->buttons = box->buttons().size();
         seen->modal = box->isModal();
+        seen->format = box->textFormat();
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            seen->labelFormat = label->textFormat();
         QAbstractButton* ok = box->button(QMessageBox::Ok);
         if (ok)
             QTest::mouseClick(ok, Qt::LeftButton);
@@ -110,6 +117,9 @@ private slots:
     void textsAreLegible();
     void createAtStartFailsOnEmptyModulus();
     void realWarningBox();
+    void markupInNameIsShownAsTyped();
+    void enterPressesFocusedButton();
+    void listRowsAreSeventeenPixelsHigh();
     void errorBoxForExceptionInGuardedHandler();
     void errorBoxForExceptionInEventDelivery();
 };
@@ -414,6 +424,121 @@ void TestMainWindow::realWarningBox()
     QCOMPARE(typed.title, QStringLiteral("Warning"));
     QCOMPARE(typed.text, QStringLiteral("\"0\" fcu,k must be positive!"));
     QTRY_COMPARE(form.focusWidget(), form.cbb1);
+    // The refused text stays as typed, caret at its end, so the next keystroke goes on from it.
+    QVERIFY(!form.cbb1->lineEdit()->hasSelectedText());
+    QCOMPARE(form.cbb1->lineEdit()->cursorPosition(), 1);
+    QTest::keyClick(form.cbb1, Qt::Key_5);
+    QCOMPARE(form.cbb1->currentText(), QStringLiteral("05"));
+    QCOMPARE(form.edt1->text(), QStringLiteral("Con_5"));
+}
+
+// Names go into messages as typed: a box shows its text as plain text and obeys no markup.
+void TestMainWindow::markupInNameIsShownAsTyped()
+{
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QString name = QStringLiteral("<b>C30</b>");
+    form.cbb1->setFocus();
+    form.cbb1->lineEdit()->selectAll();
+    QTest::keyClicks(form.cbb1, QStringLiteral("30"));
+    form.edt1->setFocus();
+    form.edt1->selectAll();
+    QTest::keyClicks(form.edt1, name);
+    {
+        FakePlatform platform;
+        QTest::mouseClick(form.btn1, Qt::LeftButton);
+        QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.Texts().join('\n')));
+    }
+    QCOMPARE(form.lst1->Count(), 1);
+    QCOMPARE(form.lst1->ItemText(0), name);
+
+    SeenBox seen;
+    AnswerNextBox(&seen);
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QStringLiteral("Warning"));
+    QCOMPARE(seen.text, QStringLiteral("Concrete with name: \"<b>C30</b>\" already exists! "
+                                       "Please Input another Name."));
+    QCOMPARE(seen.format, Qt::PlainText);
+    QCOMPARE(seen.labelFormat, Qt::PlainText);
+    QCOMPARE(form.concretes.size(), std::size_t(1));
+    // The focus came from the button: the name is selected, ready to be typed over.
+    QTRY_COMPARE(form.focusWidget(), form.edt1);
+    QCOMPARE(form.edt1->selectedText(), name);
+}
+
+// Return and keypad Enter press the focused button, as Space does.
+void TestMainWindow::enterPressesFocusedButton()
+{
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.cbb1->setFocus();
+    form.cbb1->lineEdit()->selectAll();
+    QTest::keyClicks(form.cbb1, QStringLiteral("30"));
+
+    // Tab from the last field reaches Create Concrete.
+    form.edt10->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+    QCOMPARE(form.focusWidget(), form.btn1);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.Texts().join('\n')));
+    QCOMPARE(form.lst1->Count(), 1);
+    QCOMPARE(form.lst1->ItemText(0), QStringLiteral("Con_30"));
+
+    // Pressed again with keypad Enter: the same name is refused.
+    QCOMPARE(form.focusWidget(), form.btn1);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(platform.Texts(),
+             QStringList{QStringLiteral(
+                 "Concrete with name: \"Con_30\" already exists! Please Input another Name.")});
+    QCOMPARE(form.lst1->Count(), 1);
+
+    // Every push button of the window, with either key.
+    const QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
+    QCOMPARE(buttons.size(), 5);
+    for (QPushButton* button : buttons) {
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
+                                             {Qt::Key_Enter, Qt::KeypadModifier}}) {
+            button->setFocus(Qt::TabFocusReason);
+            QCOMPARE(form.focusWidget(), button);
+            QTest::keyClick(button, key, modifiers);
+        }
+        QVERIFY2(clicked.count() == 2, qPrintable(button->objectName()));
+    }
+}
+
+void TestMainWindow::listRowsAreSeventeenPixelsHigh()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (const char* name : {"Con_20", "Con_30", "Con_40"})
+        form.lst1->Add(QString::fromLatin1(name));
+
+    const QRect first = form.lst1->visualRect(form.lst1->model()->index(0, 0));
+    for (int row = 0; row < form.lst1->Count(); ++row) {
+        const QModelIndex index = form.lst1->model()->index(row, 0);
+        const QRect rect = form.lst1->visualRect(index);
+        QCOMPARE(rect.height(), 17);
+        QCOMPARE(rect.top(), first.top() + 17 * row);
+        // The check box and a line of the list's font fit the row.
+        QStyleOptionViewItem option;
+        option.initFrom(form.lst1->viewport());
+        option.rect = rect;
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QRect box = form.lst1->style()->subElementRect(
+            QStyle::SE_ItemViewItemCheckIndicator, &option, form.lst1);
+        QVERIFY2(rect.contains(box), qPrintable(QStringLiteral("check box %1 px high")
+                                                    .arg(box.height())));
+        QVERIFY(QFontMetrics(form.lst1->font()).height() <= rect.height());
+    }
 }
 
 void TestMainWindow::errorBoxForExceptionInGuardedHandler()

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleHints>
 #include <QtTest>
@@ -57,12 +58,18 @@ private slots:
     void writingFieldRaisesHandlerOnlyOnChange();
     void handEditedValuesRaiseNothing();
     void commaSeparator();
+    void typingOnThroughRefusals_data();
+    void typingOnThroughRefusals();
+    void refusalOnButtonSelectsWholeText();
 
 private:
     void PickItem(int index);
     void TypeInto(QWidget* field, const QString& text);
     void PasteInto(QWidget* field, const QString& text);
-    void CheckWarning(const QString& text, QWidget* focus);
+    // How a refused field is left: its whole text selected (the focus came from elsewhere), or
+    // as it was typed, caret at its end (the refusal came from the field being typed in).
+    enum class Left { Selected, AsTyped };
+    void CheckWarning(const QString& text, QWidget* focus, Left left);
 
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<TForm1> form;
@@ -114,15 +121,20 @@ void TestGradeSelection::PasteInto(QWidget* field, const QString& text)
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
-// One warning box with this text, then the focus on the field with its whole text selected.
-void TestGradeSelection::CheckWarning(const QString& text, QWidget* focus)
+// One warning box with this text, then the focus on the field.
+void TestGradeSelection::CheckWarning(const QString& text, QWidget* focus, Left left)
 {
     QCOMPARE(platform->Texts(), QStringList{text});
     QCOMPARE(platform->messages.constFirst().kind, Platform::MsgKind::Warning);
     QCOMPARE(platform->messages.constFirst().caption, QStringLiteral("Warning"));
     QCOMPARE(form->focusWidget(), focus);
     QLineEdit* edit = focus == form->cbb1 ? form->cbb1->lineEdit() : qobject_cast<QLineEdit*>(focus);
-    QCOMPARE(edit->selectedText(), edit->text());
+    if (left == Left::Selected) {
+        QCOMPARE(edit->selectedText(), edit->text());
+    } else {
+        QVERIFY(!edit->hasSelectedText());
+        QCOMPARE(edit->cursorPosition(), edit->text().size());
+    }
 }
 
 void TestGradeSelection::typingGradeFillsFieldsAtEveryKeystroke()
@@ -245,7 +257,7 @@ void TestGradeSelection::gradeTextIsReadUntrimmed()
         QCOMPARE(GradeFields(*form), (QStringList{"Con_30", "29791", "20.1", "2.010", "1470.437",
                                                   "0.748", "94.763", "1.261"}));
     } else {
-        CheckWarning(warning, form->cbb1);
+        CheckWarning(warning, form->cbb1, Left::AsTyped);
         QCOMPARE(form->edt2->text(), QString());
     }
 }
@@ -273,7 +285,7 @@ void TestGradeSelection::refusedGradeChangesNothing()
 
     PasteInto(form->cbb1, text);
 
-    CheckWarning(warning, form->cbb1);
+    CheckWarning(warning, form->cbb1, Left::AsTyped);
     QStringList expected = before;
     expected[8] = text;
     QCOMPARE(AllFields(*form), expected);
@@ -283,7 +295,8 @@ void TestGradeSelection::tinyGradeEndsWithFocusOnCompressionStrength()
 {
     PasteInto(form->cbb1, QStringLiteral("0.05"));
     // fc,k prints as "0.0", which edt3Change refuses while the grade handler goes on.
-    CheckWarning(QStringLiteral("Axial Compression Strength must be postive."), form->edt3);
+    CheckWarning(QStringLiteral("Axial Compression Strength must be postive."), form->edt3,
+                 Left::Selected);
     QCOMPARE(GradeFields(*form), (QStringList{"Con_0.05", "144", "0.0", "0.054", "731.453",
                                               "-0.894", "13.418", "0.001"}));
 }
@@ -357,7 +370,7 @@ void TestGradeSelection::refusedStrength()
     }
 
     // The box comes at the very keystroke; the dependent fields keep their texts.
-    CheckWarning(warning, edit);
+    CheckWarning(warning, edit, Left::AsTyped);
     QCOMPARE(edit->text(), typed);
     QStringList expected = before;
     expected[edit == form->edt3 ? 2 : 3] = typed;
@@ -389,7 +402,7 @@ void TestGradeSelection::blanksTypedAtTheEndsVanish()
     platform->Clear();
     QTest::keyClick(form->edt3, Qt::Key_Space);
     QCOMPARE(form->edt3->text(), QString());
-    CheckWarning(QStringLiteral("\"\" is not a valid floating number!"), form->edt3);
+    CheckWarning(QStringLiteral("\"\" is not a valid floating number!"), form->edt3, Left::AsTyped);
 }
 
 void TestGradeSelection::writingFieldRaisesHandlerOnlyOnChange()
@@ -438,7 +451,8 @@ void TestGradeSelection::commaSeparator()
 
     const QStringList before = AllFields(*form);
     PasteInto(form->cbb1, QStringLiteral("22.5"));
-    CheckWarning(QStringLiteral("\"22.5\" is not a valid floating number!"), form->cbb1);
+    CheckWarning(QStringLiteral("\"22.5\" is not a valid floating number!"), form->cbb1,
+                 Left::AsTyped);
     QStringList expected = before;
     expected[8] = QStringLiteral("22.5");
     QCOMPARE(AllFields(*form), expected);
@@ -447,6 +461,112 @@ void TestGradeSelection::commaSeparator()
     TypeInto(form->edt3, QStringLiteral("20,0"));
     QCOMPARE(form->edt4->text(), QStringLiteral("1469,207"));
     QVERIFY(platform->messages.isEmpty());
+}
+
+void TestGradeSelection::typingOnThroughRefusals_data()
+{
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QString>("field");  // typed into, key by key, over its selected text
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<QStringList>("fields");  // afterwards, in the order of GradeFields
+
+    // Grade 30 is picked before the typing starts; written with a point.
+    const QStringList grade30 = {"Con_30", "29791", "20.1", "2.010",
+                                 "1470.437", "0.748", "94.763", "1.261"};
+    const QStringList grade22 = {"Con_22", "26474", "14.7", "1.636",
+                                 "1359.763", "0.391", "84.792", "0.835"};
+    const QStringList grade05 = {"Con_0.5", "1397", "0.3", "0.191",
+                                 "799.463", "-0.839", "26.588", "0.011"};
+    // Grade 30 with fc,k retyped as 0.5: εc,k and αc follow it, nothing else moves.
+    QStringList strength05 = grade30;
+    strength05[2] = QStringLiteral("0.5");
+    strength05[4] = QStringLiteral("821.622");
+    strength05[5] = QStringLiteral("-0.814");
+
+    const QString compression = QStringLiteral("Axial Compression Strength must be postive.");
+    for (const char separator : {'.', ','}) {
+        const QChar point = QLatin1Char(separator);
+        const QChar foreign = QLatin1Char(separator == '.' ? ',' : '.');
+        // Numbers as the window prints and reads them under this separator.
+        const auto local = [point](QString text) { return text.replace(QLatin1Char('.'), point); };
+        const auto localAll = [&local](QStringList texts) {
+            for (QString& text : texts)
+                text = local(text);
+            return texts;
+        };
+        const auto notPositive = [](const QString& text) {
+            return QLatin1Char('"') + text + QStringLiteral("\" fcu,k must be positive!");
+        };
+        const auto notANumber = [](const QString& text) {
+            return QLatin1Char('"') + text + QStringLiteral("\" is not a valid floating number!");
+        };
+
+        // The other separator: "22" is read, "22," and "22,5" are refused, and the text stays.
+        const QString foreign22 = QStringLiteral("22") + foreign;
+        QTest::addRow("%c: 22%c5 in the grade box", separator, foreign.toLatin1())
+            << point << "cbb1" << foreign22 + QLatin1Char('5')
+            << QStringList{notANumber(foreign22), notANumber(foreign22 + QLatin1Char('5'))}
+            << localAll(grade22);
+        QTest::addRow("%c: -5 in the grade box", separator)
+            << point << "cbb1" << "-5" << QStringList{notANumber("-"), notPositive("-5")}
+            << localAll(grade30);
+        QTest::addRow("%c: 0%c5 in the grade box", separator, separator)
+            << point << "cbb1" << local("0.5")
+            << QStringList{notPositive("0"), notPositive(local("0."))} << localAll(grade05);
+        QTest::addRow("%c: 0%c5 in fc,k", separator, separator)
+            << point << "edt3" << local("0.5") << QStringList{compression, compression}
+            << localAll(strength05);
+    }
+}
+
+// A refusal of what is being typed leaves the text and the caret where they were, so that the
+// next keystroke goes on from there instead of replacing everything typed so far.
+void TestGradeSelection::typingOnThroughRefusals()
+{
+    QFETCH(QChar, separator);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, warnings);
+    QFETCH(QStringList, fields);
+    form->SetDecimalSeparator(separator.toLatin1());
+    PickItem(3);
+    platform->Clear();
+    QWidget* target = field == QLatin1String("cbb1") ? static_cast<QWidget*>(form->cbb1) : form->edt3;
+    QLineEdit* edit = field == QLatin1String("cbb1") ? form->cbb1->lineEdit() : form->edt3;
+
+    target->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(target, typed);
+
+    QCOMPARE(platform->Texts(), warnings);
+    for (const FakePlatform::Message& message : platform->messages) {
+        QCOMPARE(message.kind, Platform::MsgKind::Warning);
+        QCOMPARE(message.caption, QStringLiteral("Warning"));
+    }
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(GradeFields(*form), fields);
+    QCOMPARE(form->focusWidget(), target);
+    QVERIFY(!edit->hasSelectedText());
+    QCOMPARE(edit->cursorPosition(), typed.size());
+}
+
+// A field that receives the focus from another control, here the button that validation runs
+// from, shows its whole text selected, ready to be typed over.
+void TestGradeSelection::refusalOnButtonSelectsWholeText()
+{
+    PickItem(3);
+    form->edt5->setFocus();
+    form->edt5->selectAll();
+    QTest::keyClicks(form->edt5, QStringLiteral("0.00"));
+    QTest::keyClick(form->edt5, Qt::Key_Left);
+    QVERIFY(platform->messages.isEmpty());
+
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+
+    CheckWarning(QStringLiteral("Shape parameter must be postive."), form->edt5, Left::Selected);
+    QCOMPARE(form->edt5->text(), QStringLiteral("0.00"));
+    QVERIFY(form->concretes.empty());
 }
 
 QTEST_MAIN(TestGradeSelection)

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -95,6 +96,7 @@ private slots:
     void curveLength_data();
     void curveLength();
     void duplicateNameIsRefused();
+    void creationStartsNewUndoHistory();
     void namesAreCaseSensitive();
     void firstFourteenTakePaletteInOrderThenWrap();
     void freedColourGoesToNextConcrete();
@@ -303,6 +305,32 @@ void TestLibrary::duplicateNameIsRefused()
     CheckOneOfEach({QStringLiteral("Con_20")});
     // The first concrete is untouched: still grade 20's curve.
     QCOMPARE(form->concretes.front()->fck, 13.4);
+}
+
+// A line edit keeps its edits for undo as long as it lives; over a session of names typed one
+// after another that piled up without end (tests/hardening/tst_soak). A created concrete has used
+// its definition up, so its fields start new histories, their texts and carets left alone.
+void TestLibrary::creationStartsNewUndoHistory()
+{
+    Define(QStringLiteral("Typed"));
+    QTest::keyClick(form->edt1, Qt::Key_Home);
+    QVERIFY(form->edt1->isUndoAvailable());
+    QVERIFY(form->edt10->isUndoAvailable());
+
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+
+    QVERIFY2(platform->messages.isEmpty(), qPrintable(platform->Texts().join('\n')));
+    CheckOneOfEach({QStringLiteral("Typed")});
+    QCOMPARE(form->edt1->text(), QStringLiteral("Typed"));
+    QCOMPARE(form->edt1->cursorPosition(), 0);
+    for (QLineEdit* field : form->grp1->findChildren<QLineEdit*>())
+        QVERIFY2(!field->isUndoAvailable(), qPrintable(field->objectName()));
+
+    // A refused creation leaves the history alone: the typing can still be taken back.
+    TypeInto(form->edt1, QStringLiteral("Typed"));
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QCOMPARE(platform->messages.size(), 1);
+    QVERIFY(form->edt1->isUndoAvailable());
 }
 
 void TestLibrary::namesAreCaseSensitive()

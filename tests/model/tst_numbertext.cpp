@@ -292,8 +292,11 @@ void TestNumberText::readsLongTextsFast()
         QCOMPARE(StrToFloat("0." + digits, '.'), 1.0 / 3.0);
         QCOMPARE(StrToFloat(digits + "e-199999", ','), 10.0 / 3.0);
     }
-    // Linear work is a few milliseconds here; anything quadratic takes minutes.
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    // Linear reading takes a few milliseconds here, about a tenth of a second with building the
+    // texts. The bound only catches a reader gone badly wrong, and holds a hundredfold under
+    // sanitizers on a busy machine; that the cost of a digit does not grow with the length of
+    // the text is a row of scripts/bench.
+    QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestNumberText::prints_data()
