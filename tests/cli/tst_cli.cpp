@@ -21,8 +21,12 @@
 #include "library/CheckList.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 
 namespace {
+
+using testfiles::Read;
+using testfiles::Write;
 
 struct Result {
     int exitCode = -1;
@@ -48,18 +52,6 @@ Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8"
     result.out = process.readAllStandardOutput();
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A window under the given decimal separator, as it starts under a locale that has it.

@@ -15,59 +15,23 @@
 #include <memory>
 #include <sys/resource.h>
 
+#include "CreateWorked.h"
 #include "WorkedExample.h"
 #include "app/Unit1.h"
 #include "library/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 
 namespace {
 
+using testfiles::Read;
+using testfiles::Write;
+using testfiles::Entries;
+
 using Kind = Platform::MsgKind;
-
-void Type(QLineEdit* field, const QString& text)
-{
-    // The typed text replaces the whole field, as after selecting it: no empty text in between,
-    // which the strength fields would refuse with a box.
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-// Types a definition into the "Define Concrete" fields and presses Create Concrete. The
-// strengths go first, because typing them refills the strain and shape fields below them.
-void Create(TForm1& form, const worked::Definition& d)
-{
-    Type(form.edt1, d.name);
-    Type(form.edt2, d.Ec);
-    Type(form.edt3, d.fck);
-    Type(form.edt4, d.eck);
-    Type(form.edt5, d.ac);
-    Type(form.edt9, d.ecmax);
-    Type(form.edt8, d.ftk);
-    Type(form.edt7, d.etk);
-    Type(form.edt6, d.at);
-    Type(form.edt10, d.etmax);
-    QTest::mouseClick(form.btn1, Qt::LeftButton);
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList Entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
+using worked::Create;
+using worked::Type;
 
 quint32 Le32(const QByteArray& bytes, int at)
 {

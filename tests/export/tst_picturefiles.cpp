@@ -30,31 +30,18 @@
 #include "library/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 
 namespace {
+
+using testfiles::Read;
+using testfiles::Write;
+using testfiles::Entries;
 
 using Kind = Platform::MsgKind;
 
 const QString kFilters = QStringLiteral(
     "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)");
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool Write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList Entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot);
-}
 
 int CountPixels(const QImage& image, QRgb colour)
 {

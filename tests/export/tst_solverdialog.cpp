@@ -20,43 +20,21 @@
 #include <memory>
 #include <qcustomplot.h>
 
+#include "CreateWorked.h"
 #include "WorkedExample.h"
 #include "app/Unit1.h"
 #include "export/SolverExportDialog.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 
 namespace {
 
+using testfiles::Read;
+
 using Kind = Platform::MsgKind;
-
-void Type(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void Create(TForm1& form, const worked::Definition& d)
-{
-    Type(form.edt1, d.name);
-    Type(form.edt2, d.Ec);
-    Type(form.edt3, d.fck);
-    Type(form.edt4, d.eck);
-    Type(form.edt5, d.ac);
-    Type(form.edt9, d.ecmax);
-    Type(form.edt8, d.ftk);
-    Type(form.edt7, d.etk);
-    Type(form.edt6, d.at);
-    Type(form.edt10, d.etmax);
-    QTest::mouseClick(form.btn1, Qt::LeftButton);
-}
-
-QByteArray Read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using worked::Create;
+using worked::Type;
 
 // Triggers the menu item and runs `body` on the dialog it opens; the dialog is closed
 // afterwards whatever the body did. False when no dialog opened.
