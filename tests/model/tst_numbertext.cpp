@@ -1,7 +1,6 @@
 #include "model/CodeParameters.h"
 #include "model/NumberText.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <charconv>
@@ -285,18 +284,14 @@ void TestNumberText::readsExtremes()
 
 void TestNumberText::readsLongTextsFast()
 {
+    // Reading stays linear, so these take milliseconds; a reader gone quadratic would run into
+    // ctest's timeout instead. That the cost of a digit does not grow with the length of the
+    // text is measured in scripts/bench, not here: no clock in the suite.
     const std::string digits(200000, '3');
-    QElapsedTimer timer;
-    timer.start();
     for (int i = 0; i < 20; ++i) {
         QCOMPARE(StrToFloat("0." + digits, '.'), 1.0 / 3.0);
         QCOMPARE(StrToFloat(digits + "e-199999", ','), 10.0 / 3.0);
     }
-    // Linear reading takes a few milliseconds here, about a tenth of a second with building the
-    // texts. The bound only catches a reader gone badly wrong, and holds a hundredfold under
-    // sanitizers on a busy machine; that the cost of a digit does not grow with the length of
-    // the text is a row of scripts/bench.
-    QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestNumberText::prints_data()
