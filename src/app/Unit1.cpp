@@ -237,21 +237,24 @@ void TForm1::BuildMenu()
         return item;
     };
 
-    File1 = mm1->addMenu(QStringLiteral("File"));
+    // The specified menus carry no mnemonics, so the File menu's Alt+F (and F10, the usual key
+    // for the menu bar) is the keyboard's way into the menu bar; the arrow keys then reach
+    // Edit and About too.
+    File1 = mm1->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    OpenLibrary1 = addItem(File1, "OpenLibrary1", QStringLiteral("Open Library\u2026"));
+    OpenLibrary1 = addItem(File1, "OpenLibrary1", QStringLiteral("&Open Library\u2026"));
     OpenLibrary1->setShortcut(QKeySequence::Open);
-    SaveLibrary1 = addItem(File1, "SaveLibrary1", QStringLiteral("Save Library"));
+    SaveLibrary1 = addItem(File1, "SaveLibrary1", QStringLiteral("&Save Library"));
     SaveLibrary1->setShortcut(QKeySequence::Save);
-    SaveLibraryAs1 = addItem(File1, "SaveLibraryAs1", QStringLiteral("Save Library As\u2026"));
+    SaveLibraryAs1 = addItem(File1, "SaveLibraryAs1", QStringLiteral("Save Library &As\u2026"));
     SaveLibraryAs1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     File1->addSeparator();
-    ExportAbaqus1 = addItem(File1, "ExportAbaqus1", QStringLiteral("Export for Abaqus\u2026"));
+    ExportAbaqus1 = addItem(File1, "ExportAbaqus1", QStringLiteral("&Export for Abaqus\u2026"));
     ExportOpenSees1 =
-        addItem(File1, "ExportOpenSees1", QStringLiteral("Export for OpenSees\u2026"));
+        addItem(File1, "ExportOpenSees1", QStringLiteral("Export for Ope&nSees\u2026"));
     File1->addSeparator();
     SavePicturesAs1 =
-        addItem(File1, "SavePicturesAs1", QStringLiteral("Save Pictures As\u2026"));
+        addItem(File1, "SavePicturesAs1", QStringLiteral("Save &Pictures As\u2026"));
 
     Edit1 = mm1->addMenu(QStringLiteral("Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -264,6 +267,13 @@ void TForm1::BuildMenu()
     About1 = mm1->addMenu(QStringLiteral("About"));
     About1->setObjectName(QStringLiteral("About1"));
     About2 = addItem(About1, "About2", QStringLiteral("About Kestrafel"));
+
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("MenuKey"));
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+            [this] { mm1->setActiveAction(File1->menuAction()); });
 }
 
 void TForm1::Wire()

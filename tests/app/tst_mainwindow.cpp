@@ -113,6 +113,8 @@ private slots:
     void controls_data();
     void controls();
     void menu();
+    void menusReachableByKeyboard_data();
+    void menusReachableByKeyboard();
     void tabOrderInDefinitionGroup();
     void textsAreLegible();
     void createAtStartFailsOnEmptyModulus();
@@ -273,7 +275,7 @@ void TestMainWindow::menu()
     const QList<QAction*> menus = form.menuBar()->actions();
     QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
-    QCOMPARE(menus[0]->text(), QStringLiteral("File"));
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
     QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Edit1"));
     QCOMPARE(menus[1]->text(), QStringLiteral("Edit"));
     QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("About1"));
@@ -289,6 +291,43 @@ void TestMainWindow::menu()
     for (QAction* item : menus[2]->menu()->actions())
         about << item->objectName() + QLatin1Char('=') + item->text();
     QCOMPARE(about, QStringList{"About2=About Kestrafel"});
+}
+
+void TestMainWindow::menusReachableByKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Alt+F") << int(Qt::Key_F) << int(Qt::AltModifier);
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier);
+}
+
+// The specified Edit and About menus have no mnemonics; without a key into the menu bar the
+// export commands and the Edit items could only be reached with the mouse.
+void TestMainWindow::menusReachableByKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.edt1->setFocus();
+
+    QTest::keyClick(form.edt1, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_VERIFY(form.File1->isVisible());
+    QCOMPARE(form.edt1->text(), QStringLiteral("Con_20"));  // the key typed nothing
+    QTest::keyClick(form.File1, Qt::Key_Right);
+    QTRY_VERIFY(form.Edit1->isVisible());
+    QTest::keyClick(form.Edit1, Qt::Key_Right);
+    QTRY_VERIFY(form.About1->isVisible());
+    QTest::keyClick(form.About1, Qt::Key_Right);
+    QTRY_VERIFY(form.File1->isVisible());
+
+    // A mnemonic inside the menu runs its command: the export's answer to an empty list.
+    QTest::keyClick(form.File1, Qt::Key_E);
+    QTRY_COMPARE(platform.messages.size(), 1);
+    QVERIFY(!form.File1->isVisible());
 }
 
 void TestMainWindow::tabOrderInDefinitionGroup()
