@@ -237,7 +237,7 @@ void TForm1::BuildMenu()
         return item;
     };
 
-    // The specified menus carry no mnemonics, so the File menu's Alt+F (and F10, the usual key
+    // Edit and About carry no mnemonics, so the File menu's Alt+F (and F10, the usual key
     // for the menu bar) is the keyboard's way into the menu bar; the arrow keys then reach
     // Edit and About too.
     File1 = mm1->addMenu(QStringLiteral("&File"));

@@ -301,7 +301,7 @@ void TestMainWindow::menusReachableByKeyboard_data()
     QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier);
 }
 
-// The specified Edit and About menus have no mnemonics; without a key into the menu bar the
+// The Edit and About menus have no mnemonics; without a key into the menu bar the
 // export commands and the Edit items could only be reached with the mouse.
 void TestMainWindow::menusReachableByKeyboard()
 {
