@@ -536,7 +536,13 @@ void TChart::SetLegendShadow(bool shadow)
 
 void TChart::LayOutLegend()
 {
-    const int count = legend->itemCount();
+    // Once the grid has wrapped it can hold empty cells, which itemCount() counts and item()
+    // answers with null: only the real entries are laid out.
+    std::vector<QCPAbstractLegendItem*> items;
+    for (int i = 0; i < legend->itemCount(); ++i)
+        if (QCPAbstractLegendItem* entry = legend->item(i))
+            items.push_back(entry);
+    const int count = int(items.size());
     if (count == 0)
         return;
     // The room inside the plot area, less the shadow.
@@ -550,12 +556,12 @@ void TChart::LayOutLegend()
     // before giving up room: every name must stay whole.
     for (double size = pointSize; ; size -= 0.5) {
         font.setPointSizeF(size);
-        for (int i = 0; i < count; ++i)
-            legend->item(i)->setFont(font);
+        for (QCPAbstractLegendItem* entry : items)
+            entry->setFont(font);
         int rowHeight = 1;
         std::vector<int> widths(count);
         for (int i = 0; i < count; ++i) {
-            const QSize hint = legend->item(i)->minimumOuterSizeHint();
+            const QSize hint = items[i]->minimumOuterSizeHint();
             rowHeight = std::max(rowHeight, hint.height());
             widths[i] = hint.width();
         }

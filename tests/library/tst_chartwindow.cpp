@@ -72,6 +72,7 @@ private slots:
     void tickLabelsReadBackAsTheirTicks_data();
     void tickLabelsReadBackAsTheirTicks();
     void legendOfFourteenLongNamesStaysInsidePlotArea();
+    void legendGrowsOneConcreteAtATime();
 
     void readoutShowsNearestPoint_data();
     void readoutShowsNearestPoint();
@@ -240,6 +241,24 @@ void TestChartWindow::legendOfFourteenLongNamesStaysInsidePlotArea()
     const QPoint corner = box.bottomRight() + QPoint(2, 2);
     QCOMPARE(shown.pixelColor(corner), QColor(128, 128, 128));
     QVERIFY(!form->cht2->LegendShadow());
+}
+
+// Each concrete drawn before the next is created, as a user creates them: once the legend has
+// wrapped, its grid holds empty cells that the next layout must step over.
+void TestChartWindow::legendGrowsOneConcreteAtATime()
+{
+    for (int grade = 15; grade <= 80; grade += 5) {
+        Create({{QStringLiteral("Con_%1").arg(grade), grade, "0.016", "700"}});
+        QVERIFY(!QTest::currentTestFailed());
+        const int shown = (grade - 10) / 5;
+        for (TChart* chart : {form->cht1, form->cht2}) {
+            int entries = 0;
+            for (int i = 0; i < chart->legend->itemCount(); ++i)
+                entries += chart->legend->item(i) != nullptr;
+            QCOMPARE(entries, shown);
+            QVERIFY(chart->axisRect()->rect().contains(chart->legend->outerRect()));
+        }
+    }
 }
 
 void TestChartWindow::readoutShowsNearestPoint_data()
