@@ -10,27 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/BuildTree.h"
+
 namespace {
 
-// The tests are built into <build>/tests; the build tree's cache names the cmake that made it.
-QString BuildDir()
-{
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
-}
-
-QString CacheValue(const QString& key)
-{
-    QFile cache(BuildDir() + QStringLiteral("/CMakeCache.txt"));
-    if (!cache.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    const QString prefix = key + QLatin1Char(':');
-    while (!cache.atEnd()) {
-        const QString line = QString::fromUtf8(cache.readLine()).trimmed();
-        if (line.startsWith(prefix))
-            return line.section(QLatin1Char('='), 1);
-    }
-    return {};
-}
+using buildtree::BuildDir;
+using buildtree::CacheValue;
 
 // The keys of the [Desktop Entry] group.
 QMap<QString, QString> DesktopEntry(const QString& path)

@@ -13,29 +13,15 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include "support/BuildTree.h"
+
 namespace {
 
 const QString AppStreamId = QStringLiteral("org.example.tarvolin");
 const QString Version = QStringLiteral(TARVOLIN_VERSION);
 
-QString BuildDir()
-{
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
-}
-
-QString CacheValue(const QString& key)
-{
-    QFile cache(BuildDir() + QStringLiteral("/CMakeCache.txt"));
-    if (!cache.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    const QString prefix = key + QLatin1Char(':');
-    while (!cache.atEnd()) {
-        const QString line = QString::fromUtf8(cache.readLine()).trimmed();
-        if (line.startsWith(prefix))
-            return line.section(QLatin1Char('='), 1);
-    }
-    return {};
-}
+using buildtree::BuildDir;
+using buildtree::CacheValue;
 
 struct Run {
     bool started = false;
