@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,10 +12,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <qcustomplot.h>
 #include <stdexcept>
 
@@ -65,8 +69,32 @@ QCustomPlot* Plot(QWidget* parent, const char* name, const QString& strain)
 {
     auto* plot = new QCustomPlot(parent);
     plot->setObjectName(QString::fromLatin1(name));
-    plot->setMinimumSize(260, 160);
+    plot->setMinimumSize(340, 160);
     plot->xAxis->setLabel(strain);
+    // Strains such as 0.00025 are wide for a small chart, and the chart may be left narrow
+    // beside its table: the step is the smallest of 1, 2 or 5 times a power of ten that leaves
+    // half a label's width between neighbours.
+    auto ticker = QSharedPointer<QCPAxisTickerFixed>::create();
+    ticker->setScaleStrategy(QCPAxisTickerFixed::ssNone);
+    plot->xAxis->setTicker(ticker);
+    QObject::connect(plot, &QCustomPlot::beforeReplot, plot, [plot, ticker] {
+        const double label = QFontMetrics(plot->xAxis->tickLabelFont())
+                                 .horizontalAdvance(QStringLiteral("0.00025"));
+        const int room = plot->axisRect()->width() > 0 ? plot->axisRect()->width()
+                                                        : plot->width();
+        const double span = plot->xAxis->range().size();
+        if (span <= 0 || room <= 0)
+            return;
+        const double least = span * 1.5 * label / room;
+        const double decade = std::pow(10.0, std::floor(std::log10(least)));
+        double step = 10 * decade;
+        for (double mantissa : {1.0, 2.0, 5.0})
+            if (mantissa * decade >= least) {
+                step = mantissa * decade;
+                break;
+            }
+        ticker->setTickStep(step);
+    });
     plot->yAxis->setLabel(QStringLiteral("Stress"));
     plot->yAxis2->setLabel(QStringLiteral("Damage"));
     plot->yAxis2->setVisible(true);
@@ -93,6 +121,12 @@ void Fill(QTableWidget* table, QCustomPlot* plot, const CdpTable& data, bool dam
         stress << r.stress;
         d << r.damage;
     }
+    // Every column stays in view, whatever the width of the numbers (Pa are long).
+    table->resizeColumnsToContents();
+    table->setMinimumWidth(table->horizontalHeader()->length() +
+                           table->verticalHeader()->sizeHint().width() +
+                           2 * table->frameWidth() +
+                           table->verticalScrollBar()->sizeHint().width());
     plot->graph(0)->setData(x, stress, true);
     plot->graph(1)->setData(x, d, true);
     plot->graph(1)->setVisible(damage);
@@ -170,19 +204,20 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     previewGroup->setObjectName(QStringLiteral("previewGroup"));
     auto* preview = new QVBoxLayout(previewGroup);
     if (isAbaqus) {
-        auto* tables = new QHBoxLayout;
+        // One row a curve, its table beside its chart: side by side, the two tables had room
+        // for barely three of their four columns.
+        auto* curves = new QGridLayout;
         compressionTable = Table(previewGroup, "compressionTable",
                                  QStringLiteral("Inelastic strain"));
         tensionTable = Table(previewGroup, "tensionTable", QStringLiteral("Cracking strain"));
-        tables->addWidget(compressionTable);
-        tables->addWidget(tensionTable);
-        preview->addLayout(tables);
-        auto* plots = new QHBoxLayout;
         compressionPlot = Plot(previewGroup, "compressionPlot", QStringLiteral("Inelastic strain"));
         tensionPlot = Plot(previewGroup, "tensionPlot", QStringLiteral("Cracking strain"));
-        plots->addWidget(compressionPlot);
-        plots->addWidget(tensionPlot);
-        preview->addLayout(plots);
+        curves->addWidget(compressionTable, 0, 0);
+        curves->addWidget(compressionPlot, 0, 1);
+        curves->addWidget(tensionTable, 1, 0);
+        curves->addWidget(tensionPlot, 1, 1);
+        curves->setColumnStretch(1, 1);
+        preview->addLayout(curves);
         deviationLabel = new QLabel(previewGroup);
         deviationLabel->setObjectName(QStringLiteral("deviationLabel"));
         preview->addWidget(deviationLabel);

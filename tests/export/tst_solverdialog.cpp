@@ -71,6 +71,8 @@ private slots:
 
     void emptyRegistry();
     void abaqusPreviewFollowsOptions();
+    void abaqusPreviewIsReadable_data();
+    void abaqusPreviewIsReadable();
     void abaqusSaveAndRemember();
     void cancelAndFailingTarget();
     void refusedConcrete();
@@ -114,9 +116,7 @@ void TestSolverDialog::abaqusPreviewFollowsOptions()
 {
     Create(*form, worked::kC30);
     Create(*form, worked::kC50);
-    // C50's curves hidden, as a click on its check box hides them.
-    form->lst1->SetItemChecked(1, false);
-    form->lst1Change();
+    form->lst1->item(1)->setCheckState(Qt::Unchecked);  // the user hides C50
 
     const bool opened = WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QCOMPARE(d.windowTitle(), QStringLiteral("Export for Abaqus"));
@@ -169,6 +169,55 @@ void TestSolverDialog::abaqusPreviewFollowsOptions()
         QCOMPARE(d.messageLabel->text(), QString());
     });
     QVERIFY(opened);
+}
+
+void TestSolverDialog::abaqusPreviewIsReadable_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("units");
+    QTest::newRow("C30, N mm MPa") << 0 << 0;
+    QTest::newRow("C50, N mm MPa") << 1 << 0;
+    QTest::newRow("C30, N m Pa") << 0 << 1;
+    QTest::newRow("C50, N m Pa") << 1 << 1;
+}
+
+// Every column of the preview tables in view, and no tick label of the preview charts over
+// its neighbour, as the dialog opens.
+void TestSolverDialog::abaqusPreviewIsReadable()
+{
+    QFETCH(int, row);
+    QFETCH(int, units);
+    Create(*form, worked::kC30);
+    Create(*form, worked::kC50);
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.concreteList->setCurrentRow(row);
+        d.unitsBox->setCurrentIndex(units);
+        for (QTableWidget* table : {d.compressionTable, d.tensionTable}) {
+            QVERIFY2(table->horizontalHeader()->length() <= table->viewport()->width(),
+                     qPrintable(QStringLiteral("%1: columns %2 px in a view of %3 px")
+                                    .arg(table->objectName())
+                                    .arg(table->horizontalHeader()->length())
+                                    .arg(table->viewport()->width())));
+        }
+        for (QCustomPlot* plot : {d.compressionPlot, d.tensionPlot}) {
+            plot->replot();
+            QCPAxis* axis = plot->xAxis;
+            const QFontMetrics metrics(axis->tickLabelFont());
+            const QVector<double> ticks = axis->tickVector();
+            const QVector<QString> labels = axis->tickVectorLabels();
+            QVERIFY(ticks.size() >= 2);
+            double previousRight = -1e9;
+            for (int i = 0; i < ticks.size(); ++i) {
+                const double middle = axis->coordToPixel(ticks[i]);
+                const double half = metrics.horizontalAdvance(labels[i]) / 2.0;
+                QVERIFY2(middle - half > previousRight,
+                         qPrintable(plot->objectName() + QStringLiteral(": \"") + labels[i] +
+                                    QStringLiteral("\" runs into its left neighbour")));
+                previousRight = middle + half;
+            }
+        }
+    }));
 }
 
 void TestSolverDialog::abaqusSaveAndRemember()
