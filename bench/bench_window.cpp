@@ -14,7 +14,7 @@
 #include "BenchTable.h"
 #include "app/Platform.h"
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "support/SoakCycle.h"
 
 namespace {

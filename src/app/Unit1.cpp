@@ -18,7 +18,7 @@
 #include "app/Dialogs.h"
 #include "app/StatusBar.h"
 #include "export/PictureExport.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"

@@ -21,7 +21,7 @@
 #include "export/CsvExport.h"
 #include "export/OpenSeesWriter.h"
 #include "input/FieldText.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/ChartSetup.h"
 #include "library/LibraryFile.h"
 #include "model/Registry.h"

@@ -13,7 +13,7 @@
 #include <stdexcept>
 
 #include "export/AtomicFile.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 namespace {
 

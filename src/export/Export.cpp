@@ -3,7 +3,7 @@
 #include "app/Unit1.h"
 #include "export/AtomicFile.h"
 #include "export/CsvExport.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 // Save Data: the parameters and freshly sampled curves of every concrete into one CSV file.
 void TForm1::btn5Click()

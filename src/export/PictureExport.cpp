@@ -9,7 +9,7 @@
 #include "app/Unit1.h"
 #include "export/ChartPicture.h"
 #include "export/PictureOptions.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "library/ChartSetup.h"
 
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "model/Registry.h"
 #include "model/Sampling.h"
 

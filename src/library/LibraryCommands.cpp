@@ -12,7 +12,7 @@
 #include "app/Application.h"
 #include "app/Platform.h"
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "library/LibraryFile.h"

@@ -1,5 +1,5 @@
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 

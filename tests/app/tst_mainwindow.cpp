@@ -22,7 +22,7 @@
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
 

@@ -18,7 +18,7 @@
 #include "CreateWorked.h"
 #include "WorkedExample.h"
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"

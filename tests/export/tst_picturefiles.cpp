@@ -27,7 +27,7 @@
 #include "export/ChartPicture.h"
 #include "export/PictureExport.h"
 #include "export/PictureOptions.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/SoakCycle.h"

@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
 #include "support/Mouse.h"

@@ -15,7 +15,7 @@
 
 #include "app/Unit1.h"
 #include "export/CsvExport.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "library/LibraryFile.h"
 #include "support/FakePlatform.h"

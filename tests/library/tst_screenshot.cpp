@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
 

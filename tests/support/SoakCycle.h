@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "app/Unit1.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 #include "library/CheckList.h"
 
 namespace soak {

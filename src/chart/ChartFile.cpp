@@ -1,5 +1,5 @@
 #include "export/ChartPicture.h"
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 void TChart::SetBufferedDisplay(bool buffered)
 {

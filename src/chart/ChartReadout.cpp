@@ -1,7 +1,7 @@
 // What a chart offers beyond drawing: the read-out of the point under the pointer and the
 // context menu that copies the chart as a picture or as numbers.
 
-#include "library/ChartReadout.h"
+#include "chart/ChartReadout.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "library/ChartReadout.h"
+#include "chart/ChartReadout.h"
 #include "model/NumberText.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "library/Chart.h"
+#include "chart/Chart.h"
 
 // The marker and label of the pointer read-out: a small circle in the curve's colour on the
 // sampled point and, beside it, the concrete's name, the strain and the stress. It lives on a

@@ -1,0 +1,128 @@
+#include "steel/Steel.h"
+
+#include <cmath>
+#include <utility>
+
+#include "model/DefinitionRules.h"
+
+CSteel::CSteel(std::string SteelName, double Es, double fy, double fst, double euy, double eu,
+               StrengthBasis basis, double cv)
+    : SteelName(std::move(SteelName)),
+      Es(Es),
+      fy(fy),
+      fst(fst),
+      euy(euy),
+      eu(eu),
+      basis(basis),
+      cv(cv),
+      ey(fy / Es),
+      k((fst - fy) / (eu - euy))
+{
+}
+
+double CSteel::Stress(double strain) const
+{
+    const double e = std::fabs(strain);
+    double s;
+    if (e <= ey)
+        s = Es * e;
+    else if (e <= euy)
+        s = fy;
+    else if (e <= eu)
+        s = fy + k * (e - euy);
+    else
+        s = 0;
+    return strain < 0 ? -s : s;
+}
+
+namespace {
+
+constexpr SteelGrade kGrades[] = {
+    {"HPB300", 300, 420, 270, 2.10e5, 0.100},  {"HRB335", 335, 455, 300, 2.00e5, 0.075},
+    {"HRB400", 400, 540, 360, 2.00e5, 0.075},  {"HRBF400", 400, 540, 360, 2.00e5, 0.075},
+    {"RRB400", 400, 540, 360, 2.00e5, 0.050},  {"HRB500", 500, 630, 435, 2.00e5, 0.075},
+    {"HRBF500", 500, 630, 435, 2.00e5, 0.075},
+};
+
+}  // namespace
+
+std::span<const SteelGrade> SteelGrades() { return kGrades; }
+
+const SteelGrade* FindSteelGrade(std::string_view name)
+{
+    for (const auto& grade : kGrades)
+        if (name == grade.name) return &grade;
+    return nullptr;
+}
+
+SteelValues SteelGradeValues(const SteelGrade& grade, StrengthBasis basis, double cv)
+{
+    SteelValues v;
+    v.name = std::string(grade.name) + BasisMark(basis);
+    v.Es = grade.Es;
+    v.euy = kProposedEuy;
+    v.eu = grade.dgt;
+    v.basis = basis;
+    switch (basis) {
+    case StrengthBasis::Characteristic:
+        v.fy = grade.fyk;
+        v.fst = grade.fstk;
+        break;
+    case StrengthBasis::Mean:
+        v.fy = grade.fyk * MeanFactor(cv);
+        v.fst = grade.fstk * MeanFactor(cv);
+        v.cv = cv;
+        break;
+    case StrengthBasis::Design:
+        v.fy = grade.fyd;
+        v.fst = grade.fstk * grade.fyd / grade.fyk;
+        break;
+    }
+    return v;
+}
+
+std::string_view SteelFieldKey(SteelField field)
+{
+    switch (field) {
+    case SteelField::Name: return "name";
+    case SteelField::Es: return "Es";
+    case SteelField::fy: return "fy";
+    case SteelField::fst: return "fst";
+    case SteelField::euy: return "euy";
+    case SteelField::eu: return "eu";
+    }
+    return "";
+}
+
+std::optional<SteelRefusal> CheckSteel(const SteelValues& v)
+{
+    if (v.name.size() >= kNameByteLimit)
+        return SteelRefusal{SteelField::Name, "Steel Name must be less than 20 letters."};
+    if (v.name.empty())
+        return SteelRefusal{SteelField::Name, "Please Input Steel Name."};
+    const struct {
+        SteelField field;
+        double value;
+        const char* message;
+    } numbers[] = {
+        {SteelField::Es, v.Es, "Modulus of elasticity Es must be greater than zero."},
+        {SteelField::fy, v.fy, "Yield strength fy must be greater than zero."},
+        {SteelField::fst, v.fst, "Ultimate strength fst must be greater than zero."},
+        {SteelField::euy, v.euy, "Strain at start of hardening εuy must be greater than zero."},
+        {SteelField::eu, v.eu, "Strain at ultimate strength εu must be greater than zero."},
+    };
+    for (const auto& n : numbers)
+        if (!(n.value > 0) || !std::isfinite(n.value)) return SteelRefusal{n.field, n.message};
+    if (v.fst < v.fy)
+        return SteelRefusal{SteelField::fst,
+                            "Ultimate strength fst must not be less than yield strength fy."};
+    if (v.euy < v.fy / v.Es)
+        return SteelRefusal{SteelField::euy,
+                            "Strain at start of hardening εuy must not be less than the yield "
+                            "strain εy = fy / Es."};
+    if (v.eu <= v.euy)
+        return SteelRefusal{SteelField::eu,
+                            "Strain at ultimate strength εu must be greater than the strain at "
+                            "start of hardening εuy."};
+    return std::nullopt;
+}
