@@ -68,7 +68,7 @@ QIcon ProgramIcon()
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Tarvolin"));
+    setWindowTitle(tr("About Tarvolin"));
     // A dialog border: fixed size, a close box, no help button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -99,22 +99,22 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
     lbl1 = MakeLabel(new QLabel(Panel1), "lbl1", 122, 35,
                      QStringLiteral("\u6DF7\u51DD\u571F\u672C\u6784\u66F2\u7EBF"));
     Version = MakeLabel(new QLabel(Panel1), "Version", 122, 54,
-                        QStringLiteral("Version " TARVOLIN_VERSION));
-    lbl4 = MakeLabel(new QLabel(Panel1), "lbl4", 122, 71, QStringLiteral("Author : Quessel"));
+                        tr("Version %1").arg(QLatin1String(TARVOLIN_VERSION)));
+    lbl4 = MakeLabel(new QLabel(Panel1), "lbl4", 122, 71, tr("Author : Quessel"));
     lbl8 = MakeLabel(new QLabel(Panel1), "lbl8", 194, 90,
-                     QStringLiteral("Affiliation : independent developer"));
+                     tr("Affiliation : independent developer"));
     WrapWithin(lbl8, 369, 26);
     lbl9 = MakeLabel(new QLabel(Panel1), "lbl9", 194, 109,
-                     QStringLiteral("Mail : quessel@example.org"));
+                     tr("Mail : quessel@example.org"));
     WrapWithin(lbl9, 165, 26);
     lbl10 = MakeLabel(new QLabel(Panel1), "lbl10", 194, 128,
-                      QStringLiteral("Matrix : @quessel:example.org"));
-    lbl7 = MakeLabel(new QLabel(Panel1), "lbl7", 194, 148, QStringLiteral("Website : "));
+                      tr("Matrix : @quessel:example.org"));
+    lbl7 = MakeLabel(new QLabel(Panel1), "lbl7", 194, 148, tr("Website : "));
     lbl6 = new TMouseLabel(Panel1);
     MakeLabel(lbl6, "lbl6", 253, 148, QString::fromLatin1(WebsiteAddress));
     SetLinkLook(lbl6, LinkLook::Normal);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(254, 190, 74, 25);
     OKButton->setDefault(true);

@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Platform.h"
+#include "app/Translation.h"
 #include "app/Unit1.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -41,6 +42,8 @@ int Finish(const StartRequest& request)
 
 int RunTarvolin(int& argc, char** argv)
 {
+    // The language is the locale's from the first word on, --help included.
+    InstallTranslations();
     // --help and --version are answered before any display is needed, so they work where none
     // is. Anything the first look cannot place may be one of Qt's own options (-platform,
     // -style...), which the application object takes out; the second look is the strict one.
@@ -54,6 +57,7 @@ int RunTarvolin(int& argc, char** argv)
     }
 
     TApplication application(argc, argv);
+    InstallTranslations();
     QApplication::setApplicationName(QStringLiteral("Veldrin"));
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvolin"));

@@ -2,11 +2,12 @@
 
 #include <QCommandLineParser>
 
+#include "app/Translation.h"
 #include "app/Unit1.h"
 
 QString UsageText()
 {
-    return QStringLiteral(
+    return ui::translate("CommandLine",
         "Usage: tarvolin [options] [library]\n"
         "Builds the stress-strain curves of concrete after GB 50010-2010, Appendix C.\n"
         "\n"
@@ -54,7 +55,7 @@ StartRequest ParseCommandLine(const QStringList& arguments)
     }
     const QStringList libraries = parser.positionalArguments();
     if (libraries.size() > 1)
-        return wrong(QStringLiteral("Only one library can be opened at start-up."));
+        return wrong(ui::translate("CommandLine", "Only one library can be opened at start-up."));
     if (!libraries.isEmpty())
         request.libraryPath = libraries.constFirst();
     return request;

@@ -110,9 +110,10 @@ QString ApplicationTitle()
 
 void MessageDlg(QWidget* parent, Platform::MsgKind kind, const QString& text)
 {
-    const QString caption = kind == Platform::MsgKind::Warning       ? QStringLiteral("Warning")
-                            : kind == Platform::MsgKind::Information ? QStringLiteral("Information")
-                                                                     : ApplicationTitle();
+    const QString caption =
+        kind == Platform::MsgKind::Warning       ? QCoreApplication::translate("MessageDlg", "Warning")
+        : kind == Platform::MsgKind::Information ? QCoreApplication::translate("MessageDlg", "Information")
+                                                 : ApplicationTitle();
     Platform::Current().MessageBox(parent, kind, caption, text);
 }
 

@@ -103,7 +103,7 @@ TForm1::TForm1(QWidget* owner)
     const QString exeFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     rzslctfldrdlg1->SelectedPathName = exeFolder;
     dlgSave1->InitialDir = exeFolder;
-    dlgSave1->Filter = QStringLiteral("CSV files (*.csv)");
+    dlgSave1->Filter = tr("CSV files (*.csv)");
     dlgSave1->DefaultExt = QStringLiteral("csv");
 }
 
@@ -114,7 +114,7 @@ TForm1::~TForm1()
 
 void TForm1::BuildControls()
 {
-    setWindowTitle(QStringLiteral("Tarvolin (based on GB 50010-2010) (by Quessel)"));
+    setWindowTitle(tr("Tarvolin (based on GB 50010-2010) (by Quessel)"));
     setFont(ChartFont());
 
     auto* client = new QWidget(this);
@@ -123,12 +123,12 @@ void TForm1::BuildControls()
     setCentralWidget(client);
 
     grp1 = Make<QGroupBox>(client, "grp1", 6, 1, 333, 318);
-    grp1->setTitle(QStringLiteral("Define Concrete"));
+    grp1->setTitle(tr("Define Concrete"));
 
-    lbl1 = MakeLabel(grp1, "lbl1", 10, 21, QStringLiteral("Concrete Name"));
+    lbl1 = MakeLabel(grp1, "lbl1", 10, 21, tr("Concrete Name"));
     edt1 = Make<QLineEdit>(grp1, "edt1", 200, 18, 123, 21);
     edt1->setText(QStringLiteral("Con_20"));
-    lbl2 = MakeLabel(grp1, "lbl2", 10, 46, QStringLiteral("Strength Grade fcu,k (N/mm2)"));
+    lbl2 = MakeLabel(grp1, "lbl2", 10, 46, tr("Strength Grade fcu,k (N/mm2)"));
     cbb1 = Make<QComboBox>(grp1, "cbb1", 200, 42, 123, 21);
     cbb1->setEditable(true);
     // Inline completion would turn a typed "2" into "20"; the box must show what was typed.
@@ -137,36 +137,36 @@ void TForm1::BuildControls()
     for (int grade = 15; grade <= 80; grade += 5)
         cbb1->addItem(QString::number(grade));
     cbb1->setCurrentIndex(1);
-    lbl3 = MakeLabel(grp1, "lbl3", 10, 70, QStringLiteral("Modulus of elasticity Ec (N/mm2)"));
+    lbl3 = MakeLabel(grp1, "lbl3", 10, 70, tr("Modulus of elasticity Ec (N/mm2)"));
     edt2 = Make<QLineEdit>(grp1, "edt2", 200, 67, 123, 21);
 
-    lbl4 = MakeLabel(grp1, "lbl4", 10, 94, QStringLiteral("Axial Compression strength fc,k (N/mm2)"));
+    lbl4 = MakeLabel(grp1, "lbl4", 10, 94, tr("Axial Compression strength fc,k (N/mm2)"));
     edt3 = Make<QLineEdit>(grp1, "edt3", 249, 91, 74, 21);
     lbl5 = MakeLabel(grp1, "lbl5", 10, 119,
-                     QStringLiteral("Strain at Peak Comp. Stress  \u03B5c,k  (10-6)"));
+                     tr("Strain at Peak Comp. Stress  εc,k  (10-6)"));
     edt4 = Make<QLineEdit>(grp1, "edt4", 250, 115, 74, 21);
-    lbl6 = MakeLabel(grp1, "lbl6", 10, 143, QStringLiteral("Shape parameter for Compression  ac"));
+    lbl6 = MakeLabel(grp1, "lbl6", 10, 143, tr("Shape parameter for Compression  ac"));
     edt5 = Make<QLineEdit>(grp1, "edt5", 250, 140, 74, 21);
     lbl10 = MakeLabel(grp1, "lbl10", 10, 167,
-                      QStringLiteral("Ultimate strain for Comp.  \u03B5max,c"));
+                      tr("Ultimate strain for Comp.  εmax,c"));
     edt9 = Make<QLineEdit>(grp1, "edt9", 250, 164, 74, 21);
     // The default end strain is shown with the user's separator so that it reads back as typed.
     edt9->setText(QString::fromStdString(FormatFloat("0.000", 0.016, decimalSeparator)));
 
-    lbl7 = MakeLabel(grp1, "lbl7", 10, 192, QStringLiteral("Axial Tension strength ft,k (N/mm2)"));
+    lbl7 = MakeLabel(grp1, "lbl7", 10, 192, tr("Axial Tension strength ft,k (N/mm2)"));
     edt8 = Make<QLineEdit>(grp1, "edt8", 250, 189, 74, 21);
     lbl8 = MakeLabel(grp1, "lbl8", 10, 216,
-                     QStringLiteral("Strain at Peak Tensile Stress  \u03B5t,k  (10-6)"));
+                     tr("Strain at Peak Tensile Stress  εt,k  (10-6)"));
     edt7 = Make<QLineEdit>(grp1, "edt7", 250, 213, 74, 21);
-    lbl9 = MakeLabel(grp1, "lbl9", 10, 241, QStringLiteral("Shape parameter for Tension  at"));
+    lbl9 = MakeLabel(grp1, "lbl9", 10, 241, tr("Shape parameter for Tension  at"));
     edt6 = Make<QLineEdit>(grp1, "edt6", 250, 237, 74, 21);
     lbl11 = MakeLabel(grp1, "lbl11", 10, 265,
-                      QStringLiteral("Ultimate strain for Tension  \u03B5max,t  (10-6)"));
+                      tr("Ultimate strain for Tension  εmax,t  (10-6)"));
     edt10 = Make<QLineEdit>(grp1, "edt10", 250, 262, 74, 21);
     edt10->setText(QStringLiteral("700"));
 
     btn1 = Make<QPushButton>(grp1, "btn1", 10, 287, 314, 24);
-    btn1->setText(QStringLiteral("Create Concrete"));
+    btn1->setText(tr("Create Concrete"));
 
     for (auto [label, edit] : {std::pair{lbl4, edt3}, {lbl5, edt4}, {lbl6, edt5}, {lbl10, edt9}})
         StyleRow(label, edit, kNavy);
@@ -176,23 +176,23 @@ void TForm1::BuildControls()
         Colour(edit, QPalette::Base, kActiveCaption);
 
     grp2 = Make<QGroupBox>(client, "grp2", 344, 1, 589, 240);
-    grp2->setTitle(QStringLiteral("Compression"));
+    grp2->setTitle(tr("Compression"));
     cht1 = Make<TChart>(grp2, "cht1", 2, 15, 585, 223);
 
     grp3 = Make<QGroupBox>(client, "grp3", 6, 319, 333, 143);
-    grp3->setTitle(QStringLiteral("Control"));
+    grp3->setTitle(tr("Control"));
     btn2 = Make<QPushButton>(grp3, "btn2", 10, 16, 127, 25);
-    btn2->setText(QStringLiteral("Delete"));
+    btn2->setText(tr("Delete"));
     btn3 = Make<QPushButton>(grp3, "btn3", 10, 48, 127, 25);
-    btn3->setText(QStringLiteral("Delete All"));
+    btn3->setText(tr("Delete All"));
     btn4 = Make<QPushButton>(grp3, "btn4", 10, 80, 127, 25);
-    btn4->setText(QStringLiteral("Save Picture"));
+    btn4->setText(tr("Save Picture"));
     btn5 = Make<QPushButton>(grp3, "btn5", 10, 112, 127, 25);
-    btn5->setText(QStringLiteral("Save Data"));
+    btn5->setText(tr("Save Data"));
     lst1 = Make<TRzCheckList>(grp3, "lst1", 147, 16, 177, 121);
 
     grp4 = Make<QGroupBox>(client, "grp4", 344, 242, 589, 220);
-    grp4->setTitle(QStringLiteral("Tension"));
+    grp4->setTitle(tr("Tension"));
     cht2 = Make<TChart>(grp4, "cht2", 2, 15, 585, 203);
 
     rzstsbr1 = Make<TRzStatusBar>(client, "rzstsbr1", 0, 466, 938, 25);
@@ -202,7 +202,7 @@ void TForm1::BuildControls()
     // pixels wide, which the 63-pixel pane would clip.
     rzfldsts3->setFont(PixelFont(14, true));
     rzfldsts1 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts1", 63, 0, 173, 25);
-    rzfldsts1->setText(QStringLiteral("  Welcome to my Website :"));
+    rzfldsts1->setText(tr("  Welcome to my Website :"));
     rzfldsts1->setFont(PixelFont(12, true));
     rzfldsts2 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts2", 236, 0, 121, 25);
     rzfldsts2->setFont(PixelFont(12, true));
@@ -240,33 +240,33 @@ void TForm1::BuildMenu()
     // Edit and About carry no mnemonics, so the File menu's Alt+F (and F10, the usual key
     // for the menu bar) is the keyboard's way into the menu bar; the arrow keys then reach
     // Edit and About too.
-    File1 = mm1->addMenu(QStringLiteral("&File"));
+    File1 = mm1->addMenu(tr("&File"));
     File1->setObjectName(QStringLiteral("File1"));
-    OpenLibrary1 = addItem(File1, "OpenLibrary1", QStringLiteral("&Open Library\u2026"));
+    OpenLibrary1 = addItem(File1, "OpenLibrary1", tr("&Open Library…"));
     OpenLibrary1->setShortcut(QKeySequence::Open);
-    SaveLibrary1 = addItem(File1, "SaveLibrary1", QStringLiteral("&Save Library"));
+    SaveLibrary1 = addItem(File1, "SaveLibrary1", tr("&Save Library"));
     SaveLibrary1->setShortcut(QKeySequence::Save);
-    SaveLibraryAs1 = addItem(File1, "SaveLibraryAs1", QStringLiteral("Save Library &As\u2026"));
+    SaveLibraryAs1 = addItem(File1, "SaveLibraryAs1", tr("Save Library &As…"));
     SaveLibraryAs1->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     File1->addSeparator();
-    ExportAbaqus1 = addItem(File1, "ExportAbaqus1", QStringLiteral("&Export for Abaqus\u2026"));
+    ExportAbaqus1 = addItem(File1, "ExportAbaqus1", tr("&Export for Abaqus…"));
     ExportOpenSees1 =
-        addItem(File1, "ExportOpenSees1", QStringLiteral("Export for Ope&nSees\u2026"));
+        addItem(File1, "ExportOpenSees1", tr("Export for Ope&nSees…"));
     File1->addSeparator();
     SavePicturesAs1 =
-        addItem(File1, "SavePicturesAs1", QStringLiteral("Save &Pictures As\u2026"));
+        addItem(File1, "SavePicturesAs1", tr("Save &Pictures As…"));
 
-    Edit1 = mm1->addMenu(QStringLiteral("Edit"));
+    Edit1 = mm1->addMenu(tr("Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    CreateConcrete1 = addItem(Edit1, "CreateConcrete1", QStringLiteral("Create Concrete"));
-    Delete1 = addItem(Edit1, "Delete1", QStringLiteral("Delete"));
-    DeleteAll1 = addItem(Edit1, "DeleteAll1", QStringLiteral("Delete All"));
-    SavePicture1 = addItem(Edit1, "SavePicture1", QStringLiteral("Save Picture"));
-    SaveData1 = addItem(Edit1, "SaveData1", QStringLiteral("Save Data"));
+    CreateConcrete1 = addItem(Edit1, "CreateConcrete1", tr("Create Concrete"));
+    Delete1 = addItem(Edit1, "Delete1", tr("Delete"));
+    DeleteAll1 = addItem(Edit1, "DeleteAll1", tr("Delete All"));
+    SavePicture1 = addItem(Edit1, "SavePicture1", tr("Save Picture"));
+    SaveData1 = addItem(Edit1, "SaveData1", tr("Save Data"));
 
-    About1 = mm1->addMenu(QStringLiteral("About"));
+    About1 = mm1->addMenu(tr("About"));
     About1->setObjectName(QStringLiteral("About1"));
-    About2 = addItem(About1, "About2", QStringLiteral("About Kestrafel"));
+    About2 = addItem(About1, "About2", tr("About Kestrafel"));
 
     auto* menuKey = new QAction(this);
     menuKey->setObjectName(QStringLiteral("MenuKey"));

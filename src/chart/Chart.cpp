@@ -426,8 +426,8 @@ TChart::TChart(QWidget* parent) : QCustomPlot(parent)
     setAntialiasedElements(QCP::aePlottables | QCP::aeLegendItems);
     setAutoAddPlottableToLegend(false);
 
-    SetUpAxis(this, xAxis, QStringLiteral("strain[m/m]"), NumberPattern::TwoDigitsExp);
-    SetUpAxis(this, yAxis, QStringLiteral("f [N/mm2]"), NumberPattern::Fixed1);
+    SetUpAxis(this, xAxis, tr("strain[m/m]"), NumberPattern::TwoDigitsExp);
+    SetUpAxis(this, yAxis, tr("f [N/mm2]"), NumberPattern::Fixed1);
     xAxis->setRange(0, 1);
     yAxis->setRange(0, 1);
     // Room on the right for half a strain label: QCustomPlot leaves out a label that would

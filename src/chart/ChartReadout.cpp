@@ -210,15 +210,15 @@ QMenu* TChart::CreateContextMenu(QWidget* parent)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    add("CopyImage1", QStringLiteral("Copy Image"), [this] { CopyImage(); });
-    QAction* copyData = add("CopyData1", QStringLiteral("Copy Data"), [this] { CopyData(); });
+    add("CopyImage1", tr("Copy Image"), [this] { CopyImage(); });
+    QAction* copyData = add("CopyData1", tr("Copy Data"), [this] { CopyData(); });
     bool anyShown = false;
     for (int i = 0; i < graphCount() && !anyShown; ++i)
         anyShown = graph(i)->visible();
     copyData->setEnabled(anyShown);
-    add("SaveImageAs1", QStringLiteral("Save Image As…"), [this] { emit SaveImageAsRequested(); });
+    add("SaveImageAs1", tr("Save Image As…"), [this] { emit SaveImageAsRequested(); });
     menu->addSeparator();
-    add("ResetZoom1", QStringLiteral("Reset Zoom"), [this] { UndoZoom(); });
+    add("ResetZoom1", tr("Reset Zoom"), [this] { UndoZoom(); });
     return menu;
 }
 

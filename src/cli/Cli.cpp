@@ -7,83 +7,90 @@
 #include <memory>
 
 #include "cli/CliCommand.h"
+#include "app/Translation.h"
 #include "export/AtomicFile.h"
 
 namespace {
 
 constexpr const char* kProgram = "tarvolin-cli";
 
-const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
+const CliOption kOutputFile{"output", "FILE", QT_TRANSLATE_NOOP("Cli", "the file to write; - for standard output")};
 
 // One entry per command.
 const std::vector<CliCommand>& Commands()
 {
     static const std::vector<CliCommand> commands{
         {"parameters", "--grade G [--json]",
-         "the name and the seven values that picking grade G fills in",
+         QT_TRANSLATE_NOOP("Cli", "the name and the seven values that picking grade G fills in"),
+         QT_TRANSLATE_NOOP("Cli",
          "Prints what the definition fields show once grade G is picked in the window: the name\n"
          "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
          "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
-         "(strains in m/m).\n",
+         "(strains in m/m).\n"),
          false, false, false,
-         {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
-          {"json", nullptr, "print JSON with full-precision numbers"}},
+         {{"grade", "G", QT_TRANSLATE_NOOP("Cli", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5")},
+          {"json", nullptr, QT_TRANSLATE_NOOP("Cli", "print JSON with full-precision numbers")}},
          RunParameters},
         {"library", "[SOURCES] -o LIB.json",
-         "write the concretes into one library file",
+         QT_TRANSLATE_NOOP("Cli", "write the concretes into one library file"),
+         QT_TRANSLATE_NOOP("Cli",
          "Writes the concretes of SOURCES, in order, into a library file that the window opens\n"
-         "(File > Open Library...).\n",
+         "(File > Open Library...).\n"),
          true, true, false, {kOutputFile}, RunLibrary},
         {"csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
-         "write the CSV file that Save Data writes",
+         QT_TRANSLATE_NOOP("Cli", "write the CSV file that Save Data writes"),
+         QT_TRANSLATE_NOOP("Cli",
          "Writes exactly the bytes that Save Data writes for the same concretes: every concrete,\n"
-         "shown or hidden, in order.\n",
+         "shown or hidden, in order.\n"),
          true, true, false,
          {kOutputFile,
-          {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
+          {"separator", "SEP", QT_TRANSLATE_NOOP("Cli", "the decimal separator of the numbers: . or , (default: the locale's)")}},
          RunCsv},
         {"pictures", "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf]",
-         "write Compression and Tension pictures of the charts",
+         QT_TRANSLATE_NOOP("Cli", "write Compression and Tension pictures of the charts"),
+         QT_TRANSLATE_NOOP("Cli",
          "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
          "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
-         "when it does not exist.\n",
+         "when it does not exist.\n"),
          true, true, true,
-         {{"output", "FOLDER", "the folder to write into"},
-          {"format", "FORMAT", "bmp (default), png, svg or pdf"}},
+         {{"output", "FOLDER", QT_TRANSLATE_NOOP("Cli", "the folder to write into")},
+          {"format", "FORMAT", QT_TRANSLATE_NOOP("Cli", "bmp (default), png, svg or pdf")}},
          RunPictures},
         {"abaqus", "[SOURCES] -o FILE.inp|FILE.py [options]",
-         "write Abaqus concrete damaged plasticity input",
+         QT_TRANSLATE_NOOP("Cli", "write Abaqus concrete damaged plasticity input"),
+         QT_TRANSLATE_NOOP("Cli",
          "Writes what the window's Export > Abaqus writes for the shown concretes of SOURCES (the\n"
          "ones the export dialog starts with checked; the ones pictures draws), in order: an\n"
          "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
          "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
          "curve that ends before its peak) fails the command and nothing is written; names\n"
-         "that had to change for Abaqus are noted on stderr.\n",
+         "that had to change for Abaqus are noted on stderr.\n"),
          true, true, false,
-         {{"output", "FILE", "the file to write; - for standard output"},
-          {"units", "mm|m", "N, mm, MPa (default) or N, m, Pa"},
-          {"poisson", "X", "Poisson's ratio, 0 <= X < 0.5 (0.2)"},
-          {"dilation", "X", "dilation angle in degrees, 0 < X < 90 (30)"},
-          {"eccentricity", "X", "flow potential eccentricity, X > 0 (0.1)"},
-          {"fb0-fc0", "X", "biaxial to uniaxial compressive strength, X > 1 (1.16)"},
-          {"k", "X", "K, 0.5 < X <= 1 (0.6667)"},
-          {"viscosity", "X", "viscosity parameter, X >= 0 (0.0005)"},
-          {"elastic-limit", "X", "compression elastic limit, fraction of fc,k, 0 < X <= 1 (0.4)"},
-          {"damage", "RULE", "energy (default), code or none"},
-          {"rows", "N", "at most N rows per table, 3 <= N <= 100000 (40)"},
-          {"model", "NAME", "the model of the CAE script (Model-1)"},
-          {"output-type", "inp|py", "input file or CAE script (default: from FILE)"}},
+         {{"output", "FILE", QT_TRANSLATE_NOOP("Cli", "the file to write; - for standard output")},
+          {"units", "mm|m", QT_TRANSLATE_NOOP("Cli", "N, mm, MPa (default) or N, m, Pa")},
+          {"poisson", "X", QT_TRANSLATE_NOOP("Cli", "Poisson's ratio, 0 <= X < 0.5 (0.2)")},
+          {"dilation", "X", QT_TRANSLATE_NOOP("Cli", "dilation angle in degrees, 0 < X < 90 (30)")},
+          {"eccentricity", "X", QT_TRANSLATE_NOOP("Cli", "flow potential eccentricity, X > 0 (0.1)")},
+          {"fb0-fc0", "X", QT_TRANSLATE_NOOP("Cli", "biaxial to uniaxial compressive strength, X > 1 (1.16)")},
+          {"k", "X", QT_TRANSLATE_NOOP("Cli", "K, 0.5 < X <= 1 (0.6667)")},
+          {"viscosity", "X", QT_TRANSLATE_NOOP("Cli", "viscosity parameter, X >= 0 (0.0005)")},
+          {"elastic-limit", "X", QT_TRANSLATE_NOOP("Cli", "compression elastic limit, fraction of fc,k, 0 < X <= 1 (0.4)")},
+          {"damage", "RULE", QT_TRANSLATE_NOOP("Cli", "energy (default), code or none")},
+          {"rows", "N", QT_TRANSLATE_NOOP("Cli", "at most N rows per table, 3 <= N <= 100000 (40)")},
+          {"model", "NAME", QT_TRANSLATE_NOOP("Cli", "the model of the CAE script (Model-1)")},
+          {"output-type", "inp|py", QT_TRANSLATE_NOOP("Cli", "input file or CAE script (default: from FILE)")}},
          RunAbaqus},
         {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py]",
-         "write OpenSees ConcreteD materials",
+         QT_TRANSLATE_NOOP("Cli", "write OpenSees ConcreteD materials"),
+         QT_TRANSLATE_NOOP("Cli",
          "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
          "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
          "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
-         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n",
+         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"),
          true, true, false,
          {kOutputFile,
-          {"first-tag", "N", "the tag of the first material; the others follow (1)"},
-          {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"}},
+          {"first-tag", "N", QT_TRANSLATE_NOOP("Cli", "the tag of the first material; the others follow (1)")},
+          {"format", "tcl|py", QT_TRANSLATE_NOOP("Cli", "Tcl or OpenSeesPy (default: from FILE)")}},
          RunOpenSees},
     };
     return commands;
@@ -99,16 +106,16 @@ const CliCommand* FindCommand(const QString& name)
 
 QString Usage()
 {
-    QString text = QStringLiteral(
-        "Usage: tarvolin-cli COMMAND [OPTIONS]\n"
-        "       tarvolin-cli --help | --version\n"
-        "\n"
-        "Commands:\n");
+    QString text = ui::translate("Cli",
+                                 "Usage: tarvolin-cli COMMAND [OPTIONS]\n"
+                                 "       tarvolin-cli --help | --version\n"
+                                 "\n"
+                                 "Commands:\n");
     for (const CliCommand& command : Commands())
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(command.name), QLatin1String(command.synopsis),
-                         QLatin1String(command.summary));
-    text += QStringLiteral(
+                         ui::translate("Cli", command.summary));
+    text += ui::translate("Cli",
         "\n"
         "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
         "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
@@ -136,14 +143,15 @@ bool OutputNamesType(const CliCommand& command)
 
 QString CommandUsage(const CliCommand& command)
 {
-    QString text = QStringLiteral("Usage: tarvolin-cli %1 %2\n")
+    QString text = ui::translate("Cli", "Usage: tarvolin-cli %1 %2\n")
                        .arg(QLatin1String(command.name), QLatin1String(command.synopsis));
     if (*command.details)
-        text += QLatin1Char('\n') + QLatin1String(command.details);
-    text += QStringLiteral("\nOptions:\n");
+        text += QLatin1Char('\n') + ui::translate("Cli", command.details);
+    text += ui::translate("Cli", "\nOptions:\n");
     if (command.takesSources) {
-        text += QStringLiteral("  LIBRARY.json           the concretes of a library file\n");
-        text += QStringLiteral("  --grade G              the concrete of strength grade G (repeatable)\n");
+        text += ui::translate("Cli", "  LIBRARY.json           the concretes of a library file\n");
+        text += ui::translate("Cli",
+                              "  --grade G              the concrete of strength grade G (repeatable)\n");
     }
     for (const CliOption& option : command.options) {
         if (command.takesSources && qstrcmp(option.name, "grade") == 0)
@@ -155,9 +163,9 @@ QString CommandUsage(const CliCommand& command)
             left = QStringLiteral("--output");
         if (option.value)
             left += QLatin1Char(' ') + QLatin1String(option.value);
-        text += QStringLiteral("  %1 %2\n").arg(left, -22).arg(QLatin1String(option.help));
+        text += QStringLiteral("  %1 %2\n").arg(left, -22).arg(ui::translate("Cli", option.help));
     }
-    text += QStringLiteral("  --help                 this help\n");
+    text += ui::translate("Cli", "  --help                 this help\n");
     return text;
 }
 
@@ -179,14 +187,14 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
                 return *inline_;
             if (i + 1 >= words.size())
                 throw CliUsageError(
-                    QStringLiteral("%1 needs a value.").arg(option).toStdString());
+                    ui::translate("Cli", "%1 needs a value.").arg(option).toStdString());
             return words[++i];
         };
 
         if (optionsEnd || word == QLatin1String("-") || !word.startsWith(QLatin1Char('-'))) {
             if (!command.takesSources)
                 throw CliUsageError(
-                    QStringLiteral("Unexpected argument \"%1\".").arg(word).toStdString());
+                    ui::translate("Cli", "Unexpected argument \"%1\".").arg(word).toStdString());
             parsed.sources.push_back({CliSource::Kind::Library, word});
             continue;
         }
@@ -210,9 +218,9 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
                 name = QStringLiteral("output-type");
             else if (name == QLatin1String("output-type"))
                 throw CliUsageError(
-                    QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
+                    ui::translate("Cli", "Unknown option \"%1\".").arg(word).toStdString());
         } else {
-            throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
+            throw CliUsageError(ui::translate("Cli", "Unknown option \"%1\".").arg(word).toStdString());
         }
 
         if (name == QLatin1String("grade") && command.takesSources) {
@@ -222,23 +230,23 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
         }
         const CliOption* option = FindOption(command, name);
         if (!option)
-            throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
+            throw CliUsageError(ui::translate("Cli", "Unknown option \"%1\".").arg(word).toStdString());
         const QString shown = name == QLatin1String("output")        ? QStringLiteral("-o")
                               : name == QLatin1String("output-type") ? QStringLiteral("--output")
                                                                      : QStringLiteral("--") + name;
         if (!option->value) {
             if (inlineValue)
                 throw CliUsageError(
-                    QStringLiteral("%1 takes no value.").arg(shown).toStdString());
+                    ui::translate("Cli", "%1 takes no value.").arg(shown).toStdString());
             if (!parsed.flags.contains(name))
                 parsed.flags << name;
             continue;
         }
         if (parsed.values.contains(name))
-            throw CliUsageError(QStringLiteral("%1 is given twice.").arg(shown).toStdString());
+            throw CliUsageError(ui::translate("Cli", "%1 is given twice.").arg(shown).toStdString());
         const QString value = takeValue(shown, inlineValue);
         if (value.isEmpty())
-            throw CliUsageError(QStringLiteral("%1 needs a value.").arg(shown).toStdString());
+            throw CliUsageError(ui::translate("Cli", "%1 needs a value.").arg(shown).toStdString());
         parsed.values.insert(name, value);
     }
 
@@ -247,9 +255,10 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
         parsed.output = parsed.values.value(QStringLiteral("output"));
     }
     if (command.needsOutput && !parsed.hasOutput)
-        throw CliUsageError("-o is missing: say where to write.");
+        throw CliUsageError(ui::translate("Cli", "-o is missing: say where to write.").toStdString());
     if (command.takesSources && parsed.sources.empty())
-        throw CliUsageError("No concretes: give library files or --grade G.");
+        throw CliUsageError(
+            ui::translate("Cli", "No concretes: give library files or --grade G.").toStdString());
     return parsed;
 }
 
@@ -263,7 +272,7 @@ char LocaleSeparator()
 int RunCommand(const CliCommand& command, const CliArguments& arguments, const CliContext& context)
 {
     if (!command.run)
-        throw CliFailure(QStringLiteral("The command %1 is not available in this build.")
+        throw CliFailure(ui::translate("Cli", "The command %1 is not available in this build.")
                              .arg(QLatin1String(command.name))
                              .toStdString());
     if (!command.draws || QCoreApplication::instance())
@@ -282,6 +291,7 @@ int RunCommand(const CliCommand& command, const CliArguments& arguments, const C
     static char* qtArgv[] = {programName, nullptr};
     static int qtArgc = 1;
     QApplication application(qtArgc, qtArgv);
+    InstallTranslations();
     return command.run(arguments, context);
 }
 
@@ -295,7 +305,7 @@ void WriteOutput(const CliArguments& arguments, const CliContext& context, const
                 std::size_t(bytes.size()) &&
             std::fflush(context.out) == 0;
         if (!written)
-            throw CliFailure("Cannot write standard output.");
+            throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
         return;
     }
     try {
@@ -313,7 +323,7 @@ int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
     };
 
     if (arguments.isEmpty())
-        return usageError(QStringLiteral("No command given."), Usage());
+        return usageError(ui::translate("Cli", "No command given."), Usage());
     const QString& first = arguments.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
         first == QLatin1String("help")) {
@@ -333,7 +343,7 @@ int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
     const CliCommand* command = FindCommand(first);
     if (!command)
-        return usageError(QStringLiteral("Unknown command \"%1\".").arg(first), Usage());
+        return usageError(ui::translate("Cli", "Unknown command \"%1\".").arg(first), Usage());
 
     const QStringList words = arguments.mid(1);
     if (words.contains(QStringLiteral("--help")) || words.contains(QStringLiteral("-h"))) {
@@ -348,7 +358,7 @@ int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
     } catch (const CliUsageError& error) {
         return usageError(QString::fromUtf8(error.what()), CommandUsage(*command));
     } catch (const std::bad_alloc&) {
-        Print(err, QStringLiteral("%1: Out of memory.\n").arg(QLatin1String(kProgram)));
+        Print(err, ui::translate("Cli", "%1: Out of memory.\n").arg(QLatin1String(kProgram)));
         return 1;
     } catch (const std::exception& error) {
         Print(err, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgram),
@@ -359,6 +369,8 @@ int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
 
 int RunCliMain(int argc, char** argv)
 {
+    // The language is the locale's, for --help too, before any application object exists.
+    InstallTranslations();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Translation.h"
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
 #include "export/ChartPicture.h"
@@ -40,11 +41,11 @@ double ReadGradeArgument(const QString& text)
             grade = StrToFloat(bytes, ',');
         } catch (const ConvertError&) {
             throw CliUsageError(
-                QStringLiteral("--grade: %1").arg(NotANumberMessage(text)).toStdString());
+                ui::translate("Cli", "--grade: %1").arg(NotANumberMessage(text)).toStdString());
         }
     }
     if (!(grade > 0))
-        throw CliUsageError(QStringLiteral("--grade: %1 fcu,k must be positive!")
+        throw CliUsageError(ui::translate("Cli", "--grade: %1 fcu,k must be positive!")
                                 .arg(Quoted(text))
                                 .toStdString());
     return grade;
@@ -53,7 +54,7 @@ double ReadGradeArgument(const QString& text)
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
     if (!arguments.Has("grade"))
-        throw CliUsageError("--grade G is missing.");
+        throw CliUsageError(ui::translate("Cli", "--grade G is missing.").toStdString());
     const double grade = ReadGradeArgument(arguments.Value("grade"));
     const DefinitionTexts texts = GradeDefinitionTexts(grade, context.localeSeparator);
 
@@ -75,14 +76,14 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
     } else {
         // The window's labels, in the order of the fields on screen.
         const std::pair<QString, const std::string*> rows[] = {
-            {QStringLiteral("Concrete Name"), &texts.name},
-            {QStringLiteral("Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
-            {QStringLiteral("Axial Compression strength fc,k (N/mm2)"), &texts.fck},
-            {QStringLiteral("Strain at Peak Comp. Stress  \u03B5c,k  (10-6)"), &texts.eck},
-            {QStringLiteral("Shape parameter for Compression  ac"), &texts.ac},
-            {QStringLiteral("Axial Tension strength ft,k (N/mm2)"), &texts.ftk},
-            {QStringLiteral("Strain at Peak Tensile Stress  \u03B5t,k  (10-6)"), &texts.etk},
-            {QStringLiteral("Shape parameter for Tension  at"), &texts.at},
+            {ui::translate("TForm1", "Concrete Name"), &texts.name},
+            {ui::translate("TForm1", "Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
+            {ui::translate("TForm1", "Axial Compression strength fc,k (N/mm2)"), &texts.fck},
+            {ui::translate("TForm1", "Strain at Peak Comp. Stress  εc,k  (10-6)"), &texts.eck},
+            {ui::translate("TForm1", "Shape parameter for Compression  ac"), &texts.ac},
+            {ui::translate("TForm1", "Axial Tension strength ft,k (N/mm2)"), &texts.ftk},
+            {ui::translate("TForm1", "Strain at Peak Tensile Stress  εt,k  (10-6)"), &texts.etk},
+            {ui::translate("TForm1", "Shape parameter for Tension  at"), &texts.at},
         };
         for (const auto& [label, value] : rows) {
             bytes += label.leftJustified(44).toUtf8();
@@ -92,7 +93,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
     }
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
     if (std::fflush(context.out) != 0 || std::ferror(context.out))
-        throw CliFailure("Cannot write standard output.");
+        throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
     return 0;
 }
 
@@ -133,7 +134,7 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
             const GradeDefinitionResult made = GradeDefinition(grade, separator);
             const Definition& d = made.definition;
             if (made.refusal)
-                throw CliFailure(QStringLiteral("%1: concrete \"%2\", field %3: %4")
+                throw CliFailure(ui::translate("Cli", "%1: concrete \"%2\", field %3: %4")
                                      .arg(where, FromUtf8(d.name),
                                           FromUtf8(std::string(FieldKey(made.refusal->field))),
                                           FromUtf8(made.refusal->message))
@@ -153,7 +154,7 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
         for (const std::string& name : duplicates)
             named << QStringLiteral("\"%1\" (%2)").arg(FromUtf8(name),
                                                        origins[name].join(QStringLiteral(", ")));
-        throw CliFailure(QStringLiteral("Concrete names must be unique; given more than once: %1.")
+        throw CliFailure(ui::translate("Cli", "Concrete names must be unique; given more than once: %1.")
                              .arg(named.join(QStringLiteral("; ")))
                              .toStdString());
     }
@@ -167,7 +168,7 @@ char CsvSeparator(const CliArguments& arguments, const CliContext& context)
     const QString separator = arguments.Value("separator");
     if (separator == QLatin1String(".") || separator == QLatin1String(","))
         return separator.at(0).toLatin1();
-    throw CliUsageError(QStringLiteral("--separator must be . or , (not \"%1\").")
+    throw CliUsageError(ui::translate("Cli", "--separator must be . or , (not \"%1\").")
                             .arg(separator)
                             .toStdString());
 }
@@ -199,7 +200,7 @@ QStringList MakeFolder(const QString& path)
         missing = parent;
     }
     if (!created.isEmpty() && !QDir().mkpath(path))
-        throw CliFailure(QStringLiteral("Cannot create the folder \"%1\".")
+        throw CliFailure(ui::translate("Cli", "Cannot create the folder \"%1\".")
                              .arg(QDir::toNativeSeparators(path))
                              .toStdString());
     return created;
@@ -223,7 +224,7 @@ std::vector<const CConcrete*> ShownConcretes(const ConcreteRegistry& registry)
 {
     std::vector<const CConcrete*> shown = registry.ShownConcretes();
     if (shown.empty())
-        throw CliFailure("No concrete is shown: nothing to write.");
+        throw CliFailure(ui::translate("Cli", "No concrete is shown: nothing to write.").toStdString());
     return shown;
 }
 
@@ -232,9 +233,13 @@ void ThrowRefusals(const std::vector<SolverRefusal>& refused)
     // A refusal without a name is about the whole set (OpenSees tags that run out).
     std::string text;
     for (const SolverRefusal& refusal : refused)
-        text += refusal.name.empty() ? "Cannot write: " + refusal.reason + '\n'
-                                     : RefusalText({refusal}) + '\n';
-    throw CliFailure(text + "Nothing was written.");
+        text += refusal.name.empty()
+                    ? ui::translate("Cli", "Cannot write: %1")
+                              .arg(QString::fromStdString(refusal.reason))
+                              .toStdString() +
+                          '\n'
+                    : RefusalText({refusal}) + '\n';
+    throw CliFailure(text + ui::translate("Cli", "Nothing was written.").toStdString());
 }
 
 }  // namespace
@@ -258,9 +263,12 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
     // Not an error: the file is written, but a model refers to the materials by these names.
     for (const NameMapping& renamed : out.renamed)
-        std::fprintf(context.err,
-                     "tarvolin-cli: note: concrete \"%s\" is written as material \"%s\".\n",
-                     renamed.original.c_str(), renamed.mapped.c_str());
+        std::fputs(ui::translate("Cli", "tarvolin-cli: note: concrete \"%1\" is written as "
+                                        "material \"%2\".\n")
+                       .arg(FromUtf8(renamed.original), FromUtf8(renamed.mapped))
+                       .toUtf8()
+                       .constData(),
+                   context.err);
     std::fflush(context.err);
     return 0;
 }
@@ -295,7 +303,8 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
     const char separator = CsvSeparator(arguments, context);
     const ConcreteRegistry registry = LoadSources(arguments, separator);
     if (registry.empty())
-        throw CliFailure("No concretes have been create!.");
+        throw CliFailure(
+            ui::translate("TForm1", "No concretes have been create!.").toStdString());
     const std::string text = BuildConcreteCsv(registry, separator);
     WriteOutput(arguments, context, QByteArray::fromStdString(text));
     return 0;
@@ -304,7 +313,9 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
 int RunPictures(const CliArguments& arguments, const CliContext& context)
 {
     if (arguments.output == QLatin1String("-"))
-        throw CliUsageError("pictures writes two files into a folder: -o - is for text outputs.");
+        throw CliUsageError(ui::translate("Cli", "pictures writes two files into a folder: -o - is "
+                                                 "for text outputs.")
+                                .toStdString());
     const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
     const PictureFormatEntry* format = nullptr;
     for (const PictureFormatEntry& entry : kPictureFormats)
@@ -312,7 +323,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
             format = &entry;
     if (!format)
         throw CliUsageError(
-            QStringLiteral("--format must be bmp, png, svg or pdf (not \"%1\").")
+            ui::translate("Cli", "--format must be bmp, png, svg or pdf (not \"%1\").")
                 .arg(arguments.Value("format"))
                 .toStdString());
 
@@ -342,7 +353,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
 
     const QString folder = arguments.output;
     if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
-        throw CliFailure(QStringLiteral("Cannot write into \"%1\": it is not a folder.")
+        throw CliFailure(ui::translate("Cli", "Cannot write into \"%1\": it is not a folder.")
                              .arg(QDir::toNativeSeparators(folder))
                              .toStdString());
     const QStringList createdFolders = MakeFolder(folder);

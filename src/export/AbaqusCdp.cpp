@@ -9,6 +9,7 @@
 
 #include "library/Sampling.h"
 #include "model/Concrete.h"
+#include "model/CoreText.h"
 
 using solvertext::Parse;
 using solvertext::Rounded;
@@ -132,9 +133,10 @@ std::vector<std::size_t> SelectRows(const std::vector<double>& x, const std::vec
     return rows;
 }
 
-std::string At(double strain)
+// The curve's word in the user's language ("compression", "tension").
+std::string What(const Curve& curve)
 {
-    return " at strain " + Text(strain);
+    return coretext::translate("AbaqusCdp", curve.what);
 }
 
 // The table of one curve; empty reason on success.
@@ -144,13 +146,17 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
     CdpTable table;
     const double E0 = c.Ec;
     if (!(curve.end >= curve.peakStrain)) {
-        reason = std::string("the ") + curve.what + " curve ends at " + curve.endName + " = " +
-                 StrainText(curve.end) + ", before its peak strain " + curve.peakName + " = " +
-                 StrainText(curve.peakStrain) + ", so it has no branch beyond the elastic part";
+        reason = coretext::Arg(
+            coretext::translate("AbaqusCdp",
+                                "the %1 curve ends at %2 = %3, before its peak strain %4 = %5, "
+                                "so it has no branch beyond the elastic part"),
+            {What(curve), curve.endName, StrainText(curve.end), curve.peakName,
+             StrainText(curve.peakStrain)});
         return table;
     }
     if (!CurveFits(curve.end, curve.step)) {
-        reason = std::string("the ") + curve.what + " curve has too many points";
+        reason = coretext::Arg(
+            coretext::translate("AbaqusCdp", "the %1 curve has too many points"), {What(curve)});
         return table;
     }
 
@@ -180,8 +186,10 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
         const double e = strains[i];
         const double stress = (c.*curve.stress)(e);
         if (!std::isfinite(stress) || !(stress > 0)) {
-            reason = std::string("the ") + curve.what + " stress is " + solvertext::Shortest(stress) +
-                     At(e) + "; the law needs a positive, finite stress there";
+            reason = coretext::Arg(
+                coretext::translate("AbaqusCdp", "the %1 stress is %2 at strain %3; the law "
+                                                 "needs a positive, finite stress there"),
+                {What(curve), solvertext::Shortest(stress), Text(e)});
             return table;
         }
         double damage = 0;
@@ -206,8 +214,10 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
             continue;
         }
         if (!merged.empty() && !(x > printedInelastic.back())) {
-            reason = std::string("the ") + curve.what + " inelastic strain decreases" +
-                     At(p.strain) + "; Abaqus needs it strictly increasing";
+            reason = coretext::Arg(
+                coretext::translate("AbaqusCdp", "the %1 inelastic strain decreases at strain "
+                                                 "%2; Abaqus needs it strictly increasing"),
+                {What(curve), Text(p.strain)});
             return table;
         }
         merged.push_back(p);
@@ -229,7 +239,7 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
                    std::size_t(std::max(options.maxRows, 3)), deviation);
     table.deviation = deviation / curve.peakStress * 100;
 
-    const char* what = curve.what;
+    const std::string what = What(curve);
     double lastDamage = 0;
     double lastPlastic = 0;
     for (std::size_t r : rows) {
@@ -239,13 +249,17 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
             return row.inelastic - row.damage / (1 - row.damage) * row.stress / printedE;
         };
         if (!(row.damage >= 0 && row.damage < 1)) {
-            reason = std::string("the ") + what + " damage is " + Text(row.damage) + At(p.strain) +
-                     "; Abaqus needs it at least 0 and below 1";
+            reason = coretext::Arg(
+                coretext::translate("AbaqusCdp", "the %1 damage is %2 at strain %3; Abaqus "
+                                                 "needs it at least 0 and below 1"),
+                {what, Text(row.damage), Text(p.strain)});
             return table;
         }
         if (row.damage < lastDamage) {
-            reason = std::string("the ") + what + " damage decreases" + At(p.strain) +
-                     "; Abaqus needs it non-decreasing";
+            reason = coretext::Arg(
+                coretext::translate("AbaqusCdp", "the %1 damage decreases at strain %2; Abaqus "
+                                                 "needs it non-decreasing"),
+                {what, Text(p.strain)});
             return table;
         }
         // Rounding alone may put eps_pl a hair below zero or below the row before: lower the
@@ -260,13 +274,17 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
             row.plastic = plastic();
         }
         if (!(row.plastic >= 0)) {
-            reason = std::string("the plastic strain Abaqus derives from the ") + what +
-                     " damage is negative" + At(p.strain);
+            reason = coretext::Arg(
+                coretext::translate("AbaqusCdp", "the plastic strain Abaqus derives from the %1 "
+                                                 "damage is negative at strain %2"),
+                {what, Text(p.strain)});
             return table;
         }
         if (!(row.plastic >= lastPlastic)) {
-            reason = std::string("the plastic strain Abaqus derives from the ") + what +
-                     " damage decreases" + At(p.strain);
+            reason = coretext::Arg(
+                coretext::translate("AbaqusCdp", "the plastic strain Abaqus derives from the %1 "
+                                                 "damage decreases at strain %2"),
+                {what, Text(p.strain)});
             return table;
         }
         lastDamage = row.damage;
@@ -321,8 +339,8 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
                           const char* range) {
         if (!ReadNumber(value, number) || (loOpen ? !(number > lo) : !(number >= lo)) ||
             (hiOpen ? !(number < hi) : !(number <= hi))) {
-            error = "--" + std::string(name) + ": \"" + std::string(value) +
-                    "\" is not a number " + range + ".";
+            error = coretext::Arg(coretext::translate("AbaqusCdp", "--%1: \"%2\" is not a number %3."),
+                                  {name, value, coretext::translate("AbaqusCdp", range)});
             return false;
         }
         target = number;
@@ -335,23 +353,26 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
         else if (v == "m")
             options.units = AbaqusOptions::Units::NMPa;
         else
-            return error = "--units: \"" + std::string(value) + "\" is neither mm nor m.", false;
+            return error = coretext::Arg(coretext::translate("AbaqusCdp",
+                                                             "--units: \"%1\" is neither mm nor m."),
+                                         {value}),
+                   false;
         return true;
     }
     if (name == "poisson")
-        return real(options.poisson, 0, false, 0.5, true, "from 0 to below 0.5");
+        return real(options.poisson, 0, false, 0.5, true, QT_TRANSLATE_NOOP("AbaqusCdp", "from 0 to below 0.5"));
     if (name == "dilation")
-        return real(options.dilation, 0, true, 90, true, "above 0 and below 90");
+        return real(options.dilation, 0, true, 90, true, QT_TRANSLATE_NOOP("AbaqusCdp", "above 0 and below 90"));
     if (name == "eccentricity")
-        return real(options.eccentricity, 0, true, inf, true, "above 0");
+        return real(options.eccentricity, 0, true, inf, true, QT_TRANSLATE_NOOP("AbaqusCdp", "above 0"));
     if (name == "fb0-fc0")
-        return real(options.fb0fc0, 1, true, inf, true, "above 1");
+        return real(options.fb0fc0, 1, true, inf, true, QT_TRANSLATE_NOOP("AbaqusCdp", "above 1"));
     if (name == "k")
-        return real(options.k, 0.5, true, 1, false, "above 0.5 and at most 1");
+        return real(options.k, 0.5, true, 1, false, QT_TRANSLATE_NOOP("AbaqusCdp", "above 0.5 and at most 1"));
     if (name == "viscosity")
-        return real(options.viscosity, 0, false, inf, true, "at least 0");
+        return real(options.viscosity, 0, false, inf, true, QT_TRANSLATE_NOOP("AbaqusCdp", "at least 0"));
     if (name == "elastic-limit")
-        return real(options.elasticLimit, 0, true, 1, false, "above 0 and at most 1");
+        return real(options.elasticLimit, 0, true, 1, false, QT_TRANSLATE_NOOP("AbaqusCdp", "above 0 and at most 1"));
     if (name == "damage") {
         if (v == "energy")
             options.damage = AbaqusOptions::Damage::Energy;
@@ -360,8 +381,9 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
         else if (v == "none")
             options.damage = AbaqusOptions::Damage::None;
         else
-            return error = "--damage: \"" + std::string(value) +
-                           "\" is none of energy, code and none.",
+            return error = coretext::Arg(coretext::translate("AbaqusCdp", "--damage: \"%1\" is "
+                                                                          "none of energy, code and none."),
+                                         {value}),
                    false;
         return true;
     }
@@ -370,8 +392,9 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
         const auto result = std::from_chars(value.data(), value.data() + value.size(), rows);
         if (result.ec != std::errc() || result.ptr != value.data() + value.size() || rows < 3 ||
             rows > 100000)
-            return error = "--rows: \"" + std::string(value) +
-                           "\" is not a whole number from 3 to 100000.",
+            return error = coretext::Arg(coretext::translate("AbaqusCdp", "--rows: \"%1\" is not "
+                                                                          "a whole number from 3 to 100000."),
+                                         {value}),
                    false;
         options.maxRows = rows;
         return true;
@@ -381,8 +404,8 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
             return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
         });
         if (value.empty() || value.size() > kMaxNameLength || control)
-            return error = "--model: a model name has 1 to 80 characters and no control "
-                           "characters.",
+            return error = coretext::translate("AbaqusCdp", "--model: a model name has 1 to 80 "
+                                                            "characters and no control characters."),
                    false;
         options.model = std::string(value);
         return true;
@@ -393,11 +416,13 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
         else if (v == "py")
             options.output = AbaqusOptions::Output::Py;
         else
-            return error = "--output: \"" + std::string(value) + "\" is neither inp nor py.",
+            return error = coretext::Arg(coretext::translate("AbaqusCdp",
+                                                             "--output: \"%1\" is neither inp nor py."),
+                                         {value}),
                    false;
         return true;
     }
-    error = "Unknown option --" + std::string(name) + ".";
+    error = coretext::Arg(coretext::translate("AbaqusCdp", "Unknown option --%1."), {name});
     return false;
 }
 
@@ -492,16 +517,17 @@ CdpMaterial BuildCdpMaterial(const CConcrete& c, const AbaqusOptions& options,
                         std::isfinite(c.at) && std::isfinite(c.ecmax) && std::isfinite(c.etmax);
     if (!finite || !(c.Ec > 0) || !(c.fck > 0) || !(c.ftk > 0) || !(c.eck > 0) ||
         !(c.etk > 0)) {
-        reason = "its parameters are not all positive, finite numbers";
+        reason = coretext::translate("AbaqusCdp",
+                                     "its parameters are not all positive, finite numbers");
         return m;
     }
     // The checks divide by the modulus as printed, as Abaqus will.
     m.E = Printed(c.Ec * scale);
 
-    const Curve compression{"compression", "ecmax", "eck", c.eck, c.fck, c.ecmax,
+    const Curve compression{QT_TRANSLATE_NOOP("AbaqusCdp", "compression"), "ecmax", "eck", c.eck, c.fck, c.ecmax,
                             kCompressionStep, &CConcrete::CompressionStress,
                             &CConcrete::CompressionDamage};
-    const Curve tension{"tension", "etmax", "etk", c.etk, c.ftk, c.etmax,
+    const Curve tension{QT_TRANSLATE_NOOP("AbaqusCdp", "tension"), "etmax", "etk", c.etk, c.ftk, c.etmax,
                         kTensionStep, &CConcrete::TensionStress, &CConcrete::TensionDamage};
     m.compression = BuildTable(c, compression, options, m.E, scale, reason);
     if (reason.empty())

@@ -1,15 +1,17 @@
 #include "export/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <stdexcept>
 
 namespace {
 
-[[noreturn]] void Fail(const char* what, const QString& path, const QString& reason)
+// pattern: the message with the file as %1 and the system's reason as %2.
+[[noreturn]] void Fail(const char* pattern, const QString& path, const QString& reason)
 {
-    const QString message = QStringLiteral("%1 \"%2\". %3")
-                                .arg(QLatin1String(what), QDir::toNativeSeparators(path), reason);
+    const QString message = QCoreApplication::translate("AtomicFile", pattern)
+                                .arg(QDir::toNativeSeparators(path), reason);
     throw std::runtime_error(message.toStdString());
 }
 
@@ -22,7 +24,8 @@ void WriteFileAtomically(const QString& path, QByteArrayView bytes)
     // that QSaveFile still buffers when it commits are flushed without its own error check and
     // a truncated file would be renamed over the user's one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        Fail("Cannot create file", path, file.errorString());
+        Fail(QT_TRANSLATE_NOOP("AtomicFile", "Cannot create file \"%1\". %2"), path,
+             file.errorString());
 
     // A write the system cuts short reports no reason; the next one, for the rest, fails with
     // it (EFBIG, ENOSPC) or goes on.
@@ -33,11 +36,12 @@ void WriteFileAtomically(const QString& path, QByteArrayView bytes)
         if (written <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            Fail("Cannot write file", path, reason);
+            Fail(QT_TRANSLATE_NOOP("AtomicFile", "Cannot write file \"%1\". %2"), path, reason);
         }
         data += written;
         left -= written;
     }
     if (!file.commit())
-        Fail("Cannot write file", path, file.errorString());
+        Fail(QT_TRANSLATE_NOOP("AtomicFile", "Cannot write file \"%1\". %2"), path,
+             file.errorString());
 }

@@ -27,7 +27,7 @@ namespace {
 void Draw(TChart& chart, QCPPainter& painter, const QSize& size)
 {
     if (!painter.isActive())
-        Fail(QStringLiteral("Cannot draw the chart."));
+        Fail(QCoreApplication::translate("ChartPicture", "Cannot draw the chart."));
     chart.toPainter(&painter, size.width(), size.height());
 }
 
@@ -37,7 +37,7 @@ QByteArray Encode(const QImage& picture, const char* format)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, format))
-        Fail(QStringLiteral("Cannot encode the chart as a %1 picture.")
+        Fail(QCoreApplication::translate("ChartPicture", "Cannot encode the chart as a %1 picture.")
                  .arg(QLatin1String(format)));
     return bytes;
 }
@@ -47,7 +47,8 @@ QByteArray Raster(TChart& chart, const QSize& size, int scale, const char* forma
     // On white whatever the chart's own background, like the pictures Save Picture writes.
     QImage picture(size * scale, QImage::Format_RGB32);
     if (picture.isNull())
-        Fail(QStringLiteral("Cannot draw the chart: not enough memory for %1 × %2 pixels.")
+        Fail(QCoreApplication::translate("ChartPicture",
+                                         "Cannot draw the chart: not enough memory for %1 × %2 pixels.")
                  .arg(size.width() * scale)
                  .arg(size.height() * scale));
     picture.fill(Qt::white);
@@ -85,7 +86,7 @@ QByteArray Svg(TChart& chart, const QSize& size)
         Draw(chart, painter, size);
     }
     if (bytes.isEmpty())
-        Fail(QStringLiteral("Cannot draw the chart as an SVG picture."));
+        Fail(QCoreApplication::translate("ChartPicture", "Cannot draw the chart as an SVG picture."));
     return bytes;
 }
 
@@ -116,7 +117,7 @@ QByteArray Pdf(TChart& chart, const QSize& size)
         Draw(chart, painter, size);
     }
     if (bytes.isEmpty())
-        Fail(QStringLiteral("Cannot draw the chart as a PDF document."));
+        Fail(QCoreApplication::translate("ChartPicture", "Cannot draw the chart as a PDF document."));
     return bytes;
 }
 
@@ -155,11 +156,11 @@ QByteArray RenderChartPicture(TChart& chart, PictureFormat format, const Picture
     const QSize size = options.size.isEmpty() ? screen : options.size;
     const int scale = format == PictureFormat::Png ? options.scale : 1;
     if (scale < 1 || scale > kMaxPictureScale)
-        Fail(QStringLiteral("The scale %1 is not one of 1, 2 and 3.").arg(options.scale));
+        Fail(QCoreApplication::translate("ChartPicture", "The scale %1 is not one of 1, 2 and 3.").arg(options.scale));
     if ((!options.size.isEmpty() && std::min(size.width(), size.height()) < kMinPictureSide) ||
         std::max(size.width(), size.height()) * scale > kMaxPictureSide)
-        Fail(QStringLiteral("A picture of %1 × %2 pixels at %3× is out of bounds (%4 to %5 "
-                            "pixels a side).")
+        Fail(QCoreApplication::translate("ChartPicture", "A picture of %1 × %2 pixels at %3× is out of "
+                                                       "bounds (%4 to %5 pixels a side).")
                  .arg(size.width())
                  .arg(size.height())
                  .arg(scale)
@@ -195,7 +196,7 @@ void WriteChartPicture(TChart& chart, const QString& path, PictureFormat format,
     try {
         bytes = RenderChartPicture(chart, format, options);
     } catch (const std::exception& error) {
-        Fail(QStringLiteral("Cannot write file \"%1\". %2")
+        Fail(QCoreApplication::translate("AtomicFile", "Cannot write file \"%1\". %2")
                  .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.what())));
     }
     WriteFileAtomically(path, bytes);

@@ -7,6 +7,7 @@
 
 #include "library/Sampling.h"
 #include "model/Concrete.h"
+#include "model/CoreText.h"
 #include "model/NumberText.h"
 #include "model/Registry.h"
 
@@ -67,9 +68,10 @@ std::size_t RowCount(double last, double step)
     std::size_t rows = 0;
     for (double x = 0.0; x <= last; x += step)
         if (++rows > kMaxCsvRowsPerBlock)
-            throw std::length_error(
-                "The end strains are too large: the curves would need more than " +
-                std::to_string(kMaxCsvRowsPerBlock) + " rows.");
+            throw std::length_error(coretext::Arg(
+                coretext::translate("CsvExport", "The end strains are too large: the curves "
+                                                 "would need more than %1 rows."),
+                {std::to_string(kMaxCsvRowsPerBlock)}));
     return rows;
 }
 

@@ -10,11 +10,11 @@ void TForm1::btn5Click()
 {
     if (concretes.empty()) {
         MessageDlg(this, Platform::MsgKind::Information,
-                   QStringLiteral("No concretes have been create!."));
+                   tr("No concretes have been create!."));
         return;
     }
 
-    dlgSave1->Title = QStringLiteral("Save Concrete Data");
+    dlgSave1->Title = tr("Save Concrete Data");
     dlgSave1->FileName = QStringLiteral("Concrete_Data.csv");
     if (!dlgSave1->Execute(this))
         return;
@@ -28,7 +28,7 @@ void TForm1::btn5Click()
 // Save Picture: both charts as they stand into Compression.bmp and Tension.bmp of a folder.
 void TForm1::btn4Click()
 {
-    rzslctfldrdlg1->Title = QStringLiteral("Select directory for storing images");
+    rzslctfldrdlg1->Title = tr("Select directory for storing images");
     if (!rzslctfldrdlg1->Execute(this))
         return;
     const QString folder = rzslctfldrdlg1->SelectedPathName;
@@ -40,5 +40,5 @@ void TForm1::btn4Click()
     cht1->SetBufferedDisplay(true);
     cht2->SetBufferedDisplay(true);
 
-    MessageDlg(this, Platform::MsgKind::Information, QStringLiteral("Images saved successfully!."));
+    MessageDlg(this, Platform::MsgKind::Information, tr("Images saved successfully!."));
 }

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "model/Concrete.h"
+#include "model/CoreText.h"
 
 using solvertext::Shortest;
 
@@ -35,8 +36,10 @@ bool SetOpenSeesOption(OpenSeesOptions& options, std::string_view name, std::str
         const auto result = std::from_chars(value.data(), value.data() + value.size(), tag);
         if (result.ec != std::errc() || result.ptr != value.data() + value.size() || tag < 1 ||
             tag > kMaxTag)
-            return error = "--first-tag: \"" + std::string(value) +
-                           "\" is not a whole number from 1 to " + std::to_string(kMaxTag) + ".",
+            return error = coretext::Arg(
+                       coretext::translate("OpenSeesWriter",
+                                           "--first-tag: \"%1\" is not a whole number from 1 to %2."),
+                       {value, std::to_string(kMaxTag)}),
                    false;
         options.firstTag = tag;
         return true;
@@ -48,11 +51,13 @@ bool SetOpenSeesOption(OpenSeesOptions& options, std::string_view name, std::str
         else if (v == "py")
             options.format = OpenSeesOptions::Format::Py;
         else
-            return error = "--format: \"" + std::string(value) + "\" is neither tcl nor py.",
+            return error = coretext::Arg(coretext::translate("OpenSeesWriter",
+                                                             "--format: \"%1\" is neither tcl nor py."),
+                                         {value}),
                    false;
         return true;
     }
-    error = "Unknown option --" + std::string(name) + ".";
+    error = coretext::Arg(coretext::translate("AbaqusCdp", "Unknown option --%1."), {name});
     return false;
 }
 
@@ -93,7 +98,9 @@ OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
     if (options.firstTag < 1 || options.firstTag > kMaxTag ||
         kMaxTag - options.firstTag < static_cast<long long>(concretes.size()) - 1) {
         result.refused.push_back(
-            {"", "the tags from " + std::to_string(options.firstTag) + " on do not fit OpenSees"});
+            {"", coretext::Arg(coretext::translate("OpenSeesWriter",
+                                                    "the tags from %1 on do not fit OpenSees"),
+                                {std::to_string(options.firstTag)})});
         return result;
     }
     for (const CConcrete* c : concretes) {
@@ -101,8 +108,10 @@ OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
         if (!std::all_of(std::begin(values), std::end(values),
                          [](double v) { return std::isfinite(v) && v > 0; }))
             result.refused.push_back(
-                {c->ConcreteName, "ConcreteD needs positive, finite values of fc,k, eps_c,k, "
-                                  "ft,k, eps_t,k, Ec, alpha_c and alpha_t"});
+                {c->ConcreteName,
+                 coretext::translate("OpenSeesWriter",
+                                     "ConcreteD needs positive, finite values of fc,k, eps_c,k, "
+                                     "ft,k, eps_t,k, Ec, alpha_c and alpha_t")});
     }
     if (!result.refused.empty() || concretes.empty())
         return result;

@@ -1,5 +1,6 @@
 #include "export/PictureExport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -13,8 +14,11 @@
 
 namespace {
 
-const QString kFilters = QStringLiteral(
-    "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)");
+QString Filters()
+{
+    return QCoreApplication::translate(
+        "TForm1", "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)");
+}
 
 // The folder and format last used for report pictures are remembered for the run by the
 // window that holds the charts.
@@ -35,7 +39,7 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
         if (folder.isEmpty())
             folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         const QString path = Platform::Current().SaveFileName(
-            parent, {QStringLiteral("Save Image As"), folder, name, kFilters,
+            parent, {QCoreApplication::translate("TForm1", "Save Image As"), folder, name, Filters(),
                      QStringLiteral("png")});
         if (path.isEmpty())
             return;
@@ -46,7 +50,8 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
         const std::optional<PictureFormat> format = PictureFormatFromPath(path);
         if (!format) {
             MessageDlg(parent, Platform::MsgKind::Warning,
-                       QStringLiteral("\"%1\" is not the name of a PNG, SVG, PDF or BMP file.")
+                       QCoreApplication::translate(
+                           "TForm1", "\"%1\" is not the name of a PNG, SVG, PDF or BMP file.")
                            .arg(QFileInfo(path).fileName()));
             return;
         }
@@ -68,7 +73,7 @@ void TForm1::SavePicturesAs1Click()
     // The first time at the folder Save Picture starts from.
     const QString folder = property(kPicturesFolder).toString();
     const QString chosen = Platform::Current().ExistingDirectory(
-        this, QStringLiteral("Select folder for the pictures"),
+        this, tr("Select folder for the pictures"),
         folder.isEmpty() ? rzslctfldrdlg1->SelectedPathName : folder);
     if (chosen.isEmpty())
         return;
@@ -91,5 +96,5 @@ void TForm1::SavePicturesAs1Click()
     WriteChartPicture(*cht2, chosen + QStringLiteral("/Tension") + suffix, choice.format,
                       {choice.sizes.value(1), choice.scale});
 
-    MessageDlg(this, Platform::MsgKind::Information, QStringLiteral("Images saved successfully!."));
+    MessageDlg(this, Platform::MsgKind::Information, tr("Images saved successfully!."));
 }

@@ -1,6 +1,7 @@
 #include "export/PictureOptions.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ TPictureOptions::TPictureOptions(QWidget* parent, const PictureChoice& choice)
     : QDialog(parent), initial(choice)
 {
     setObjectName(QStringLiteral("PictureOptions"));
-    setWindowTitle(QStringLiteral("Picture Options"));
+    setWindowTitle(tr("Picture Options"));
 
     auto* form = new QFormLayout;
     if (!choice.formatFixed) {
@@ -34,7 +35,7 @@ TPictureOptions::TPictureOptions(QWidget* parent, const PictureChoice& choice)
         for (PictureFormat format : kFormats)
             cbbFormat->addItem(PictureSuffix(format).toUpper(), int(format));
         cbbFormat->setCurrentIndex(cbbFormat->findData(int(choice.format)));
-        form->addRow(QStringLiteral("Format:"), cbbFormat);
+        form->addRow(tr("Format:"), cbbFormat);
     }
 
     for (int i = 0; i < choice.sizes.size(); ++i) {
@@ -56,22 +57,24 @@ TPictureOptions::TPictureOptions(QWidget* parent, const PictureChoice& choice)
         row->addWidget(width);
         row->addWidget(new QLabel(QStringLiteral("\u00D7"), this));
         row->addWidget(height);
-        row->addWidget(new QLabel(QStringLiteral("pixels"), this));
+        row->addWidget(new QLabel(tr("pixels"), this));
         const QString label = choice.sizes.size() == 1 || i >= choice.names.size()
-                                  ? QStringLiteral("Size:")
-                                  : choice.names[i] + QLatin1Char(':');
+                                  ? tr("Size:")
+                                  // The charts' names are the window's group titles.
+                                  : tr("%1:").arg(QCoreApplication::translate(
+                                        "TForm1", choice.names[i].toUtf8().constData()));
         form->addRow(label, row);
     }
 
-    lblScale = new QLabel(QStringLiteral("Scale:"), this);
+    lblScale = new QLabel(tr("Scale:"), this);
     lblScale->setObjectName(QStringLiteral("lblScale"));
     cbbScale = new QComboBox(this);
     cbbScale->setObjectName(QStringLiteral("cbbScale"));
     for (int scale = 1; scale <= kMaxPictureScale; ++scale)
         cbbScale->addItem(QString::number(scale) + QStringLiteral("\u00D7"), scale);
     cbbScale->setCurrentIndex(std::clamp(choice.scale, 1, kMaxPictureScale) - 1);
-    cbbScale->setToolTip(QStringLiteral("More pixels with the same look, for sharp pictures on "
-                                        "high-resolution screens and in print"));
+    cbbScale->setToolTip(tr("More pixels with the same look, for sharp pictures on "
+                            "high-resolution screens and in print"));
     form->addRow(lblScale, cbbScale);
 
     btnsOptions = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

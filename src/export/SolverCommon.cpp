@@ -5,16 +5,17 @@
 #include <cmath>
 #include <system_error>
 
+#include "model/CoreText.h"
+
 std::string RefusalText(const std::vector<SolverRefusal>& refusals)
 {
     std::string text;
     for (const SolverRefusal& r : refusals) {
         if (!text.empty())
             text += '\n';
-        text += "Concrete \"";
-        text += r.name;
-        text += "\" cannot be written: ";
-        text += r.reason;
+        text += coretext::Arg(
+            coretext::translate("SolverCommon", "Concrete \"%1\" cannot be written: %2"),
+            {r.name, r.reason});
     }
     return text;
 }

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <vector>
 
 #include "app/Platform.h"
@@ -11,7 +12,7 @@ void OpenSolverExport(TForm1* form, SolverExportDialog::Solver solver)
 {
     if (form->concretes.empty()) {
         MessageDlg(form, Platform::MsgKind::Information,
-                   QStringLiteral("No concretes have been create!."));
+                   QCoreApplication::translate("TForm1", "No concretes have been create!."));
         return;
     }
     std::vector<SolverExportDialog::Entry> entries;

@@ -1,5 +1,6 @@
 #include "export/SolverExportDialog.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -58,7 +59,7 @@ QTableWidget* Table(QWidget* parent, const char* name, const QString& strain)
     auto* table = new QTableWidget(0, 4, parent);
     table->setObjectName(QString::fromLatin1(name));
     table->setHorizontalHeaderLabels(
-        {QStringLiteral("Stress"), strain, QStringLiteral("Damage"), QStringLiteral("Plastic strain")});
+        {QCoreApplication::translate("SolverExportDialog", "Stress"), strain, QCoreApplication::translate("SolverExportDialog", "Damage"), QCoreApplication::translate("SolverExportDialog", "Plastic strain")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setDefaultSectionSize(18);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -95,14 +96,14 @@ QCustomPlot* Plot(QWidget* parent, const char* name, const QString& strain)
             }
         ticker->setTickStep(step);
     });
-    plot->yAxis->setLabel(QStringLiteral("Stress"));
-    plot->yAxis2->setLabel(QStringLiteral("Damage"));
+    plot->yAxis->setLabel(QCoreApplication::translate("SolverExportDialog", "Stress"));
+    plot->yAxis2->setLabel(QCoreApplication::translate("SolverExportDialog", "Damage"));
     plot->yAxis2->setVisible(true);
     plot->yAxis2->setRange(0, 1);
     plot->addGraph(plot->xAxis, plot->yAxis)->setPen(QPen(QColor(0, 0, 200), 1));
     plot->addGraph(plot->xAxis, plot->yAxis2)->setPen(QPen(QColor(200, 0, 0), 1));
-    plot->graph(0)->setName(QStringLiteral("Stress"));
-    plot->graph(1)->setName(QStringLiteral("Damage"));
+    plot->graph(0)->setName(QCoreApplication::translate("SolverExportDialog", "Stress"));
+    plot->graph(1)->setName(QCoreApplication::translate("SolverExportDialog", "Damage"));
     return plot;
 }
 
@@ -167,8 +168,8 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     const bool isAbaqus = solver == Solver::Abaqus;
     setObjectName(isAbaqus ? QStringLiteral("SolverExportAbaqus")
                            : QStringLiteral("SolverExportOpenSees"));
-    setWindowTitle(isAbaqus ? QStringLiteral("Export for Abaqus")
-                            : QStringLiteral("Export for OpenSees"));
+    setWindowTitle(isAbaqus ? QCoreApplication::translate("SolverExportDialog", "Export for Abaqus")
+                            : QCoreApplication::translate("SolverExportDialog", "Export for OpenSees"));
 
     auto* top = new QVBoxLayout(this);
     auto* columns = new QHBoxLayout;
@@ -176,7 +177,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
 
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
-    auto* listGroup = new QGroupBox(QStringLiteral("Concretes"), this);
+    auto* listGroup = new QGroupBox(QCoreApplication::translate("SolverExportDialog", "Concretes"), this);
     listGroup->setObjectName(QStringLiteral("concretesGroup"));
     auto* listLayout = new QVBoxLayout(listGroup);
     concreteList = new QListWidget(listGroup);
@@ -191,7 +192,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     listLayout->addWidget(concreteList);
     left->addWidget(listGroup);
 
-    auto* optionsGroup = new QGroupBox(QStringLiteral("Options"), this);
+    auto* optionsGroup = new QGroupBox(QCoreApplication::translate("SolverExportDialog", "Options"), this);
     optionsGroup->setObjectName(QStringLiteral("optionsGroup"));
     auto* form = new QFormLayout(optionsGroup);
     if (isAbaqus)
@@ -200,7 +201,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
         BuildOpenSeesOptions(form);
     left->addWidget(optionsGroup);
 
-    auto* previewGroup = new QGroupBox(QStringLiteral("Preview"), this);
+    auto* previewGroup = new QGroupBox(QCoreApplication::translate("SolverExportDialog", "Preview"), this);
     previewGroup->setObjectName(QStringLiteral("previewGroup"));
     auto* preview = new QVBoxLayout(previewGroup);
     if (isAbaqus) {
@@ -208,10 +209,10 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
         // for barely three of their four columns.
         auto* curves = new QGridLayout;
         compressionTable = Table(previewGroup, "compressionTable",
-                                 QStringLiteral("Inelastic strain"));
-        tensionTable = Table(previewGroup, "tensionTable", QStringLiteral("Cracking strain"));
-        compressionPlot = Plot(previewGroup, "compressionPlot", QStringLiteral("Inelastic strain"));
-        tensionPlot = Plot(previewGroup, "tensionPlot", QStringLiteral("Cracking strain"));
+                                 QCoreApplication::translate("SolverExportDialog", "Inelastic strain"));
+        tensionTable = Table(previewGroup, "tensionTable", QCoreApplication::translate("SolverExportDialog", "Cracking strain"));
+        compressionPlot = Plot(previewGroup, "compressionPlot", QCoreApplication::translate("SolverExportDialog", "Inelastic strain"));
+        tensionPlot = Plot(previewGroup, "tensionPlot", QCoreApplication::translate("SolverExportDialog", "Cracking strain"));
         curves->addWidget(compressionTable, 0, 0);
         curves->addWidget(compressionPlot, 0, 1);
         curves->addWidget(tensionTable, 1, 0);
@@ -244,9 +245,9 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    saveButton = new QPushButton(QStringLiteral("Save…"), this);
+    saveButton = new QPushButton(QCoreApplication::translate("SolverExportDialog", "Save…"), this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
-    closeButton = new QPushButton(QStringLiteral("Close"), this);
+    closeButton = new QPushButton(QCoreApplication::translate("SolverExportDialog", "Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     buttons->addWidget(saveButton);
     buttons->addWidget(closeButton);
@@ -269,7 +270,7 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
     unitsBox->setObjectName(QStringLiteral("unitsBox"));
     unitsBox->addItems({QStringLiteral("N, mm, MPa"), QStringLiteral("N, m, Pa")});
     unitsBox->setCurrentIndex(abaqus.units == AbaqusOptions::Units::NMPa ? 1 : 0);
-    form->addRow(QStringLiteral("Units"), unitsBox);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Units"), unitsBox);
 
     poissonEdit = NumberEdit(parent, "poissonEdit", abaqus.poisson);
     dilationEdit = NumberEdit(parent, "dilationEdit", abaqus.dilation);
@@ -278,36 +279,36 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
     kEdit = NumberEdit(parent, "kEdit", abaqus.k);
     viscosityEdit = NumberEdit(parent, "viscosityEdit", abaqus.viscosity);
     elasticLimitEdit = NumberEdit(parent, "elasticLimitEdit", abaqus.elasticLimit);
-    form->addRow(QStringLiteral("Poisson's ratio"), poissonEdit);
-    form->addRow(QStringLiteral("Dilation angle (°)"), dilationEdit);
-    form->addRow(QStringLiteral("Eccentricity"), eccentricityEdit);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Poisson's ratio"), poissonEdit);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Dilation angle (°)"), dilationEdit);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Eccentricity"), eccentricityEdit);
     form->addRow(QStringLiteral("fb0/fc0"), fb0fc0Edit);
     form->addRow(QStringLiteral("K"), kEdit);
-    form->addRow(QStringLiteral("Viscosity"), viscosityEdit);
-    form->addRow(QStringLiteral("Elastic limit (× fc,k)"), elasticLimitEdit);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Viscosity"), viscosityEdit);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Elastic limit (× fc,k)"), elasticLimitEdit);
 
     damageBox = new QComboBox(parent);
     damageBox->setObjectName(QStringLiteral("damageBox"));
-    damageBox->addItems({QStringLiteral("energy"), QStringLiteral("code"), QStringLiteral("none")});
+    damageBox->addItems({QCoreApplication::translate("SolverExportDialog", "energy"), QCoreApplication::translate("SolverExportDialog", "code"), QCoreApplication::translate("SolverExportDialog", "none")});
     damageBox->setCurrentIndex(int(abaqus.damage));
-    form->addRow(QStringLiteral("Damage"), damageBox);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Damage"), damageBox);
 
     rowsSpin = new QSpinBox(parent);
     rowsSpin->setObjectName(QStringLiteral("rowsSpin"));
     rowsSpin->setRange(3, 100000);
     rowsSpin->setValue(abaqus.maxRows);
-    form->addRow(QStringLiteral("Rows per table at most"), rowsSpin);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Rows per table at most"), rowsSpin);
 
     outputBox = new QComboBox(parent);
     outputBox->setObjectName(QStringLiteral("outputBox"));
     outputBox->addItems(
-        {QStringLiteral("Input file (.inp)"), QStringLiteral("Abaqus/CAE script (.py)")});
+        {QCoreApplication::translate("SolverExportDialog", "Input file (.inp)"), QCoreApplication::translate("SolverExportDialog", "Abaqus/CAE script (.py)")});
     outputBox->setCurrentIndex(abaqus.output == AbaqusOptions::Output::Py ? 1 : 0);
-    form->addRow(QStringLiteral("Output"), outputBox);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Output"), outputBox);
 
     modelEdit = new QLineEdit(QString::fromStdString(abaqus.model), parent);
     modelEdit->setObjectName(QStringLiteral("modelEdit"));
-    form->addRow(QStringLiteral("Model name"), modelEdit);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Model name"), modelEdit);
 
     for (QLineEdit* edit : {poissonEdit, dilationEdit, eccentricityEdit, fb0fc0Edit, kEdit,
                             viscosityEdit, elasticLimitEdit, modelEdit})
@@ -324,12 +325,12 @@ void SolverExportDialog::BuildOpenSeesOptions(QFormLayout* form)
     formatBox->setObjectName(QStringLiteral("formatBox"));
     formatBox->addItems({QStringLiteral("Tcl (.tcl)"), QStringLiteral("OpenSeesPy (.py)")});
     formatBox->setCurrentIndex(opensees.format == OpenSeesOptions::Format::Py ? 1 : 0);
-    form->addRow(QStringLiteral("Format"), formatBox);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "Format"), formatBox);
     firstTagSpin = new QSpinBox(parent);
     firstTagSpin->setObjectName(QStringLiteral("firstTagSpin"));
     firstTagSpin->setRange(1, INT_MAX);
     firstTagSpin->setValue(int(opensees.firstTag));
-    form->addRow(QStringLiteral("First tag"), firstTagSpin);
+    form->addRow(QCoreApplication::translate("SolverExportDialog", "First tag"), firstTagSpin);
     connect(formatBox, &QComboBox::currentIndexChanged, this, [this] { OptionChanged(); });
     connect(firstTagSpin, &QSpinBox::valueChanged, this, [this] { OptionChanged(); });
 }
@@ -419,8 +420,9 @@ void SolverExportDialog::ShowAbaqusPreview()
     Fill(tensionTable, tensionPlot, material.tension, damage);
     deviationLabel->setText(
         c && reason.empty()
-            ? QStringLiteral("Largest deviation from the curve: compression %1 %, tension %2 % "
-                             "of the peak stress")
+            ? QCoreApplication::translate("SolverExportDialog",
+                                         "Largest deviation from the curve: compression %1 %, "
+                                         "tension %2 % of the peak stress")
                   .arg(QString::number(material.compression.deviation, 'f', 2),
                        QString::number(material.tension.deviation, 'f', 2))
             : QString());
@@ -436,8 +438,8 @@ void SolverExportDialog::ShowAbaqusPreview()
         if (names[i] != mapped[i])
             lines << Name(checked[i]) + QStringLiteral(" → ") + QString::fromStdString(mapped[i]);
     namesText->setPlainText(lines.isEmpty()
-                                ? QStringLiteral("Every name is a valid Abaqus material name.")
-                                : QStringLiteral("Material names changed for Abaqus:\n") +
+                                ? QCoreApplication::translate("SolverExportDialog", "Every name is a valid Abaqus material name.")
+                                : QCoreApplication::translate("SolverExportDialog", "Material names changed for Abaqus:\n") +
                                       lines.join(QLatin1Char('\n')));
     messageLabel->setText(messages.join(QLatin1Char('\n')));
 }
@@ -459,7 +461,7 @@ bool SolverExportDialog::Save()
     }
     const std::vector<const CConcrete*> checked = Checked();
     if (checked.empty()) {
-        MessageDlg(this, Kind::Information, QStringLiteral("No concrete is checked."));
+        MessageDlg(this, Kind::Information, QCoreApplication::translate("SolverExportDialog", "No concrete is checked."));
         return false;
     }
 
@@ -475,21 +477,21 @@ bool SolverExportDialog::Save()
         text = std::move(out.text);
         const bool py = abaqus.output == AbaqusOptions::Output::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("inp");
-        request.filter = py ? QStringLiteral("Abaqus/CAE script (*.py)")
-                            : QStringLiteral("Abaqus input file (*.inp)");
+        request.filter = py ? QCoreApplication::translate("SolverExportDialog", "Abaqus/CAE script (*.py)")
+                            : QCoreApplication::translate("SolverExportDialog", "Abaqus input file (*.inp)");
     } else {
         OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
         refused = std::move(out.refused);
         text = std::move(out.text);
         const bool py = opensees.format == OpenSeesOptions::Format::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("tcl");
-        request.filter = py ? QStringLiteral("OpenSeesPy script (*.py)")
-                            : QStringLiteral("OpenSees Tcl script (*.tcl)");
+        request.filter = py ? QCoreApplication::translate("SolverExportDialog", "OpenSeesPy script (*.py)")
+                            : QCoreApplication::translate("SolverExportDialog", "OpenSees Tcl script (*.tcl)");
     }
     if (!refused.empty()) {
         MessageDlg(this, Kind::Warning,
                    QString::fromStdString(RefusalText(refused)) +
-                       QStringLiteral("\nNothing was written."));
+                       QCoreApplication::translate("SolverExportDialog", "\nNothing was written."));
         return false;
     }
     request.fileName = QStringLiteral("Concretes.") + request.defaultSuffix;

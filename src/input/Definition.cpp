@@ -2,6 +2,7 @@
 // and validating the whole definition before a concrete is created.
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <optional>
@@ -45,11 +46,13 @@ struct StrengthField {
 };
 
 constexpr StrengthField kCompressionStrength{
-    &TForm1::edt3, "Axial Compression Strength must be postive.", &TForm1::fck,
+    &TForm1::edt3, QT_TRANSLATE_NOOP("Refusal", "Axial Compression Strength must be postive."),
+    &TForm1::fck,
     &TForm1::edt4, CalcEck, &TForm1::edt5, CalcAc};
 
 constexpr StrengthField kTensionStrength{
-    &TForm1::edt8, "Axial Tension Strength must be postive.", &TForm1::ftk,
+    &TForm1::edt8, QT_TRANSLATE_NOOP("Refusal", "Axial Tension Strength must be postive."),
+    &TForm1::ftk,
     &TForm1::edt7, CalcEtk, &TForm1::edt6, CalcAt};
 
 void StrengthChanged(TForm1& form, const StrengthField& strength)
@@ -71,7 +74,7 @@ void StrengthChanged(TForm1& form, const StrengthField& strength)
         return;
     }
     if (!(*value > 0)) {
-        WarnAndFocus(&form, field, QString::fromLatin1(strength.notPositive));
+        WarnAndFocus(&form, field, QCoreApplication::translate("Refusal", strength.notPositive));
         return;
     }
     form.*strength.member = *value;
@@ -118,7 +121,7 @@ void TForm1::cbb1Change()
         return;
     }
     if (!(*grade > 0)) {
-        WarnAndFocus(this, cbb1, Quoted(text) + QStringLiteral(" fcu,k must be positive!"));
+        WarnAndFocus(this, cbb1, tr("%1 fcu,k must be positive!").arg(Quoted(text)));
         return;
     }
 

@@ -1,5 +1,7 @@
 #include "input/FieldText.h"
 
+#include <QCoreApplication>
+
 QString TrimControl(const QString& text)
 {
     qsizetype first = 0;
@@ -18,5 +20,6 @@ QString Quoted(const QString& text)
 
 QString NotANumberMessage(const QString& text)
 {
-    return Quoted(text) + QStringLiteral(" is not a valid floating number!");
+    return QCoreApplication::translate("FieldText", "%1 is not a valid floating number!")
+        .arg(Quoted(text));
 }

@@ -70,7 +70,7 @@ void TForm1::btn1Click()
 
     if (ConcreteExists(ConcreteName)) {
         WarnAndFocus(this, edt1,
-             QStringLiteral("Concrete with name: \"%1\" already exists! Please Input another Name.")
+             tr("Concrete with name: \"%1\" already exists! Please Input another Name.")
                  .arg(QString::fromUtf8(ConcreteName)));
         return;
     }
@@ -88,7 +88,7 @@ void TForm1::btn1Click()
         // new entry back out.
         if (!concretes.empty() && concretes.back().get() == concrete)
             concretes.Remove(ConcreteName);
-        MessageDlg(this, Platform::MsgKind::Warning, QStringLiteral("Running out of Memory."));
+        MessageDlg(this, Platform::MsgKind::Warning, tr("Running out of Memory."));
         return;
     }
 
@@ -97,7 +97,7 @@ void TForm1::btn1Click()
     } catch (const std::bad_alloc&) {
         // Half a concrete would break the one-row-two-curves rule: take it all back.
         DeleteConcrete(ConcreteName);
-        MessageDlg(this, Platform::MsgKind::Warning, QStringLiteral("Running out of Memory."));
+        MessageDlg(this, Platform::MsgKind::Warning, tr("Running out of Memory."));
         return;
     }
 

@@ -19,7 +19,10 @@
 
 namespace {
 
-const QString kLibraryFilter = QStringLiteral("Tarvolin library (*.json)");
+QString LibraryFilter()
+{
+    return QCoreApplication::translate("TForm1", "Tarvolin library (*.json)");
+}
 
 // The one local .json file a drag carries, or an empty text.
 QString DroppedLibrary(const QMimeData* mime)
@@ -47,7 +50,7 @@ void TForm1::OpenLibrary1Click()
     const QString folder = libraryPath.isEmpty() ? QCoreApplication::applicationDirPath()
                                                  : QFileInfo(libraryPath).absolutePath();
     const QString path = Platform::Current().OpenFileName(
-        this, {QStringLiteral("Open Library"), folder, kLibraryFilter});
+        this, {tr("Open Library"), folder, LibraryFilter()});
     if (path.isEmpty())
         return;
     OpenLibraryFile(path);
@@ -107,12 +110,12 @@ bool TForm1::SaveLibraryAs()
 {
     const QFileInfo current(libraryPath);
     Platform::SaveFileRequest request;
-    request.caption = QStringLiteral("Save Library As");
+    request.caption = tr("Save Library As");
     request.directory = libraryPath.isEmpty() ? QCoreApplication::applicationDirPath()
                                               : current.absolutePath();
     request.fileName = libraryPath.isEmpty() ? QStringLiteral("Concrete_Library.json")
                                              : current.fileName();
-    request.filter = kLibraryFilter;
+    request.filter = LibraryFilter();
     request.defaultSuffix = QStringLiteral("json");
     const QString path = Platform::Current().SaveFileName(this, request);
     if (path.isEmpty())
@@ -155,9 +158,9 @@ bool TForm1::MayReplaceLibrary(bool closing)
         return true;
     }
     const QString name =
-        libraryPath.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(libraryPath).fileName();
-    switch (Platform::Current().AskSaveChanges(this, QStringLiteral("Confirm"),
-                                               QStringLiteral("Save changes to %1?").arg(name))) {
+        libraryPath.isEmpty() ? tr("Untitled") : QFileInfo(libraryPath).fileName();
+    switch (Platform::Current().AskSaveChanges(this, tr("Confirm"),
+                                               tr("Save changes to %1?").arg(name))) {
     case Platform::SaveAnswer::Save: return SaveLibraryForQuestion();
     case Platform::SaveAnswer::Discard: return true;
     case Platform::SaveAnswer::Cancel: break;

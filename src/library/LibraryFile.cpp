@@ -1,5 +1,6 @@
 #include "library/LibraryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -24,7 +25,7 @@ QString Key(DefinitionField field)
 
 [[noreturn]] void Refuse(const QString& path, const QString& reason)
 {
-    const QString message = QStringLiteral("Cannot open library \"%1\". %2")
+    const QString message = QCoreApplication::translate("LibraryFile", "Cannot open library \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(path), reason);
     throw LibraryError(message.toStdString());
 }
@@ -39,9 +40,9 @@ QString Shown(const QJsonValue& value)
     if (value.isNull())
         return QStringLiteral("null");
     if (value.isArray())
-        return QStringLiteral("a list");
+        return QCoreApplication::translate("LibraryFile", "a list");
     if (value.isObject())
-        return QStringLiteral("an object");
+        return QCoreApplication::translate("LibraryFile", "an object");
     return QString::number(value.toDouble(), 'g', 17);
 }
 
@@ -55,17 +56,17 @@ public:
 
     [[noreturn]] void Fail(const QString& field, const QString& reason) const
     {
-        QString where = QStringLiteral("Concrete %1").arg(position);
+        QString where = QCoreApplication::translate("LibraryFile", "Concrete %1").arg(position);
         if (!name.isNull())
             where += QStringLiteral(" \"%1\"").arg(name);
-        Refuse(path, QStringLiteral("%1, field \"%2\": %3").arg(where, field, reason));
+        Refuse(path, QCoreApplication::translate("LibraryFile", "%1, field \"%2\": %3").arg(where, field, reason));
     }
 
     QJsonValue Required(const QString& key) const
     {
         const QJsonValue value = object.value(key);
         if (value.isUndefined())
-            Fail(key, QStringLiteral("the field is missing."));
+            Fail(key, QCoreApplication::translate("LibraryFile", "the field is missing."));
         return value;
     }
 
@@ -74,7 +75,7 @@ public:
         const QString key = Key(DefinitionField::Name);
         const QJsonValue value = Required(key);
         if (!value.isString())
-            Fail(key, QStringLiteral("%1 is not a text.").arg(Shown(value)));
+            Fail(key, QCoreApplication::translate("LibraryFile", "%1 is not a text.").arg(Shown(value)));
         name = value.toString();
         return name;
     }
@@ -84,7 +85,7 @@ public:
         const QString key = Key(field);
         const QJsonValue value = Required(key);
         if (!value.isDouble())
-            Fail(key, QStringLiteral("%1 is not a number.").arg(Shown(value)));
+            Fail(key, QCoreApplication::translate("LibraryFile", "%1 is not a number.").arg(Shown(value)));
         return value.toDouble();
     }
 
@@ -92,7 +93,7 @@ public:
     {
         const QJsonValue value = Required(kShownKey);
         if (!value.isBool())
-            Fail(kShownKey, QStringLiteral("%1 is neither true nor false.").arg(Shown(value)));
+            Fail(kShownKey, QCoreApplication::translate("LibraryFile", "%1 is neither true nor false.").arg(Shown(value)));
         return value.toBool();
     }
 
@@ -108,42 +109,43 @@ private:
 ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
 {
     if (bytes.size() > kMaxLibraryBytes)
-        Refuse(path, QStringLiteral("The file is larger than 16 MiB."));
+        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is larger than 16 MiB."));
 
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        Refuse(path, QStringLiteral("The file is not a Tarvolin library: %1 at byte %2.")
+        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is not a Tarvolin library: %1 at byte %2.")
                          .arg(error.errorString())
                          .arg(error.offset));
     const QJsonObject root = document.object();
     if (!document.isObject() ||
         root.value(QStringLiteral("format")) != QJsonValue(QLatin1String(kLibraryFormat)))
-        Refuse(path, QStringLiteral("The file is not a Tarvolin library."));
+        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is not a Tarvolin library."));
 
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble())
-        Refuse(path, QStringLiteral("Field \"version\": %1 is not a number.").arg(Shown(version)));
+        Refuse(path, QCoreApplication::translate("LibraryFile", "Field \"version\": %1 is not a number.").arg(Shown(version)));
     if (version.toDouble() > kLibraryVersion)
-        Refuse(path, QStringLiteral("The library has version %1, written by a newer Tarvolin; "
-                                    "this one reads version %2.")
+        Refuse(path, QCoreApplication::translate("LibraryFile",
+                                                "The library has version %1, written by a newer "
+                                                "Tarvolin; this one reads version %2.")
                          .arg(Shown(version))
                          .arg(kLibraryVersion));
     if (version.toDouble() != kLibraryVersion)
-        Refuse(path, QStringLiteral("The library version %1 is not known.").arg(Shown(version)));
+        Refuse(path, QCoreApplication::translate("LibraryFile", "The library version %1 is not known.").arg(Shown(version)));
 
     const QJsonValue list = root.value(kConcretesKey);
     if (!list.isArray())
         Refuse(path, list.isUndefined()
-                         ? QStringLiteral("Field \"concretes\": the field is missing.")
-                         : QStringLiteral("Field \"concretes\": %1 is not a list.").arg(Shown(list)));
+                         ? QCoreApplication::translate("LibraryFile", "Field \"concretes\": the field is missing.")
+                         : QCoreApplication::translate("LibraryFile", "Field \"concretes\": %1 is not a list.").arg(Shown(list)));
 
     ConcreteRegistry concretes;
     const QJsonArray array = list.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const int position = int(i) + 1;
         if (!array.at(i).isObject())
-            Refuse(path, QStringLiteral("Concrete %1: %2 is not an object.")
+            Refuse(path, QCoreApplication::translate("LibraryFile", "Concrete %1: %2 is not an object.")
                              .arg(position)
                              .arg(Shown(array.at(i))));
         const QJsonObject object = array.at(i).toObject();
@@ -159,7 +161,7 @@ ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
             reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
         if (const std::ptrdiff_t earlier = concretes.IndexOf(definition.name); earlier >= 0)
             reader.Fail(Key(DefinitionField::Name),
-                        QStringLiteral("concrete %1 has the same name.").arg(earlier + 1));
+                        QCoreApplication::translate("LibraryFile", "concrete %1 has the same name.").arg(earlier + 1));
 
         const Definition& d = definition;
         concretes.Add(std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
@@ -176,7 +178,7 @@ ConcreteRegistry ReadLibrary(const QString& path)
         Refuse(path, file.errorString());
     // Sizes of special files are not known beforehand: at most one byte past the limit is read.
     if (file.size() > kMaxLibraryBytes)
-        Refuse(path, QStringLiteral("The file is larger than 16 MiB."));
+        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is larger than 16 MiB."));
     const QByteArray bytes = file.read(kMaxLibraryBytes + 1);
     if (file.error() != QFileDevice::NoError)
         Refuse(path, file.errorString());

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "model/CoreText.h"
 #include "model/Sampling.h"
 
 std::string_view FieldKey(DefinitionField field)
@@ -28,15 +29,15 @@ namespace {
 const char* NotPositiveMessage(DefinitionField field)
 {
     switch (field) {
-    case DefinitionField::Ec: return "Ec must be postive.";
-    case DefinitionField::fck: return "Axial Compression Strength must be postive.";
-    case DefinitionField::ftk: return "Axial Tension Strength must be postive.";
-    case DefinitionField::eck: return "Peak Compression Strain must be postive.";
+    case DefinitionField::Ec: return QT_TRANSLATE_NOOP("Refusal", "Ec must be postive.");
+    case DefinitionField::fck: return QT_TRANSLATE_NOOP("Refusal", "Axial Compression Strength must be postive.");
+    case DefinitionField::ftk: return QT_TRANSLATE_NOOP("Refusal", "Axial Tension Strength must be postive.");
+    case DefinitionField::eck: return QT_TRANSLATE_NOOP("Refusal", "Peak Compression Strain must be postive.");
     case DefinitionField::etk:
     case DefinitionField::etmax:
-    case DefinitionField::ecmax: return "Peak Tesnsion Strain must be postive.";
+    case DefinitionField::ecmax: return QT_TRANSLATE_NOOP("Refusal", "Peak Tesnsion Strain must be postive.");
     case DefinitionField::ac:
-    case DefinitionField::at: return "Shape parameter must be postive.";
+    case DefinitionField::at: return QT_TRANSLATE_NOOP("Refusal", "Shape parameter must be postive.");
     case DefinitionField::Name: break;
     }
     return "";
@@ -47,9 +48,11 @@ const char* NotPositiveMessage(DefinitionField field)
 std::optional<Refusal> CheckName(std::string_view name)
 {
     if (name.size() >= kNameByteLimit)
-        return Refusal{DefinitionField::Name, "Concrete Name must be less than 20 letters."};
+        return Refusal{DefinitionField::Name,
+                       coretext::translate("Refusal", "Concrete Name must be less than 20 letters.")};
     if (name.empty())
-        return Refusal{DefinitionField::Name, "Please Input Concrete Name."};
+        return Refusal{DefinitionField::Name,
+                       coretext::translate("Refusal", "Please Input Concrete Name.")};
     return std::nullopt;
 }
 
@@ -58,14 +61,15 @@ std::optional<Refusal> CheckNameUntrimmed(std::string_view name)
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
     if (!name.empty() && (blank(name.front()) || blank(name.back())))
         return Refusal{DefinitionField::Name,
-                       "Concrete Name must not begin or end with a blank or a control character."};
+                       coretext::translate("Refusal", "Concrete Name must not begin or end with a "
+                                                      "blank or a control character.")};
     return std::nullopt;
 }
 
 std::optional<Refusal> CheckPositive(DefinitionField field, double value)
 {
     if (!(value > 0))
-        return Refusal{field, NotPositiveMessage(field)};
+        return Refusal{field, coretext::translate("Refusal", NotPositiveMessage(field))};
     return std::nullopt;
 }
 
@@ -75,16 +79,19 @@ std::optional<Refusal> CheckCurves(const Definition& d)
     // takes a negative exponent, and every stress comes out infinite or not a number.
     if (!(d.Ec * d.eck > d.fck))
         return Refusal{DefinitionField::eck,
-                       "Ec multiplied by the Peak Compression Strain must be greater than the "
-                       "Axial Compression Strength."};
+                       coretext::translate("Refusal",
+                                           "Ec multiplied by the Peak Compression Strain must be "
+                                           "greater than the Axial Compression Strength.")};
     if (!CurveFits(d.ecmax, kCompressionStep))
         return Refusal{DefinitionField::ecmax,
-                       "Ultimate strain for Comp. is too large: the curve would have more than "
-                       "1000000 points."};
+                       coretext::translate("Refusal",
+                                           "Ultimate strain for Comp. is too large: the curve "
+                                           "would have more than 1000000 points.")};
     if (!CurveFits(d.etmax, kTensionStep))
         return Refusal{DefinitionField::etmax,
-                       "Ultimate strain for Tension is too large: the curve would have more "
-                       "than 1000000 points."};
+                       coretext::translate("Refusal",
+                                           "Ultimate strain for Tension is too large: the curve "
+                                           "would have more than 1000000 points.")};
     return std::nullopt;
 }
 
@@ -99,7 +106,7 @@ std::optional<Refusal> CheckDefinition(const Definition& d)
         if (auto refusal = CheckPositive(field, value))
             return refusal;
         if (std::isinf(value))
-            return Refusal{field, "The value is too large."};
+            return Refusal{field, coretext::translate("Refusal", "The value is too large.")};
     }
     return CheckCurves(d);
 }

@@ -1,6 +1,7 @@
 #include "model/GradeFields.h"
 
 #include "model/CodeParameters.h"
+#include "model/CoreText.h"
 #include "model/NumberText.h"
 
 namespace {
@@ -65,7 +66,10 @@ GradeDefinitionResult GradeDefinition(double grade, char separator)
         try {
             value = StrToFloat(*text, separator);
         } catch (const ConvertError&) {
-            result.refusal = Refusal{field, '"' + *text + "\" is not a valid floating number!"};
+            result.refusal = Refusal{
+                field, coretext::Arg(coretext::translate("FieldText",
+                                                         "%1 is not a valid floating number!"),
+                                     {'"' + *text + '"'})};
             return result;
         }
         // The strains typed in units of 10⁻⁶ are divided, not multiplied by 1e-6: "700" must

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "model/CoreText.h"
 #include "model/DefinitionRules.h"
 
 CSteel::CSteel(std::string SteelName, double Es, double fy, double fst, double euy, double eu,
@@ -97,32 +98,35 @@ std::string_view SteelFieldKey(SteelField field)
 std::optional<SteelRefusal> CheckSteel(const SteelValues& v)
 {
     if (v.name.size() >= kNameByteLimit)
-        return SteelRefusal{SteelField::Name, "Steel Name must be less than 20 letters."};
+        return SteelRefusal{SteelField::Name, coretext::translate("SteelRefusal", "Steel Name must be less than 20 letters.")};
     if (v.name.empty())
-        return SteelRefusal{SteelField::Name, "Please Input Steel Name."};
+        return SteelRefusal{SteelField::Name, coretext::translate("SteelRefusal", "Please Input Steel Name.")};
     const struct {
         SteelField field;
         double value;
         const char* message;
     } numbers[] = {
-        {SteelField::Es, v.Es, "Modulus of elasticity Es must be greater than zero."},
-        {SteelField::fy, v.fy, "Yield strength fy must be greater than zero."},
-        {SteelField::fst, v.fst, "Ultimate strength fst must be greater than zero."},
-        {SteelField::euy, v.euy, "Strain at start of hardening εuy must be greater than zero."},
-        {SteelField::eu, v.eu, "Strain at ultimate strength εu must be greater than zero."},
+        {SteelField::Es, v.Es, QT_TRANSLATE_NOOP("SteelRefusal", "Modulus of elasticity Es must be greater than zero.")},
+        {SteelField::fy, v.fy, QT_TRANSLATE_NOOP("SteelRefusal", "Yield strength fy must be greater than zero.")},
+        {SteelField::fst, v.fst, QT_TRANSLATE_NOOP("SteelRefusal", "Ultimate strength fst must be greater than zero.")},
+        {SteelField::euy, v.euy, QT_TRANSLATE_NOOP("SteelRefusal", "Strain at start of hardening εuy must be greater than zero.")},
+        {SteelField::eu, v.eu, QT_TRANSLATE_NOOP("SteelRefusal", "Strain at ultimate strength εu must be greater than zero.")},
     };
     for (const auto& n : numbers)
-        if (!(n.value > 0) || !std::isfinite(n.value)) return SteelRefusal{n.field, n.message};
+        if (!(n.value > 0) || !std::isfinite(n.value)) return SteelRefusal{n.field, coretext::translate("SteelRefusal", n.message)};
     if (v.fst < v.fy)
         return SteelRefusal{SteelField::fst,
-                            "Ultimate strength fst must not be less than yield strength fy."};
+                            coretext::translate("SteelRefusal", "Ultimate strength fst must not be "
+                                                                "less than yield strength fy.")};
     if (v.euy < v.fy / v.Es)
         return SteelRefusal{SteelField::euy,
-                            "Strain at start of hardening εuy must not be less than the yield "
-                            "strain εy = fy / Es."};
+                            coretext::translate("SteelRefusal",
+                                                "Strain at start of hardening εuy must not be "
+                                                "less than the yield strain εy = fy / Es.")};
     if (v.eu <= v.euy)
         return SteelRefusal{SteelField::eu,
-                            "Strain at ultimate strength εu must be greater than the strain at "
-                            "start of hardening εuy."};
+                            coretext::translate("SteelRefusal",
+                                                "Strain at ultimate strength εu must be greater "
+                                                "than the strain at start of hardening εuy.")};
     return std::nullopt;
 }

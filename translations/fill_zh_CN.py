@@ -1,0 +1,449 @@
+#!/usr/bin/env python3
+"""Fills translations/tarvolin_zh_CN.ts from the table below and marks those texts finished.
+
+Run the CMake target update_translations first (it adds new source texts to the .ts), then this
+script, then rebuild. Texts the table does not know stay unfinished and are listed, so that a
+missing translation is seen: Qt shows the English source text for them.
+
+The table is keyed by the English source text; an entry keyed (context, source) wins over it.
+Engineering terms follow GB 50010-2010 and its textbooks; symbols and units stay as they are.
+"""
+
+import re
+import sys
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+TS = Path(__file__).with_name("tarvolin_zh_CN.ts")
+
+ZH = {
+    # The main window.
+    "Tarvolin (based on GB 50010-2010) (by Quessel)": "Tarvolin（基于 GB 50010-2010）（作者 Quessel）",
+    "Define Concrete": "定义混凝土",
+    "Concrete Name": "混凝土名称",
+    "Strength Grade fcu,k (N/mm2)": "强度等级 fcu,k (N/mm2)",
+    "Modulus of elasticity Ec (N/mm2)": "弹性模量 Ec (N/mm2)",
+    "Axial Compression strength fc,k (N/mm2)": "轴心抗压强度标准值 fc,k (N/mm2)",
+    "Strain at Peak Comp. Stress  εc,k  (10-6)": "峰值压应变  εc,k  (10-6)",
+    "Shape parameter for Compression  ac": "受压下降段参数  ac",
+    "Ultimate strain for Comp.  εmax,c": "受压极限应变  εmax,c",
+    "Axial Tension strength ft,k (N/mm2)": "轴心抗拉强度标准值 ft,k (N/mm2)",
+    "Strain at Peak Tensile Stress  εt,k  (10-6)": "峰值拉应变  εt,k  (10-6)",
+    "Shape parameter for Tension  at": "受拉下降段参数  at",
+    "Ultimate strain for Tension  εmax,t  (10-6)": "受拉极限应变  εmax,t  (10-6)",
+    "Create Concrete": "创建混凝土",
+    "Compression": "受压",
+    "Tension": "受拉",
+    "Control": "操作",
+    "Delete": "删除",
+    "Delete All": "全部删除",
+    "Save Picture": "保存图片",
+    "Save Data": "保存数据",
+    "  Welcome to my Website :": "  欢迎访问我的网站：",
+    "&File": "文件(&F)",
+    "&Open Library…": "打开材料库(&O)…",
+    "&Save Library": "保存材料库(&S)",
+    "Save Library &As…": "材料库另存为(&A)…",
+    "&Export for Abaqus…": "导出到 Abaqus(&E)…",
+    "Export for Ope&nSees…": "导出到 OpenSees(&N)…",
+    "Save &Pictures As…": "全部图片另存为(&P)…",
+    "Edit": "编辑",
+    "About": "关于",
+    "About Kestrafel": "关于 Kestrafel",
+    "CSV files (*.csv)": "CSV 文件 (*.csv)",
+    "No concretes have been create!.": "尚未创建任何混凝土！",
+    "Save Concrete Data": "保存混凝土数据",
+    "Select directory for storing images": "选择保存图片的文件夹",
+    "Images saved successfully!.": "图片保存成功！",
+    "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)":
+        "PNG 图片 (*.png);;SVG 图片 (*.svg);;PDF 文档 (*.pdf);;BMP 图片 (*.bmp)",
+    "Save Image As": "图片另存为",
+    "\"%1\" is not the name of a PNG, SVG, PDF or BMP file.":
+        "\"%1\" 不是 PNG、SVG、PDF 或 BMP 文件的名称。",
+    "Select folder for the pictures": "选择保存图片的文件夹",
+    "%1 fcu,k must be positive!": "%1：fcu,k 必须为正数！",
+    "Concrete with name: \"%1\" already exists! Please Input another Name.":
+        "名称为 \"%1\" 的混凝土已存在！请输入其他名称。",
+    "Running out of Memory.": "内存不足。",
+    "Tarvolin library (*.json)": "Tarvolin 材料库 (*.json)",
+    "Open Library": "打开材料库",
+    "Save Library As": "材料库另存为",
+    "Untitled": "未命名",
+    "Confirm": "确认",
+    "Save changes to %1?": "是否保存对 %1 的更改？",
+    "%1 is not a valid floating number!": "%1 不是有效的浮点数！",
+    "Warning": "警告",
+    "Information": "提示",
+
+    # Refusals of a definition (the window, library files, the command line).
+    "Ec must be postive.": "Ec 必须为正数。",
+    "Axial Compression Strength must be postive.": "轴心抗压强度必须为正数。",
+    "Axial Tension Strength must be postive.": "轴心抗拉强度必须为正数。",
+    "Peak Compression Strain must be postive.": "峰值压应变必须为正数。",
+    "Peak Tesnsion Strain must be postive.": "峰值拉应变必须为正数。",
+    "Shape parameter must be postive.": "下降段参数必须为正数。",
+    "Concrete Name must be less than 20 letters.":
+        "混凝土名称必须少于 20 个字节（一个汉字占 3 个字节）。",
+    "Please Input Concrete Name.": "请输入混凝土名称。",
+    "Concrete Name must not begin or end with a blank or a control character.":
+        "混凝土名称的首尾不能是空格或控制字符。",
+    "Ec multiplied by the Peak Compression Strain must be greater than the Axial Compression Strength.":
+        "Ec 与峰值压应变的乘积必须大于轴心抗压强度。",
+    "Ultimate strain for Comp. is too large: the curve would have more than 1000000 points.":
+        "受压极限应变过大：曲线将超过 1000000 个点。",
+    "Ultimate strain for Tension is too large: the curve would have more than 1000000 points.":
+        "受拉极限应变过大：曲线将超过 1000000 个点。",
+    "The value is too large.": "数值过大。",
+    "The end strains are too large: the curves would need more than %1 rows.":
+        "极限应变过大：曲线将需要超过 %1 行。",
+
+    # Reinforcing steel.
+    "Steel Name must be less than 20 letters.":
+        "钢筋名称必须少于 20 个字节（一个汉字占 3 个字节）。",
+    "Please Input Steel Name.": "请输入钢筋名称。",
+    "Modulus of elasticity Es must be greater than zero.": "弹性模量 Es 必须大于零。",
+    "Yield strength fy must be greater than zero.": "屈服强度 fy 必须大于零。",
+    "Ultimate strength fst must be greater than zero.": "极限强度 fst 必须大于零。",
+    "Strain at start of hardening εuy must be greater than zero.": "硬化起点应变 εuy 必须大于零。",
+    "Strain at ultimate strength εu must be greater than zero.": "峰值应变 εu 必须大于零。",
+    "Ultimate strength fst must not be less than yield strength fy.":
+        "极限强度 fst 不得小于屈服强度 fy。",
+    "Strain at start of hardening εuy must not be less than the yield strain εy = fy / Es.":
+        "硬化起点应变 εuy 不得小于屈服应变 εy = fy / Es。",
+    "Strain at ultimate strength εu must be greater than the strain at start of hardening εuy.":
+        "峰值应变 εu 必须大于硬化起点应变 εuy。",
+
+    # Files.
+    "Cannot create file \"%1\". %2": "无法创建文件 \"%1\"。%2",
+    "Cannot write file \"%1\". %2": "无法写入文件 \"%1\"。%2",
+    "Cannot draw the chart.": "无法绘制图表。",
+    "Cannot encode the chart as a %1 picture.": "无法将图表编码为 %1 图片。",
+    "Cannot draw the chart: not enough memory for %1 × %2 pixels.":
+        "无法绘制图表：内存不足以容纳 %1 × %2 像素。",
+    "Cannot draw the chart as an SVG picture.": "无法将图表绘制为 SVG 图片。",
+    "Cannot draw the chart as a PDF document.": "无法将图表绘制为 PDF 文档。",
+    "The scale %1 is not one of 1, 2 and 3.": "倍率 %1 不是 1、2、3 之一。",
+    "A picture of %1 × %2 pixels at %3× is out of bounds (%4 to %5 pixels a side).":
+        "%1 × %2 像素、倍率 %3× 的图片超出范围（每边 %4 至 %5 像素）。",
+
+    # Library files.
+    "Cannot open library \"%1\". %2": "无法打开材料库 \"%1\"。%2",
+    "a list": "列表",
+    "an object": "对象",
+    "Concrete %1": "第 %1 个混凝土",
+    "%1, field \"%2\": %3": "%1，字段 \"%2\"：%3",
+    "the field is missing.": "缺少该字段。",
+    "%1 is not a text.": "%1 不是文本。",
+    "%1 is not a number.": "%1 不是数字。",
+    "%1 is neither true nor false.": "%1 既不是 true 也不是 false。",
+    "The file is larger than 16 MiB.": "文件大于 16 MiB。",
+    "The file is not a Tarvolin library: %1 at byte %2.":
+        "该文件不是 Tarvolin 材料库：%1（第 %2 字节）。",
+    "The file is not a Tarvolin library.": "该文件不是 Tarvolin 材料库。",
+    "Field \"version\": %1 is not a number.": "字段 \"version\"：%1 不是数字。",
+    "The library has version %1, written by a newer Tarvolin; this one reads version %2.":
+        "该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序只能读取版本 %2。",
+    "The library version %1 is not known.": "未知的材料库版本 %1。",
+    "Field \"concretes\": the field is missing.": "字段 \"concretes\"：缺少该字段。",
+    "Field \"concretes\": %1 is not a list.": "字段 \"concretes\"：%1 不是列表。",
+    "Concrete %1: %2 is not an object.": "第 %1 个混凝土：%2 不是对象。",
+    "concrete %1 has the same name.": "与第 %1 个混凝土同名。",
+
+    # Solver input.
+    "Concrete \"%1\" cannot be written: %2": "混凝土 \"%1\" 无法写出：%2",
+    "compression": "受压",
+    "tension": "受拉",
+    "the %1 curve ends at %2 = %3, before its peak strain %4 = %5, so it has no branch beyond the elastic part":
+        "%1曲线终止于 %2 = %3，早于其峰值应变 %4 = %5，弹性段之后没有曲线",
+    "the %1 curve has too many points": "%1曲线的点数过多",
+    "the %1 stress is %2 at strain %3; the law needs a positive, finite stress there":
+        "%1应力在应变 %3 处为 %2；本构关系要求该处应力为有限正数",
+    "the %1 inelastic strain decreases at strain %2; Abaqus needs it strictly increasing":
+        "%1非弹性应变在应变 %2 处减小；Abaqus 要求其严格递增",
+    "the %1 damage is %2 at strain %3; Abaqus needs it at least 0 and below 1":
+        "%1损伤在应变 %3 处为 %2；Abaqus 要求其不小于 0 且小于 1",
+    "the %1 damage decreases at strain %2; Abaqus needs it non-decreasing":
+        "%1损伤在应变 %2 处减小；Abaqus 要求其单调不减",
+    "the plastic strain Abaqus derives from the %1 damage is negative at strain %2":
+        "Abaqus 由%1损伤推算的塑性应变在应变 %2 处为负",
+    "the plastic strain Abaqus derives from the %1 damage decreases at strain %2":
+        "Abaqus 由%1损伤推算的塑性应变在应变 %2 处减小",
+    "its parameters are not all positive, finite numbers": "其参数并非全为有限正数",
+    "--%1: \"%2\" is not a number %3.": "--%1：\"%2\" 不是%3的数。",
+    "from 0 to below 0.5": "不小于 0 且小于 0.5",
+    "above 0 and below 90": "大于 0 且小于 90",
+    "above 0": "大于 0",
+    "above 1": "大于 1",
+    "above 0.5 and at most 1": "大于 0.5 且不大于 1",
+    "at least 0": "不小于 0",
+    "above 0 and at most 1": "大于 0 且不大于 1",
+    "--units: \"%1\" is neither mm nor m.": "--units：\"%1\" 既不是 mm 也不是 m。",
+    "--damage: \"%1\" is none of energy, code and none.":
+        "--damage：\"%1\" 不是 energy、code、none 之一。",
+    "--rows: \"%1\" is not a whole number from 3 to 100000.":
+        "--rows：\"%1\" 不是 3 到 100000 之间的整数。",
+    "--model: a model name has 1 to 80 characters and no control characters.":
+        "--model：模型名称须为 1 到 80 个字符，且不含控制字符。",
+    "--output: \"%1\" is neither inp nor py.": "--output：\"%1\" 既不是 inp 也不是 py。",
+    "Unknown option --%1.": "未知选项 --%1。",
+    "--first-tag: \"%1\" is not a whole number from 1 to %2.":
+        "--first-tag：\"%1\" 不是 1 到 %2 之间的整数。",
+    "--format: \"%1\" is neither tcl nor py.": "--format：\"%1\" 既不是 tcl 也不是 py。",
+    "the tags from %1 on do not fit OpenSees": "从 %1 起的材料编号超出 OpenSees 的范围",
+    "ConcreteD needs positive, finite values of fc,k, eps_c,k, ft,k, eps_t,k, Ec, alpha_c and alpha_t":
+        "ConcreteD 要求 fc,k、eps_c,k、ft,k、eps_t,k、Ec、alpha_c 和 alpha_t 均为有限正数",
+
+    # The export dialog.
+    "Stress": "应力",
+    "Damage": "损伤",
+    "Plastic strain": "塑性应变",
+    "Export for Abaqus": "导出到 Abaqus",
+    "Export for OpenSees": "导出到 OpenSees",
+    "Concretes": "混凝土",
+    "Options": "选项",
+    "Preview": "预览",
+    "Inelastic strain": "非弹性应变",
+    "Cracking strain": "开裂应变",
+    "Save…": "保存…",
+    "Close": "关闭",
+    "Units": "单位",
+    "Poisson's ratio": "泊松比",
+    "Dilation angle (°)": "膨胀角 (°)",
+    "Eccentricity": "偏心率",
+    "Viscosity": "黏性系数",
+    "Elastic limit (× fc,k)": "弹性极限 (× fc,k)",
+    "energy": "能量",
+    "code": "规范",
+    "none": "无",
+    "Rows per table at most": "每表最多行数",
+    "Input file (.inp)": "输入文件 (.inp)",
+    "Abaqus/CAE script (.py)": "Abaqus/CAE 脚本 (.py)",
+    "Output": "输出",
+    "Model name": "模型名称",
+    "Format": "格式",
+    "First tag": "起始编号",
+    "Largest deviation from the curve: compression %1 %, tension %2 % of the peak stress":
+        "与曲线的最大偏差：受压 %1 %，受拉 %2 %（相对峰值应力）",
+    "Every name is a valid Abaqus material name.": "所有名称均为有效的 Abaqus 材料名称。",
+    "Material names changed for Abaqus:\n": "为 Abaqus 更改的材料名称：\n",
+    "No concrete is checked.": "未勾选任何混凝土。",
+    "Abaqus/CAE script (*.py)": "Abaqus/CAE 脚本 (*.py)",
+    "Abaqus input file (*.inp)": "Abaqus 输入文件 (*.inp)",
+    "OpenSeesPy script (*.py)": "OpenSeesPy 脚本 (*.py)",
+    "OpenSees Tcl script (*.tcl)": "OpenSees Tcl 脚本 (*.tcl)",
+    "\nNothing was written.": "\n未写入任何内容。",
+
+    # Charts and pictures.
+    "strain[m/m]": "应变[m/m]",
+    "f [N/mm2]": "应力 f [N/mm2]",
+    "Copy Image": "复制图片",
+    "Copy Data": "复制数据",
+    "Save Image As…": "图片另存为…",
+    "Reset Zoom": "重置缩放",
+    "Picture Options": "图片选项",
+    "Format:": "格式：",
+    "pixels": "像素",
+    "Size:": "尺寸：",
+    "%1:": "%1：",
+    "Scale:": "倍率：",
+    "More pixels with the same look, for sharp pictures on high-resolution screens and in print":
+        "外观不变而像素更多，在高分辨率屏幕上和印刷时更清晰",
+
+    # About.
+    "About Tarvolin": "关于 Tarvolin",
+    "Version %1": "版本 %1",
+    "Author : Quessel": "作者：Quessel",
+    "Affiliation : independent developer": "单位：独立开发者",
+    "Mail : quessel@example.org": "邮箱：quessel@example.org",
+    "Matrix : @quessel:example.org": "Matrix：@quessel:example.org",
+    "Website : ": "网站：",
+    "OK": "确定",
+
+    # tarvolin --help.
+    "Usage: tarvolin [options] [library]\n"
+    "Builds the stress-strain curves of concrete after GB 50010-2010, Appendix C.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Displays this help.\n"
+    "  -v, --version  Displays version information.\n"
+    "\n"
+    "Arguments:\n"
+    "  library        A Tarvolin library (*.json) to open at start-up.\n":
+        "用法：tarvolin [选项] [library]\n"
+        "按 GB 50010-2010 附录 C 生成混凝土的应力-应变曲线。\n"
+        "\n"
+        "选项：\n"
+        "  -h, --help     显示此帮助。\n"
+        "  -v, --version  显示版本信息。\n"
+        "\n"
+        "参数：\n"
+        "  library        启动时打开的 Tarvolin 材料库（*.json）。\n",
+    "Only one library can be opened at start-up.": "启动时只能打开一个材料库。",
+
+    # tarvolin-cli.
+    "Usage: tarvolin-cli COMMAND [OPTIONS]\n"
+    "       tarvolin-cli --help | --version\n"
+    "\n"
+    "Commands:\n":
+        "用法：tarvolin-cli COMMAND [OPTIONS]\n"
+        "      tarvolin-cli --help | --version\n"
+        "\n"
+        "命令：\n",
+    "\n"
+    "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
+    "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
+    "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+    "\n"
+    "Run tarvolin-cli COMMAND --help for the options of a command.\n"
+    "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n":
+        "\n"
+        "SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在\n"
+        "窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和\n"
+        "700 x 10-6）。所有来源中的名称必须互不相同。\n"
+        "\n"
+        "运行 tarvolin-cli COMMAND --help 查看某个命令的选项。\n"
+        "退出状态：0 成功，1 输入或输出失败，2 命令行有误。\n",
+    "Usage: tarvolin-cli %1 %2\n": "用法：tarvolin-cli %1 %2\n",
+    "\nOptions:\n": "\n选项：\n",
+    "  LIBRARY.json           the concretes of a library file\n":
+        "  LIBRARY.json           材料库文件中的混凝土\n",
+    "  --grade G              the concrete of strength grade G (repeatable)\n":
+        "  --grade G              强度等级为 G 的混凝土（可重复）\n",
+    "  --help                 this help\n": "  --help                 显示此帮助\n",
+    "the file to write; - for standard output": "要写入的文件；- 表示标准输出",
+    "the name and the seven values that picking grade G fills in":
+        "选择强度等级 G 后填入的名称和七个数值",
+    "Prints what the definition fields show once grade G is picked in the window: the name\n"
+    "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
+    "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
+    "(strains in m/m).\n":
+        "输出在窗口中选择强度等级 G 后定义栏显示的内容：名称以及 Ec、fc,k、ft,k、峰值应变\n"
+        "（10-6）和下降段参数，小数点按区域设置。加 --json：输出未经舍入的相同数值，为 JSON\n"
+        "数字（应变以 m/m 计）。\n",
+    "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5": "强度等级 fcu,k (N/mm2)，例如 30 或 22.5",
+    "print JSON with full-precision numbers": "以全精度数字输出 JSON",
+    "write the concretes into one library file": "把混凝土写入一个材料库文件",
+    "Writes the concretes of SOURCES, in order, into a library file that the window opens\n"
+    "(File > Open Library...).\n":
+        "按顺序把 SOURCES 中的混凝土写入一个材料库文件，可在窗口中打开\n"
+        "（文件 > 打开材料库…）。\n",
+    "write the CSV file that Save Data writes": "写出与“保存数据”相同的 CSV 文件",
+    "Writes exactly the bytes that Save Data writes for the same concretes: every concrete,\n"
+    "shown or hidden, in order.\n":
+        "对相同的混凝土写出与“保存数据”逐字节相同的文件：按顺序包含每个混凝土，\n"
+        "无论显示与否。\n",
+    "the decimal separator of the numbers: . or , (default: the locale's)":
+        "数字的小数点：. 或 ,（默认按区域设置）",
+    "write Compression and Tension pictures of the charts": "写出受压和受拉图表的图片",
+    "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
+    "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
+    "when it does not exist.\n":
+        "像“保存图片”一样写出受压和受拉图表及所显示混凝土的曲线：FOLDER/Compression.bmp\n"
+        "和 FOLDER/Tension.bmp。FOLDER 不存在时自动创建。\n",
+    "the folder to write into": "写入的文件夹",
+    "bmp (default), png, svg or pdf": "bmp（默认）、png、svg 或 pdf",
+    "write Abaqus concrete damaged plasticity input": "写出 Abaqus 混凝土塑性损伤（CDP）输入",
+    "Writes what the window's Export > Abaqus writes for the shown concretes of SOURCES (the\n"
+    "ones the export dialog starts with checked; the ones pictures draws), in order: an\n"
+    "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
+    "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
+    "curve that ends before its peak) fails the command and nothing is written; names\n"
+    "that had to change for Abaqus are noted on stderr.\n":
+        "按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出\n"
+        "与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE\n"
+        "的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在\n"
+        "峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。\n",
+    "N, mm, MPa (default) or N, m, Pa": "N, mm, MPa（默认）或 N, m, Pa",
+    "Poisson's ratio, 0 <= X < 0.5 (0.2)": "泊松比，0 <= X < 0.5 (0.2)",
+    "dilation angle in degrees, 0 < X < 90 (30)": "膨胀角（度），0 < X < 90 (30)",
+    "flow potential eccentricity, X > 0 (0.1)": "流动势偏心率，X > 0 (0.1)",
+    "biaxial to uniaxial compressive strength, X > 1 (1.16)":
+        "双轴与单轴抗压强度之比，X > 1 (1.16)",
+    "K, 0.5 < X <= 1 (0.6667)": "K，0.5 < X <= 1 (0.6667)",
+    "viscosity parameter, X >= 0 (0.0005)": "黏性系数，X >= 0 (0.0005)",
+    "compression elastic limit, fraction of fc,k, 0 < X <= 1 (0.4)":
+        "受压弹性极限，fc,k 的倍数，0 < X <= 1 (0.4)",
+    "energy (default), code or none": "energy（默认）、code 或 none",
+    "at most N rows per table, 3 <= N <= 100000 (40)": "每表最多 N 行，3 <= N <= 100000 (40)",
+    "the model of the CAE script (Model-1)": "CAE 脚本的模型 (Model-1)",
+    "input file or CAE script (default: from FILE)": "输入文件或 CAE 脚本（默认由 FILE 决定）",
+    "write OpenSees ConcreteD materials": "写出 OpenSees ConcreteD 材料",
+    "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
+    "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
+    "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
+    "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n":
+        "按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出\n"
+        "与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，\n"
+        "为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及\n"
+        "其他后缀为 tcl。\n",
+    "the tag of the first material; the others follow (1)": "第一个材料的编号，其余依次递增 (1)",
+    "Tcl or OpenSeesPy (default: from FILE)": "Tcl 或 OpenSeesPy（默认由 FILE 决定）",
+    "%1 needs a value.": "%1 需要一个值。",
+    "Unexpected argument \"%1\".": "多余的参数 \"%1\"。",
+    "Unknown option \"%1\".": "未知选项 \"%1\"。",
+    "%1 takes no value.": "%1 不接受值。",
+    "%1 is given twice.": "%1 给出了两次。",
+    "-o is missing: say where to write.": "缺少 -o：请指定写入位置。",
+    "No concretes: give library files or --grade G.": "没有混凝土：请给出材料库文件或 --grade G。",
+    "The command %1 is not available in this build.": "此版本不提供命令 %1。",
+    "Cannot write standard output.": "无法写入标准输出。",
+    "No command given.": "未给出命令。",
+    "Unknown command \"%1\".": "未知命令 \"%1\"。",
+    "%1: Out of memory.\n": "%1：内存不足。\n",
+    "--grade: %1": "--grade：%1",
+    "--grade: %1 fcu,k must be positive!": "--grade：%1：fcu,k 必须为正数！",
+    "--grade G is missing.": "缺少 --grade G。",
+    "%1: concrete \"%2\", field %3: %4": "%1：混凝土 \"%2\"，字段 %3：%4",
+    "Concrete names must be unique; given more than once: %1.":
+        "混凝土名称必须唯一；以下名称出现了不止一次：%1。",
+    "--separator must be . or , (not \"%1\").": "--separator 必须为 . 或 ,（而不是 \"%1\"）。",
+    "Cannot create the folder \"%1\".": "无法创建文件夹 \"%1\"。",
+    "No concrete is shown: nothing to write.": "没有显示的混凝土：无内容可写。",
+    "Cannot write: %1": "无法写出：%1",
+    "Nothing was written.": "未写入任何内容。",
+    "tarvolin-cli: note: concrete \"%1\" is written as material \"%2\".\n":
+        "tarvolin-cli：注意：混凝土 \"%1\" 写为材料 \"%2\"。\n",
+    "pictures writes two files into a folder: -o - is for text outputs.":
+        "pictures 向一个文件夹写入两个文件：-o - 仅用于文本输出。",
+    "--format must be bmp, png, svg or pdf (not \"%1\").":
+        "--format 必须为 bmp、png、svg 或 pdf（而不是 \"%1\"）。",
+    "Cannot write into \"%1\": it is not a folder.": "无法写入 \"%1\"：它不是文件夹。",
+}
+
+# Where one English text needs another word in one place.
+ZH_IN_CONTEXT = {
+}
+
+
+def main():
+    text = TS.read_text(encoding="utf-8")
+    root = ET.fromstring(text)
+    missing = []
+    for context in root.iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = message.findtext("source")
+            translation = message.find("translation")
+            wanted = ZH_IN_CONTEXT.get((name, source), ZH.get(source))
+            if wanted is None:
+                if translation.get("type") != "vanished" and translation.get("type") != "obsolete":
+                    missing.append((name, source))
+                continue
+            # A placeholder lost in translation would drop a name or a number from the message.
+            if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", wanted)):
+                sys.exit(f"placeholders differ: {source!r} -> {wanted!r}")
+            if ("&" in source) != ("&" in wanted):
+                sys.exit(f"mnemonic differs: {source!r} -> {wanted!r}")
+            translation.text = wanted
+            translation.attrib.pop("type", None)
+    ET.indent(root, space="    ")
+    body = ET.tostring(root, encoding="unicode")
+    TS.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n",
+                  encoding="utf-8")
+    for name, source in missing:
+        print(f"untranslated: {name}: {source!r}", file=sys.stderr)
+    return 1 if missing else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
