@@ -255,7 +255,7 @@ ZH = {
     "Author : Quessel": "作者：Quessel",
     "Affiliation : independent developer": "单位：独立开发者",
     "Mail : quessel@example.org": "邮箱：quessel@example.org",
-    "Matrix : @quessel:example.org": "Matrix：@quessel:example.org",
+    "Matrix : @quessel:example.org": "Matrix 账号：@quessel:example.org",
     "Website : ": "网站：",
     "OK": "确定",
 

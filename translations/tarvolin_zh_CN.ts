@@ -1,333 +1,333 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
-<context>
-    <name>AbaqusCdp</name>
-    <message>
-        <source>the %1 curve ends at %2 = %3, before its peak strain %4 = %5, so it has no branch beyond the elastic part</source>
-        <translation>%1曲线终止于 %2 = %3，早于其峰值应变 %4 = %5，弹性段之后没有曲线</translation>
-    </message>
-    <message>
-        <source>the %1 curve has too many points</source>
-        <translation>%1曲线的点数过多</translation>
-    </message>
-    <message>
-        <source>the %1 stress is %2 at strain %3; the law needs a positive, finite stress there</source>
-        <translation>%1应力在应变 %3 处为 %2；本构关系要求该处应力为有限正数</translation>
-    </message>
-    <message>
-        <source>the %1 inelastic strain decreases at strain %2; Abaqus needs it strictly increasing</source>
-        <translation>%1非弹性应变在应变 %2 处减小；Abaqus 要求其严格递增</translation>
-    </message>
-    <message>
-        <source>the %1 damage is %2 at strain %3; Abaqus needs it at least 0 and below 1</source>
-        <translation>%1损伤在应变 %3 处为 %2；Abaqus 要求其不小于 0 且小于 1</translation>
-    </message>
-    <message>
-        <source>the %1 damage decreases at strain %2; Abaqus needs it non-decreasing</source>
-        <translation>%1损伤在应变 %2 处减小；Abaqus 要求其单调不减</translation>
-    </message>
-    <message>
-        <source>the plastic strain Abaqus derives from the %1 damage is negative at strain %2</source>
-        <translation>Abaqus 由%1损伤推算的塑性应变在应变 %2 处为负</translation>
-    </message>
-    <message>
-        <source>the plastic strain Abaqus derives from the %1 damage decreases at strain %2</source>
-        <translation>Abaqus 由%1损伤推算的塑性应变在应变 %2 处减小</translation>
-    </message>
-    <message>
-        <source>--%1: &quot;%2&quot; is not a number %3.</source>
-        <translation>--%1：&quot;%2&quot; 不是%3的数。</translation>
-    </message>
-    <message>
-        <source>--units: &quot;%1&quot; is neither mm nor m.</source>
-        <translation>--units：&quot;%1&quot; 既不是 mm 也不是 m。</translation>
-    </message>
-    <message>
-        <source>from 0 to below 0.5</source>
-        <translation>不小于 0 且小于 0.5</translation>
-    </message>
-    <message>
-        <source>above 0 and below 90</source>
-        <translation>大于 0 且小于 90</translation>
-    </message>
-    <message>
-        <source>above 0</source>
-        <translation>大于 0</translation>
-    </message>
-    <message>
-        <source>above 1</source>
-        <translation>大于 1</translation>
-    </message>
-    <message>
-        <source>above 0.5 and at most 1</source>
-        <translation>大于 0.5 且不大于 1</translation>
-    </message>
-    <message>
-        <source>at least 0</source>
-        <translation>不小于 0</translation>
-    </message>
-    <message>
-        <source>above 0 and at most 1</source>
-        <translation>大于 0 且不大于 1</translation>
-    </message>
-    <message>
-        <source>--damage: &quot;%1&quot; is none of energy, code and none.</source>
-        <translation>--damage：&quot;%1&quot; 不是 energy、code、none 之一。</translation>
-    </message>
-    <message>
-        <source>--rows: &quot;%1&quot; is not a whole number from 3 to 100000.</source>
-        <translation>--rows：&quot;%1&quot; 不是 3 到 100000 之间的整数。</translation>
-    </message>
-    <message>
-        <source>--model: a model name has 1 to 80 characters and no control characters.</source>
-        <translation>--model：模型名称须为 1 到 80 个字符，且不含控制字符。</translation>
-    </message>
-    <message>
-        <source>--output: &quot;%1&quot; is neither inp nor py.</source>
-        <translation>--output：&quot;%1&quot; 既不是 inp 也不是 py。</translation>
-    </message>
-    <message>
-        <source>Unknown option --%1.</source>
-        <translation>未知选项 --%1。</translation>
-    </message>
-    <message>
-        <source>its parameters are not all positive, finite numbers</source>
-        <translation>其参数并非全为有限正数</translation>
-    </message>
-    <message>
-        <source>compression</source>
-        <translation>受压</translation>
-    </message>
-    <message>
-        <source>tension</source>
-        <translation>受拉</translation>
-    </message>
-</context>
-<context>
-    <name>AtomicFile</name>
-    <message>
-        <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>无法创建文件 &quot;%1&quot;。%2</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;. %2</source>
-        <translation>无法写入文件 &quot;%1&quot;。%2</translation>
-    </message>
-</context>
-<context>
-    <name>ChartPicture</name>
-    <message>
-        <source>Cannot draw the chart.</source>
-        <translation>无法绘制图表。</translation>
-    </message>
-    <message>
-        <source>Cannot encode the chart as a %1 picture.</source>
-        <translation>无法将图表编码为 %1 图片。</translation>
-    </message>
-    <message>
-        <source>Cannot draw the chart: not enough memory for %1 × %2 pixels.</source>
-        <translation>无法绘制图表：内存不足以容纳 %1 × %2 像素。</translation>
-    </message>
-    <message>
-        <source>Cannot draw the chart as an SVG picture.</source>
-        <translation>无法将图表绘制为 SVG 图片。</translation>
-    </message>
-    <message>
-        <source>Cannot draw the chart as a PDF document.</source>
-        <translation>无法将图表绘制为 PDF 文档。</translation>
-    </message>
-    <message>
-        <source>The scale %1 is not one of 1, 2 and 3.</source>
-        <translation>倍率 %1 不是 1、2、3 之一。</translation>
-    </message>
-    <message>
-        <source>A picture of %1 × %2 pixels at %3× is out of bounds (%4 to %5 pixels a side).</source>
-        <translation>%1 × %2 像素、倍率 %3× 的图片超出范围（每边 %4 至 %5 像素）。</translation>
-    </message>
-</context>
-<context>
-    <name>Cli</name>
-    <message>
-        <source>the file to write; - for standard output</source>
-        <translation>要写入的文件；- 表示标准输出</translation>
-    </message>
-    <message>
-        <source>the name and the seven values that picking grade G fills in</source>
-        <translation>选择强度等级 G 后填入的名称和七个数值</translation>
-    </message>
-    <message>
-        <source>Prints what the definition fields show once grade G is picked in the window: the name
+    <context>
+        <name>AbaqusCdp</name>
+        <message>
+            <source>the %1 curve ends at %2 = %3, before its peak strain %4 = %5, so it has no branch beyond the elastic part</source>
+            <translation>%1曲线终止于 %2 = %3，早于其峰值应变 %4 = %5，弹性段之后没有曲线</translation>
+        </message>
+        <message>
+            <source>the %1 curve has too many points</source>
+            <translation>%1曲线的点数过多</translation>
+        </message>
+        <message>
+            <source>the %1 stress is %2 at strain %3; the law needs a positive, finite stress there</source>
+            <translation>%1应力在应变 %3 处为 %2；本构关系要求该处应力为有限正数</translation>
+        </message>
+        <message>
+            <source>the %1 inelastic strain decreases at strain %2; Abaqus needs it strictly increasing</source>
+            <translation>%1非弹性应变在应变 %2 处减小；Abaqus 要求其严格递增</translation>
+        </message>
+        <message>
+            <source>the %1 damage is %2 at strain %3; Abaqus needs it at least 0 and below 1</source>
+            <translation>%1损伤在应变 %3 处为 %2；Abaqus 要求其不小于 0 且小于 1</translation>
+        </message>
+        <message>
+            <source>the %1 damage decreases at strain %2; Abaqus needs it non-decreasing</source>
+            <translation>%1损伤在应变 %2 处减小；Abaqus 要求其单调不减</translation>
+        </message>
+        <message>
+            <source>the plastic strain Abaqus derives from the %1 damage is negative at strain %2</source>
+            <translation>Abaqus 由%1损伤推算的塑性应变在应变 %2 处为负</translation>
+        </message>
+        <message>
+            <source>the plastic strain Abaqus derives from the %1 damage decreases at strain %2</source>
+            <translation>Abaqus 由%1损伤推算的塑性应变在应变 %2 处减小</translation>
+        </message>
+        <message>
+            <source>--%1: "%2" is not a number %3.</source>
+            <translation>--%1："%2" 不是%3的数。</translation>
+        </message>
+        <message>
+            <source>--units: "%1" is neither mm nor m.</source>
+            <translation>--units："%1" 既不是 mm 也不是 m。</translation>
+        </message>
+        <message>
+            <source>from 0 to below 0.5</source>
+            <translation>不小于 0 且小于 0.5</translation>
+        </message>
+        <message>
+            <source>above 0 and below 90</source>
+            <translation>大于 0 且小于 90</translation>
+        </message>
+        <message>
+            <source>above 0</source>
+            <translation>大于 0</translation>
+        </message>
+        <message>
+            <source>above 1</source>
+            <translation>大于 1</translation>
+        </message>
+        <message>
+            <source>above 0.5 and at most 1</source>
+            <translation>大于 0.5 且不大于 1</translation>
+        </message>
+        <message>
+            <source>at least 0</source>
+            <translation>不小于 0</translation>
+        </message>
+        <message>
+            <source>above 0 and at most 1</source>
+            <translation>大于 0 且不大于 1</translation>
+        </message>
+        <message>
+            <source>--damage: "%1" is none of energy, code and none.</source>
+            <translation>--damage："%1" 不是 energy、code、none 之一。</translation>
+        </message>
+        <message>
+            <source>--rows: "%1" is not a whole number from 3 to 100000.</source>
+            <translation>--rows："%1" 不是 3 到 100000 之间的整数。</translation>
+        </message>
+        <message>
+            <source>--model: a model name has 1 to 80 characters and no control characters.</source>
+            <translation>--model：模型名称须为 1 到 80 个字符，且不含控制字符。</translation>
+        </message>
+        <message>
+            <source>--output: "%1" is neither inp nor py.</source>
+            <translation>--output："%1" 既不是 inp 也不是 py。</translation>
+        </message>
+        <message>
+            <source>Unknown option --%1.</source>
+            <translation>未知选项 --%1。</translation>
+        </message>
+        <message>
+            <source>its parameters are not all positive, finite numbers</source>
+            <translation>其参数并非全为有限正数</translation>
+        </message>
+        <message>
+            <source>compression</source>
+            <translation>受压</translation>
+        </message>
+        <message>
+            <source>tension</source>
+            <translation>受拉</translation>
+        </message>
+    </context>
+    <context>
+        <name>AtomicFile</name>
+        <message>
+            <source>Cannot create file "%1". %2</source>
+            <translation>无法创建文件 "%1"。%2</translation>
+        </message>
+        <message>
+            <source>Cannot write file "%1". %2</source>
+            <translation>无法写入文件 "%1"。%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartPicture</name>
+        <message>
+            <source>Cannot draw the chart.</source>
+            <translation>无法绘制图表。</translation>
+        </message>
+        <message>
+            <source>Cannot encode the chart as a %1 picture.</source>
+            <translation>无法将图表编码为 %1 图片。</translation>
+        </message>
+        <message>
+            <source>Cannot draw the chart: not enough memory for %1 × %2 pixels.</source>
+            <translation>无法绘制图表：内存不足以容纳 %1 × %2 像素。</translation>
+        </message>
+        <message>
+            <source>Cannot draw the chart as an SVG picture.</source>
+            <translation>无法将图表绘制为 SVG 图片。</translation>
+        </message>
+        <message>
+            <source>Cannot draw the chart as a PDF document.</source>
+            <translation>无法将图表绘制为 PDF 文档。</translation>
+        </message>
+        <message>
+            <source>The scale %1 is not one of 1, 2 and 3.</source>
+            <translation>倍率 %1 不是 1、2、3 之一。</translation>
+        </message>
+        <message>
+            <source>A picture of %1 × %2 pixels at %3× is out of bounds (%4 to %5 pixels a side).</source>
+            <translation>%1 × %2 像素、倍率 %3× 的图片超出范围（每边 %4 至 %5 像素）。</translation>
+        </message>
+    </context>
+    <context>
+        <name>Cli</name>
+        <message>
+            <source>the file to write; - for standard output</source>
+            <translation>要写入的文件；- 表示标准输出</translation>
+        </message>
+        <message>
+            <source>the name and the seven values that picking grade G fills in</source>
+            <translation>选择强度等级 G 后填入的名称和七个数值</translation>
+        </message>
+        <message>
+            <source>Prints what the definition fields show once grade G is picked in the window: the name
 and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the
 decimal separator of the locale. With --json: the same unrounded, as JSON numbers
 (strains in m/m).
 </source>
-        <translation>输出在窗口中选择强度等级 G 后定义栏显示的内容：名称以及 Ec、fc,k、ft,k、峰值应变
+            <translation>输出在窗口中选择强度等级 G 后定义栏显示的内容：名称以及 Ec、fc,k、ft,k、峰值应变
 （10-6）和下降段参数，小数点按区域设置。加 --json：输出未经舍入的相同数值，为 JSON
 数字（应变以 m/m 计）。
 </translation>
-    </message>
-    <message>
-        <source>the strength grade fcu,k (N/mm2), e.g. 30 or 22.5</source>
-        <translation>强度等级 fcu,k (N/mm2)，例如 30 或 22.5</translation>
-    </message>
-    <message>
-        <source>print JSON with full-precision numbers</source>
-        <translation>以全精度数字输出 JSON</translation>
-    </message>
-    <message>
-        <source>write the concretes into one library file</source>
-        <translation>把混凝土写入一个材料库文件</translation>
-    </message>
-    <message>
-        <source>Writes the concretes of SOURCES, in order, into a library file that the window opens
+        </message>
+        <message>
+            <source>the strength grade fcu,k (N/mm2), e.g. 30 or 22.5</source>
+            <translation>强度等级 fcu,k (N/mm2)，例如 30 或 22.5</translation>
+        </message>
+        <message>
+            <source>print JSON with full-precision numbers</source>
+            <translation>以全精度数字输出 JSON</translation>
+        </message>
+        <message>
+            <source>write the concretes into one library file</source>
+            <translation>把混凝土写入一个材料库文件</translation>
+        </message>
+        <message>
+            <source>Writes the concretes of SOURCES, in order, into a library file that the window opens
 (File &gt; Open Library...).
 </source>
-        <translation>按顺序把 SOURCES 中的混凝土写入一个材料库文件，可在窗口中打开
+            <translation>按顺序把 SOURCES 中的混凝土写入一个材料库文件，可在窗口中打开
 （文件 &gt; 打开材料库…）。
 </translation>
-    </message>
-    <message>
-        <source>write the CSV file that Save Data writes</source>
-        <translation>写出与“保存数据”相同的 CSV 文件</translation>
-    </message>
-    <message>
-        <source>Writes exactly the bytes that Save Data writes for the same concretes: every concrete,
+        </message>
+        <message>
+            <source>write the CSV file that Save Data writes</source>
+            <translation>写出与“保存数据”相同的 CSV 文件</translation>
+        </message>
+        <message>
+            <source>Writes exactly the bytes that Save Data writes for the same concretes: every concrete,
 shown or hidden, in order.
 </source>
-        <translation>对相同的混凝土写出与“保存数据”逐字节相同的文件：按顺序包含每个混凝土，
+            <translation>对相同的混凝土写出与“保存数据”逐字节相同的文件：按顺序包含每个混凝土，
 无论显示与否。
 </translation>
-    </message>
-    <message>
-        <source>the decimal separator of the numbers: . or , (default: the locale&apos;s)</source>
-        <translation>数字的小数点：. 或 ,（默认按区域设置）</translation>
-    </message>
-    <message>
-        <source>write Compression and Tension pictures of the charts</source>
-        <translation>写出受压和受拉图表的图片</translation>
-    </message>
-    <message>
-        <source>Writes the Compression and Tension charts, with the curves of the shown concretes, as
+        </message>
+        <message>
+            <source>the decimal separator of the numbers: . or , (default: the locale's)</source>
+            <translation>数字的小数点：. 或 ,（默认按区域设置）</translation>
+        </message>
+        <message>
+            <source>write Compression and Tension pictures of the charts</source>
+            <translation>写出受压和受拉图表的图片</translation>
+        </message>
+        <message>
+            <source>Writes the Compression and Tension charts, with the curves of the shown concretes, as
 Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created
 when it does not exist.
 </source>
-        <translation>像“保存图片”一样写出受压和受拉图表及所显示混凝土的曲线：FOLDER/Compression.bmp
+            <translation>像“保存图片”一样写出受压和受拉图表及所显示混凝土的曲线：FOLDER/Compression.bmp
 和 FOLDER/Tension.bmp。FOLDER 不存在时自动创建。
 </translation>
-    </message>
-    <message>
-        <source>the folder to write into</source>
-        <translation>写入的文件夹</translation>
-    </message>
-    <message>
-        <source>bmp (default), png, svg or pdf</source>
-        <translation>bmp（默认）、png、svg 或 pdf</translation>
-    </message>
-    <message>
-        <source>write Abaqus concrete damaged plasticity input</source>
-        <translation>写出 Abaqus 混凝土塑性损伤（CDP）输入</translation>
-    </message>
-    <message>
-        <source>Writes what the window&apos;s Export &gt; Abaqus writes for the shown concretes of SOURCES (the
+        </message>
+        <message>
+            <source>the folder to write into</source>
+            <translation>写入的文件夹</translation>
+        </message>
+        <message>
+            <source>bmp (default), png, svg or pdf</source>
+            <translation>bmp（默认）、png、svg 或 pdf</translation>
+        </message>
+        <message>
+            <source>write Abaqus concrete damaged plasticity input</source>
+            <translation>写出 Abaqus 混凝土塑性损伤（CDP）输入</translation>
+        </message>
+        <message>
+            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
 ones the export dialog starts with checked; the ones pictures draws), in order: an
 input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
 --output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
 curve that ends before its peak) fails the command and nothing is written; names
 that had to change for Abaqus are noted on stderr.
 </source>
-        <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
 与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
 的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
 峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
 </translation>
-    </message>
-    <message>
-        <source>N, mm, MPa (default) or N, m, Pa</source>
-        <translation>N, mm, MPa（默认）或 N, m, Pa</translation>
-    </message>
-    <message>
-        <source>Poisson&apos;s ratio, 0 &lt;= X &lt; 0.5 (0.2)</source>
-        <translation>泊松比，0 &lt;= X &lt; 0.5 (0.2)</translation>
-    </message>
-    <message>
-        <source>dilation angle in degrees, 0 &lt; X &lt; 90 (30)</source>
-        <translation>膨胀角（度），0 &lt; X &lt; 90 (30)</translation>
-    </message>
-    <message>
-        <source>flow potential eccentricity, X &gt; 0 (0.1)</source>
-        <translation>流动势偏心率，X &gt; 0 (0.1)</translation>
-    </message>
-    <message>
-        <source>biaxial to uniaxial compressive strength, X &gt; 1 (1.16)</source>
-        <translation>双轴与单轴抗压强度之比，X &gt; 1 (1.16)</translation>
-    </message>
-    <message>
-        <source>K, 0.5 &lt; X &lt;= 1 (0.6667)</source>
-        <translation>K，0.5 &lt; X &lt;= 1 (0.6667)</translation>
-    </message>
-    <message>
-        <source>viscosity parameter, X &gt;= 0 (0.0005)</source>
-        <translation>黏性系数，X &gt;= 0 (0.0005)</translation>
-    </message>
-    <message>
-        <source>compression elastic limit, fraction of fc,k, 0 &lt; X &lt;= 1 (0.4)</source>
-        <translation>受压弹性极限，fc,k 的倍数，0 &lt; X &lt;= 1 (0.4)</translation>
-    </message>
-    <message>
-        <source>energy (default), code or none</source>
-        <translation>energy（默认）、code 或 none</translation>
-    </message>
-    <message>
-        <source>at most N rows per table, 3 &lt;= N &lt;= 100000 (40)</source>
-        <translation>每表最多 N 行，3 &lt;= N &lt;= 100000 (40)</translation>
-    </message>
-    <message>
-        <source>the model of the CAE script (Model-1)</source>
-        <translation>CAE 脚本的模型 (Model-1)</translation>
-    </message>
-    <message>
-        <source>input file or CAE script (default: from FILE)</source>
-        <translation>输入文件或 CAE 脚本（默认由 FILE 决定）</translation>
-    </message>
-    <message>
-        <source>write OpenSees ConcreteD materials</source>
-        <translation>写出 OpenSees ConcreteD 材料</translation>
-    </message>
-    <message>
-        <source>Writes what the window&apos;s Export &gt; OpenSees writes for the shown concretes of SOURCES
+        </message>
+        <message>
+            <source>N, mm, MPa (default) or N, m, Pa</source>
+            <translation>N, mm, MPa（默认）或 N, m, Pa</translation>
+        </message>
+        <message>
+            <source>Poisson's ratio, 0 &lt;= X &lt; 0.5 (0.2)</source>
+            <translation>泊松比，0 &lt;= X &lt; 0.5 (0.2)</translation>
+        </message>
+        <message>
+            <source>dilation angle in degrees, 0 &lt; X &lt; 90 (30)</source>
+            <translation>膨胀角（度），0 &lt; X &lt; 90 (30)</translation>
+        </message>
+        <message>
+            <source>flow potential eccentricity, X &gt; 0 (0.1)</source>
+            <translation>流动势偏心率，X &gt; 0 (0.1)</translation>
+        </message>
+        <message>
+            <source>biaxial to uniaxial compressive strength, X &gt; 1 (1.16)</source>
+            <translation>双轴与单轴抗压强度之比，X &gt; 1 (1.16)</translation>
+        </message>
+        <message>
+            <source>K, 0.5 &lt; X &lt;= 1 (0.6667)</source>
+            <translation>K，0.5 &lt; X &lt;= 1 (0.6667)</translation>
+        </message>
+        <message>
+            <source>viscosity parameter, X &gt;= 0 (0.0005)</source>
+            <translation>黏性系数，X &gt;= 0 (0.0005)</translation>
+        </message>
+        <message>
+            <source>compression elastic limit, fraction of fc,k, 0 &lt; X &lt;= 1 (0.4)</source>
+            <translation>受压弹性极限，fc,k 的倍数，0 &lt; X &lt;= 1 (0.4)</translation>
+        </message>
+        <message>
+            <source>energy (default), code or none</source>
+            <translation>energy（默认）、code 或 none</translation>
+        </message>
+        <message>
+            <source>at most N rows per table, 3 &lt;= N &lt;= 100000 (40)</source>
+            <translation>每表最多 N 行，3 &lt;= N &lt;= 100000 (40)</translation>
+        </message>
+        <message>
+            <source>the model of the CAE script (Model-1)</source>
+            <translation>CAE 脚本的模型 (Model-1)</translation>
+        </message>
+        <message>
+            <source>input file or CAE script (default: from FILE)</source>
+            <translation>输入文件或 CAE 脚本（默认由 FILE 决定）</translation>
+        </message>
+        <message>
+            <source>write OpenSees ConcreteD materials</source>
+            <translation>写出 OpenSees ConcreteD 材料</translation>
+        </message>
+        <message>
+            <source>Writes what the window's Export &gt; OpenSees writes for the shown concretes of SOURCES
 (the ones the export dialog starts with checked; the ones pictures draws), in order:
 one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the
 suffix of FILE says unless --format does; tcl for -o - and other suffixes.
 </source>
-        <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
 与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，
 为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及
 其他后缀为 tcl。
 </translation>
-    </message>
-    <message>
-        <source>the tag of the first material; the others follow (1)</source>
-        <translation>第一个材料的编号，其余依次递增 (1)</translation>
-    </message>
-    <message>
-        <source>Tcl or OpenSeesPy (default: from FILE)</source>
-        <translation>Tcl 或 OpenSeesPy（默认由 FILE 决定）</translation>
-    </message>
-    <message>
-        <source>Usage: tarvolin-cli COMMAND [OPTIONS]
+        </message>
+        <message>
+            <source>the tag of the first material; the others follow (1)</source>
+            <translation>第一个材料的编号，其余依次递增 (1)</translation>
+        </message>
+        <message>
+            <source>Tcl or OpenSeesPy (default: from FILE)</source>
+            <translation>Tcl 或 OpenSeesPy（默认由 FILE 决定）</translation>
+        </message>
+        <message>
+            <source>Usage: tarvolin-cli COMMAND [OPTIONS]
        tarvolin-cli --help | --version
 
 Commands:
 </source>
-        <translation>用法：tarvolin-cli COMMAND [OPTIONS]
+            <translation>用法：tarvolin-cli COMMAND [OPTIONS]
       tarvolin-cli --help | --version
 
 命令：
 </translation>
-    </message>
-    <message>
-        <source>
+        </message>
+        <message>
+            <source>
 SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is
 the concrete that picking G in the window and pressing Create Concrete makes (name
 Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.
@@ -335,7 +335,7 @@ Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all source
 Run tarvolin-cli COMMAND --help for the options of a command.
 Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.
 </source>
-        <translation>
+            <translation>
 SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在
 窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和
 700 x 10-6）。所有来源中的名称必须互不相同。
@@ -343,152 +343,152 @@ SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺�
 运行 tarvolin-cli COMMAND --help 查看某个命令的选项。
 退出状态：0 成功，1 输入或输出失败，2 命令行有误。
 </translation>
-    </message>
-    <message>
-        <source>Usage: tarvolin-cli %1 %2
+        </message>
+        <message>
+            <source>Usage: tarvolin-cli %1 %2
 </source>
-        <translation>用法：tarvolin-cli %1 %2
+            <translation>用法：tarvolin-cli %1 %2
 </translation>
-    </message>
-    <message>
-        <source>
+        </message>
+        <message>
+            <source>
 Options:
 </source>
-        <translation>
+            <translation>
 选项：
 </translation>
-    </message>
-    <message>
-        <source>  LIBRARY.json           the concretes of a library file
+        </message>
+        <message>
+            <source>  LIBRARY.json           the concretes of a library file
 </source>
-        <translation>  LIBRARY.json           材料库文件中的混凝土
+            <translation>  LIBRARY.json           材料库文件中的混凝土
 </translation>
-    </message>
-    <message>
-        <source>  --grade G              the concrete of strength grade G (repeatable)
+        </message>
+        <message>
+            <source>  --grade G              the concrete of strength grade G (repeatable)
 </source>
-        <translation>  --grade G              强度等级为 G 的混凝土（可重复）
+            <translation>  --grade G              强度等级为 G 的混凝土（可重复）
 </translation>
-    </message>
-    <message>
-        <source>  --help                 this help
+        </message>
+        <message>
+            <source>  --help                 this help
 </source>
-        <translation>  --help                 显示此帮助
+            <translation>  --help                 显示此帮助
 </translation>
-    </message>
-    <message>
-        <source>%1 needs a value.</source>
-        <translation>%1 需要一个值。</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &quot;%1&quot;.</source>
-        <translation>多余的参数 &quot;%1&quot;。</translation>
-    </message>
-    <message>
-        <source>Unknown option &quot;%1&quot;.</source>
-        <translation>未知选项 &quot;%1&quot;。</translation>
-    </message>
-    <message>
-        <source>%1 takes no value.</source>
-        <translation>%1 不接受值。</translation>
-    </message>
-    <message>
-        <source>%1 is given twice.</source>
-        <translation>%1 给出了两次。</translation>
-    </message>
-    <message>
-        <source>-o is missing: say where to write.</source>
-        <translation>缺少 -o：请指定写入位置。</translation>
-    </message>
-    <message>
-        <source>No concretes: give library files or --grade G.</source>
-        <translation>没有混凝土：请给出材料库文件或 --grade G。</translation>
-    </message>
-    <message>
-        <source>The command %1 is not available in this build.</source>
-        <translation>此版本不提供命令 %1。</translation>
-    </message>
-    <message>
-        <source>Cannot write standard output.</source>
-        <translation>无法写入标准输出。</translation>
-    </message>
-    <message>
-        <source>No command given.</source>
-        <translation>未给出命令。</translation>
-    </message>
-    <message>
-        <source>Unknown command &quot;%1&quot;.</source>
-        <translation>未知命令 &quot;%1&quot;。</translation>
-    </message>
-    <message>
-        <source>%1: Out of memory.
+        </message>
+        <message>
+            <source>%1 needs a value.</source>
+            <translation>%1 需要一个值。</translation>
+        </message>
+        <message>
+            <source>Unexpected argument "%1".</source>
+            <translation>多余的参数 "%1"。</translation>
+        </message>
+        <message>
+            <source>Unknown option "%1".</source>
+            <translation>未知选项 "%1"。</translation>
+        </message>
+        <message>
+            <source>%1 takes no value.</source>
+            <translation>%1 不接受值。</translation>
+        </message>
+        <message>
+            <source>%1 is given twice.</source>
+            <translation>%1 给出了两次。</translation>
+        </message>
+        <message>
+            <source>-o is missing: say where to write.</source>
+            <translation>缺少 -o：请指定写入位置。</translation>
+        </message>
+        <message>
+            <source>No concretes: give library files or --grade G.</source>
+            <translation>没有混凝土：请给出材料库文件或 --grade G。</translation>
+        </message>
+        <message>
+            <source>The command %1 is not available in this build.</source>
+            <translation>此版本不提供命令 %1。</translation>
+        </message>
+        <message>
+            <source>Cannot write standard output.</source>
+            <translation>无法写入标准输出。</translation>
+        </message>
+        <message>
+            <source>No command given.</source>
+            <translation>未给出命令。</translation>
+        </message>
+        <message>
+            <source>Unknown command "%1".</source>
+            <translation>未知命令 "%1"。</translation>
+        </message>
+        <message>
+            <source>%1: Out of memory.
 </source>
-        <translation>%1：内存不足。
+            <translation>%1：内存不足。
 </translation>
-    </message>
-    <message>
-        <source>--grade: %1</source>
-        <translation>--grade：%1</translation>
-    </message>
-    <message>
-        <source>--grade: %1 fcu,k must be positive!</source>
-        <translation>--grade：%1：fcu,k 必须为正数！</translation>
-    </message>
-    <message>
-        <source>--grade G is missing.</source>
-        <translation>缺少 --grade G。</translation>
-    </message>
-    <message>
-        <source>%1: concrete &quot;%2&quot;, field %3: %4</source>
-        <translation>%1：混凝土 &quot;%2&quot;，字段 %3：%4</translation>
-    </message>
-    <message>
-        <source>Concrete names must be unique; given more than once: %1.</source>
-        <translation>混凝土名称必须唯一；以下名称出现了不止一次：%1。</translation>
-    </message>
-    <message>
-        <source>--separator must be . or , (not &quot;%1&quot;).</source>
-        <translation>--separator 必须为 . 或 ,（而不是 &quot;%1&quot;）。</translation>
-    </message>
-    <message>
-        <source>Cannot create the folder &quot;%1&quot;.</source>
-        <translation>无法创建文件夹 &quot;%1&quot;。</translation>
-    </message>
-    <message>
-        <source>No concrete is shown: nothing to write.</source>
-        <translation>没有显示的混凝土：无内容可写。</translation>
-    </message>
-    <message>
-        <source>Cannot write: %1</source>
-        <translation>无法写出：%1</translation>
-    </message>
-    <message>
-        <source>Nothing was written.</source>
-        <translation>未写入任何内容。</translation>
-    </message>
-    <message>
-        <source>tarvolin-cli: note: concrete &quot;%1&quot; is written as material &quot;%2&quot;.
+        </message>
+        <message>
+            <source>--grade: %1</source>
+            <translation>--grade：%1</translation>
+        </message>
+        <message>
+            <source>--grade: %1 fcu,k must be positive!</source>
+            <translation>--grade：%1：fcu,k 必须为正数！</translation>
+        </message>
+        <message>
+            <source>--grade G is missing.</source>
+            <translation>缺少 --grade G。</translation>
+        </message>
+        <message>
+            <source>%1: concrete "%2", field %3: %4</source>
+            <translation>%1：混凝土 "%2"，字段 %3：%4</translation>
+        </message>
+        <message>
+            <source>Concrete names must be unique; given more than once: %1.</source>
+            <translation>混凝土名称必须唯一；以下名称出现了不止一次：%1。</translation>
+        </message>
+        <message>
+            <source>--separator must be . or , (not "%1").</source>
+            <translation>--separator 必须为 . 或 ,（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>Cannot create the folder "%1".</source>
+            <translation>无法创建文件夹 "%1"。</translation>
+        </message>
+        <message>
+            <source>No concrete is shown: nothing to write.</source>
+            <translation>没有显示的混凝土：无内容可写。</translation>
+        </message>
+        <message>
+            <source>Cannot write: %1</source>
+            <translation>无法写出：%1</translation>
+        </message>
+        <message>
+            <source>Nothing was written.</source>
+            <translation>未写入任何内容。</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: concrete "%1" is written as material "%2".
 </source>
-        <translation>tarvolin-cli：注意：混凝土 &quot;%1&quot; 写为材料 &quot;%2&quot;。
+            <translation>tarvolin-cli：注意：混凝土 "%1" 写为材料 "%2"。
 </translation>
-    </message>
-    <message>
-        <source>pictures writes two files into a folder: -o - is for text outputs.</source>
-        <translation>pictures 向一个文件夹写入两个文件：-o - 仅用于文本输出。</translation>
-    </message>
-    <message>
-        <source>--format must be bmp, png, svg or pdf (not &quot;%1&quot;).</source>
-        <translation>--format 必须为 bmp、png、svg 或 pdf（而不是 &quot;%1&quot;）。</translation>
-    </message>
-    <message>
-        <source>Cannot write into &quot;%1&quot;: it is not a folder.</source>
-        <translation>无法写入 &quot;%1&quot;：它不是文件夹。</translation>
-    </message>
-</context>
-<context>
-    <name>CommandLine</name>
-    <message>
-        <source>Usage: tarvolin [options] [library]
+        </message>
+        <message>
+            <source>pictures writes two files into a folder: -o - is for text outputs.</source>
+            <translation>pictures 向一个文件夹写入两个文件：-o - 仅用于文本输出。</translation>
+        </message>
+        <message>
+            <source>--format must be bmp, png, svg or pdf (not "%1").</source>
+            <translation>--format 必须为 bmp、png、svg 或 pdf（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>Cannot write into "%1": it is not a folder.</source>
+            <translation>无法写入 "%1"：它不是文件夹。</translation>
+        </message>
+    </context>
+    <context>
+        <name>CommandLine</name>
+        <message>
+            <source>Usage: tarvolin [options] [library]
 Builds the stress-strain curves of concrete after GB 50010-2010, Appendix C.
 
 Options:
@@ -498,7 +498,7 @@ Options:
 Arguments:
   library        A Tarvolin library (*.json) to open at start-up.
 </source>
-        <translation>用法：tarvolin [选项] [library]
+            <translation>用法：tarvolin [选项] [library]
 按 GB 50010-2010 附录 C 生成混凝土的应力-应变曲线。
 
 选项：
@@ -508,689 +508,689 @@ Arguments:
 参数：
   library        启动时打开的 Tarvolin 材料库（*.json）。
 </translation>
-    </message>
-    <message>
-        <source>Only one library can be opened at start-up.</source>
-        <translation>启动时只能打开一个材料库。</translation>
-    </message>
-</context>
-<context>
-    <name>CsvExport</name>
-    <message>
-        <source>The end strains are too large: the curves would need more than %1 rows.</source>
-        <translation>极限应变过大：曲线将需要超过 %1 行。</translation>
-    </message>
-</context>
-<context>
-    <name>FieldText</name>
-    <message>
-        <source>%1 is not a valid floating number!</source>
-        <translation>%1 不是有效的浮点数！</translation>
-    </message>
-</context>
-<context>
-    <name>LibraryFile</name>
-    <message>
-        <source>Cannot open library &quot;%1&quot;. %2</source>
-        <translation>无法打开材料库 &quot;%1&quot;。%2</translation>
-    </message>
-    <message>
-        <source>a list</source>
-        <translation>列表</translation>
-    </message>
-    <message>
-        <source>an object</source>
-        <translation>对象</translation>
-    </message>
-    <message>
-        <source>Concrete %1</source>
-        <translation>第 %1 个混凝土</translation>
-    </message>
-    <message>
-        <source>%1, field &quot;%2&quot;: %3</source>
-        <translation>%1，字段 &quot;%2&quot;：%3</translation>
-    </message>
-    <message>
-        <source>the field is missing.</source>
-        <translation>缺少该字段。</translation>
-    </message>
-    <message>
-        <source>%1 is not a text.</source>
-        <translation>%1 不是文本。</translation>
-    </message>
-    <message>
-        <source>%1 is not a number.</source>
-        <translation>%1 不是数字。</translation>
-    </message>
-    <message>
-        <source>%1 is neither true nor false.</source>
-        <translation>%1 既不是 true 也不是 false。</translation>
-    </message>
-    <message>
-        <source>The file is larger than 16 MiB.</source>
-        <translation>文件大于 16 MiB。</translation>
-    </message>
-    <message>
-        <source>The file is not a Tarvolin library: %1 at byte %2.</source>
-        <translation>该文件不是 Tarvolin 材料库：%1（第 %2 字节）。</translation>
-    </message>
-    <message>
-        <source>The file is not a Tarvolin library.</source>
-        <translation>该文件不是 Tarvolin 材料库。</translation>
-    </message>
-    <message>
-        <source>Field &quot;version&quot;: %1 is not a number.</source>
-        <translation>字段 &quot;version&quot;：%1 不是数字。</translation>
-    </message>
-    <message>
-        <source>The library has version %1, written by a newer Tarvolin; this one reads version %2.</source>
-        <translation>该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序只能读取版本 %2。</translation>
-    </message>
-    <message>
-        <source>The library version %1 is not known.</source>
-        <translation>未知的材料库版本 %1。</translation>
-    </message>
-    <message>
-        <source>Field &quot;concretes&quot;: the field is missing.</source>
-        <translation>字段 &quot;concretes&quot;：缺少该字段。</translation>
-    </message>
-    <message>
-        <source>Field &quot;concretes&quot;: %1 is not a list.</source>
-        <translation>字段 &quot;concretes&quot;：%1 不是列表。</translation>
-    </message>
-    <message>
-        <source>Concrete %1: %2 is not an object.</source>
-        <translation>第 %1 个混凝土：%2 不是对象。</translation>
-    </message>
-    <message>
-        <source>concrete %1 has the same name.</source>
-        <translation>与第 %1 个混凝土同名。</translation>
-    </message>
-</context>
-<context>
-    <name>MessageDlg</name>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Information</source>
-        <translation>提示</translation>
-    </message>
-</context>
-<context>
-    <name>OpenSeesWriter</name>
-    <message>
-        <source>--first-tag: &quot;%1&quot; is not a whole number from 1 to %2.</source>
-        <translation>--first-tag：&quot;%1&quot; 不是 1 到 %2 之间的整数。</translation>
-    </message>
-    <message>
-        <source>--format: &quot;%1&quot; is neither tcl nor py.</source>
-        <translation>--format：&quot;%1&quot; 既不是 tcl 也不是 py。</translation>
-    </message>
-    <message>
-        <source>the tags from %1 on do not fit OpenSees</source>
-        <translation>从 %1 起的材料编号超出 OpenSees 的范围</translation>
-    </message>
-    <message>
-        <source>ConcreteD needs positive, finite values of fc,k, eps_c,k, ft,k, eps_t,k, Ec, alpha_c and alpha_t</source>
-        <translation>ConcreteD 要求 fc,k、eps_c,k、ft,k、eps_t,k、Ec、alpha_c 和 alpha_t 均为有限正数</translation>
-    </message>
-</context>
-<context>
-    <name>Refusal</name>
-    <message>
-        <source>Axial Compression Strength must be postive.</source>
-        <translation>轴心抗压强度必须为正数。</translation>
-    </message>
-    <message>
-        <source>Axial Tension Strength must be postive.</source>
-        <translation>轴心抗拉强度必须为正数。</translation>
-    </message>
-    <message>
-        <source>Ec must be postive.</source>
-        <translation>Ec 必须为正数。</translation>
-    </message>
-    <message>
-        <source>Peak Compression Strain must be postive.</source>
-        <translation>峰值压应变必须为正数。</translation>
-    </message>
-    <message>
-        <source>Peak Tesnsion Strain must be postive.</source>
-        <translation>峰值拉应变必须为正数。</translation>
-    </message>
-    <message>
-        <source>Shape parameter must be postive.</source>
-        <translation>下降段参数必须为正数。</translation>
-    </message>
-    <message>
-        <source>Concrete Name must be less than 20 letters.</source>
-        <translation>混凝土名称必须少于 20 个字节（一个汉字占 3 个字节）。</translation>
-    </message>
-    <message>
-        <source>Please Input Concrete Name.</source>
-        <translation>请输入混凝土名称。</translation>
-    </message>
-    <message>
-        <source>Concrete Name must not begin or end with a blank or a control character.</source>
-        <translation>混凝土名称的首尾不能是空格或控制字符。</translation>
-    </message>
-    <message>
-        <source>Ec multiplied by the Peak Compression Strain must be greater than the Axial Compression Strength.</source>
-        <translation>Ec 与峰值压应变的乘积必须大于轴心抗压强度。</translation>
-    </message>
-    <message>
-        <source>Ultimate strain for Comp. is too large: the curve would have more than 1000000 points.</source>
-        <translation>受压极限应变过大：曲线将超过 1000000 个点。</translation>
-    </message>
-    <message>
-        <source>Ultimate strain for Tension is too large: the curve would have more than 1000000 points.</source>
-        <translation>受拉极限应变过大：曲线将超过 1000000 个点。</translation>
-    </message>
-    <message>
-        <source>The value is too large.</source>
-        <translation>数值过大。</translation>
-    </message>
-</context>
-<context>
-    <name>SolverCommon</name>
-    <message>
-        <source>Concrete &quot;%1&quot; cannot be written: %2</source>
-        <translation>混凝土 &quot;%1&quot; 无法写出：%2</translation>
-    </message>
-</context>
-<context>
-    <name>SolverExportDialog</name>
-    <message>
-        <source>Stress</source>
-        <translation>应力</translation>
-    </message>
-    <message>
-        <source>Damage</source>
-        <translation>损伤</translation>
-    </message>
-    <message>
-        <source>Plastic strain</source>
-        <translation>塑性应变</translation>
-    </message>
-    <message>
-        <source>Export for Abaqus</source>
-        <translation>导出到 Abaqus</translation>
-    </message>
-    <message>
-        <source>Export for OpenSees</source>
-        <translation>导出到 OpenSees</translation>
-    </message>
-    <message>
-        <source>Concretes</source>
-        <translation>混凝土</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>选项</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>预览</translation>
-    </message>
-    <message>
-        <source>Inelastic strain</source>
-        <translation>非弹性应变</translation>
-    </message>
-    <message>
-        <source>Cracking strain</source>
-        <translation>开裂应变</translation>
-    </message>
-    <message>
-        <source>Save…</source>
-        <translation>保存…</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>关闭</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>单位</translation>
-    </message>
-    <message>
-        <source>Poisson&apos;s ratio</source>
-        <translation>泊松比</translation>
-    </message>
-    <message>
-        <source>Dilation angle (°)</source>
-        <translation>膨胀角 (°)</translation>
-    </message>
-    <message>
-        <source>Eccentricity</source>
-        <translation>偏心率</translation>
-    </message>
-    <message>
-        <source>Viscosity</source>
-        <translation>黏性系数</translation>
-    </message>
-    <message>
-        <source>Elastic limit (× fc,k)</source>
-        <translation>弹性极限 (× fc,k)</translation>
-    </message>
-    <message>
-        <source>energy</source>
-        <translation>能量</translation>
-    </message>
-    <message>
-        <source>code</source>
-        <translation>规范</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>无</translation>
-    </message>
-    <message>
-        <source>Rows per table at most</source>
-        <translation>每表最多行数</translation>
-    </message>
-    <message>
-        <source>Input file (.inp)</source>
-        <translation>输入文件 (.inp)</translation>
-    </message>
-    <message>
-        <source>Abaqus/CAE script (.py)</source>
-        <translation>Abaqus/CAE 脚本 (.py)</translation>
-    </message>
-    <message>
-        <source>Output</source>
-        <translation>输出</translation>
-    </message>
-    <message>
-        <source>Model name</source>
-        <translation>模型名称</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>格式</translation>
-    </message>
-    <message>
-        <source>First tag</source>
-        <translation>起始编号</translation>
-    </message>
-    <message>
-        <source>Largest deviation from the curve: compression %1 %, tension %2 % of the peak stress</source>
-        <translation>与曲线的最大偏差：受压 %1 %，受拉 %2 %（相对峰值应力）</translation>
-    </message>
-    <message>
-        <source>Every name is a valid Abaqus material name.</source>
-        <translation>所有名称均为有效的 Abaqus 材料名称。</translation>
-    </message>
-    <message>
-        <source>Material names changed for Abaqus:
+        </message>
+        <message>
+            <source>Only one library can be opened at start-up.</source>
+            <translation>启动时只能打开一个材料库。</translation>
+        </message>
+    </context>
+    <context>
+        <name>CsvExport</name>
+        <message>
+            <source>The end strains are too large: the curves would need more than %1 rows.</source>
+            <translation>极限应变过大：曲线将需要超过 %1 行。</translation>
+        </message>
+    </context>
+    <context>
+        <name>FieldText</name>
+        <message>
+            <source>%1 is not a valid floating number!</source>
+            <translation>%1 不是有效的浮点数！</translation>
+        </message>
+    </context>
+    <context>
+        <name>LibraryFile</name>
+        <message>
+            <source>Cannot open library "%1". %2</source>
+            <translation>无法打开材料库 "%1"。%2</translation>
+        </message>
+        <message>
+            <source>a list</source>
+            <translation>列表</translation>
+        </message>
+        <message>
+            <source>an object</source>
+            <translation>对象</translation>
+        </message>
+        <message>
+            <source>Concrete %1</source>
+            <translation>第 %1 个混凝土</translation>
+        </message>
+        <message>
+            <source>%1, field "%2": %3</source>
+            <translation>%1，字段 "%2"：%3</translation>
+        </message>
+        <message>
+            <source>the field is missing.</source>
+            <translation>缺少该字段。</translation>
+        </message>
+        <message>
+            <source>%1 is not a text.</source>
+            <translation>%1 不是文本。</translation>
+        </message>
+        <message>
+            <source>%1 is not a number.</source>
+            <translation>%1 不是数字。</translation>
+        </message>
+        <message>
+            <source>%1 is neither true nor false.</source>
+            <translation>%1 既不是 true 也不是 false。</translation>
+        </message>
+        <message>
+            <source>The file is larger than 16 MiB.</source>
+            <translation>文件大于 16 MiB。</translation>
+        </message>
+        <message>
+            <source>The file is not a Tarvolin library: %1 at byte %2.</source>
+            <translation>该文件不是 Tarvolin 材料库：%1（第 %2 字节）。</translation>
+        </message>
+        <message>
+            <source>The file is not a Tarvolin library.</source>
+            <translation>该文件不是 Tarvolin 材料库。</translation>
+        </message>
+        <message>
+            <source>Field "version": %1 is not a number.</source>
+            <translation>字段 "version"：%1 不是数字。</translation>
+        </message>
+        <message>
+            <source>The library has version %1, written by a newer Tarvolin; this one reads version %2.</source>
+            <translation>该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序只能读取版本 %2。</translation>
+        </message>
+        <message>
+            <source>The library version %1 is not known.</source>
+            <translation>未知的材料库版本 %1。</translation>
+        </message>
+        <message>
+            <source>Field "concretes": the field is missing.</source>
+            <translation>字段 "concretes"：缺少该字段。</translation>
+        </message>
+        <message>
+            <source>Field "concretes": %1 is not a list.</source>
+            <translation>字段 "concretes"：%1 不是列表。</translation>
+        </message>
+        <message>
+            <source>Concrete %1: %2 is not an object.</source>
+            <translation>第 %1 个混凝土：%2 不是对象。</translation>
+        </message>
+        <message>
+            <source>concrete %1 has the same name.</source>
+            <translation>与第 %1 个混凝土同名。</translation>
+        </message>
+    </context>
+    <context>
+        <name>MessageDlg</name>
+        <message>
+            <source>Warning</source>
+            <translation>警告</translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>提示</translation>
+        </message>
+    </context>
+    <context>
+        <name>OpenSeesWriter</name>
+        <message>
+            <source>--first-tag: "%1" is not a whole number from 1 to %2.</source>
+            <translation>--first-tag："%1" 不是 1 到 %2 之间的整数。</translation>
+        </message>
+        <message>
+            <source>--format: "%1" is neither tcl nor py.</source>
+            <translation>--format："%1" 既不是 tcl 也不是 py。</translation>
+        </message>
+        <message>
+            <source>the tags from %1 on do not fit OpenSees</source>
+            <translation>从 %1 起的材料编号超出 OpenSees 的范围</translation>
+        </message>
+        <message>
+            <source>ConcreteD needs positive, finite values of fc,k, eps_c,k, ft,k, eps_t,k, Ec, alpha_c and alpha_t</source>
+            <translation>ConcreteD 要求 fc,k、eps_c,k、ft,k、eps_t,k、Ec、alpha_c 和 alpha_t 均为有限正数</translation>
+        </message>
+    </context>
+    <context>
+        <name>Refusal</name>
+        <message>
+            <source>Axial Compression Strength must be postive.</source>
+            <translation>轴心抗压强度必须为正数。</translation>
+        </message>
+        <message>
+            <source>Axial Tension Strength must be postive.</source>
+            <translation>轴心抗拉强度必须为正数。</translation>
+        </message>
+        <message>
+            <source>Ec must be postive.</source>
+            <translation>Ec 必须为正数。</translation>
+        </message>
+        <message>
+            <source>Peak Compression Strain must be postive.</source>
+            <translation>峰值压应变必须为正数。</translation>
+        </message>
+        <message>
+            <source>Peak Tesnsion Strain must be postive.</source>
+            <translation>峰值拉应变必须为正数。</translation>
+        </message>
+        <message>
+            <source>Shape parameter must be postive.</source>
+            <translation>下降段参数必须为正数。</translation>
+        </message>
+        <message>
+            <source>Concrete Name must be less than 20 letters.</source>
+            <translation>混凝土名称必须少于 20 个字节（一个汉字占 3 个字节）。</translation>
+        </message>
+        <message>
+            <source>Please Input Concrete Name.</source>
+            <translation>请输入混凝土名称。</translation>
+        </message>
+        <message>
+            <source>Concrete Name must not begin or end with a blank or a control character.</source>
+            <translation>混凝土名称的首尾不能是空格或控制字符。</translation>
+        </message>
+        <message>
+            <source>Ec multiplied by the Peak Compression Strain must be greater than the Axial Compression Strength.</source>
+            <translation>Ec 与峰值压应变的乘积必须大于轴心抗压强度。</translation>
+        </message>
+        <message>
+            <source>Ultimate strain for Comp. is too large: the curve would have more than 1000000 points.</source>
+            <translation>受压极限应变过大：曲线将超过 1000000 个点。</translation>
+        </message>
+        <message>
+            <source>Ultimate strain for Tension is too large: the curve would have more than 1000000 points.</source>
+            <translation>受拉极限应变过大：曲线将超过 1000000 个点。</translation>
+        </message>
+        <message>
+            <source>The value is too large.</source>
+            <translation>数值过大。</translation>
+        </message>
+    </context>
+    <context>
+        <name>SolverCommon</name>
+        <message>
+            <source>Concrete "%1" cannot be written: %2</source>
+            <translation>混凝土 "%1" 无法写出：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>SolverExportDialog</name>
+        <message>
+            <source>Stress</source>
+            <translation>应力</translation>
+        </message>
+        <message>
+            <source>Damage</source>
+            <translation>损伤</translation>
+        </message>
+        <message>
+            <source>Plastic strain</source>
+            <translation>塑性应变</translation>
+        </message>
+        <message>
+            <source>Export for Abaqus</source>
+            <translation>导出到 Abaqus</translation>
+        </message>
+        <message>
+            <source>Export for OpenSees</source>
+            <translation>导出到 OpenSees</translation>
+        </message>
+        <message>
+            <source>Concretes</source>
+            <translation>混凝土</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>选项</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>预览</translation>
+        </message>
+        <message>
+            <source>Inelastic strain</source>
+            <translation>非弹性应变</translation>
+        </message>
+        <message>
+            <source>Cracking strain</source>
+            <translation>开裂应变</translation>
+        </message>
+        <message>
+            <source>Save…</source>
+            <translation>保存…</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>单位</translation>
+        </message>
+        <message>
+            <source>Poisson's ratio</source>
+            <translation>泊松比</translation>
+        </message>
+        <message>
+            <source>Dilation angle (°)</source>
+            <translation>膨胀角 (°)</translation>
+        </message>
+        <message>
+            <source>Eccentricity</source>
+            <translation>偏心率</translation>
+        </message>
+        <message>
+            <source>Viscosity</source>
+            <translation>黏性系数</translation>
+        </message>
+        <message>
+            <source>Elastic limit (× fc,k)</source>
+            <translation>弹性极限 (× fc,k)</translation>
+        </message>
+        <message>
+            <source>energy</source>
+            <translation>能量</translation>
+        </message>
+        <message>
+            <source>code</source>
+            <translation>规范</translation>
+        </message>
+        <message>
+            <source>none</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>Rows per table at most</source>
+            <translation>每表最多行数</translation>
+        </message>
+        <message>
+            <source>Input file (.inp)</source>
+            <translation>输入文件 (.inp)</translation>
+        </message>
+        <message>
+            <source>Abaqus/CAE script (.py)</source>
+            <translation>Abaqus/CAE 脚本 (.py)</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>输出</translation>
+        </message>
+        <message>
+            <source>Model name</source>
+            <translation>模型名称</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>格式</translation>
+        </message>
+        <message>
+            <source>First tag</source>
+            <translation>起始编号</translation>
+        </message>
+        <message>
+            <source>Largest deviation from the curve: compression %1 %, tension %2 % of the peak stress</source>
+            <translation>与曲线的最大偏差：受压 %1 %，受拉 %2 %（相对峰值应力）</translation>
+        </message>
+        <message>
+            <source>Every name is a valid Abaqus material name.</source>
+            <translation>所有名称均为有效的 Abaqus 材料名称。</translation>
+        </message>
+        <message>
+            <source>Material names changed for Abaqus:
 </source>
-        <translation>为 Abaqus 更改的材料名称：
+            <translation>为 Abaqus 更改的材料名称：
 </translation>
-    </message>
-    <message>
-        <source>No concrete is checked.</source>
-        <translation>未勾选任何混凝土。</translation>
-    </message>
-    <message>
-        <source>Abaqus/CAE script (*.py)</source>
-        <translation>Abaqus/CAE 脚本 (*.py)</translation>
-    </message>
-    <message>
-        <source>Abaqus input file (*.inp)</source>
-        <translation>Abaqus 输入文件 (*.inp)</translation>
-    </message>
-    <message>
-        <source>OpenSeesPy script (*.py)</source>
-        <translation>OpenSeesPy 脚本 (*.py)</translation>
-    </message>
-    <message>
-        <source>OpenSees Tcl script (*.tcl)</source>
-        <translation>OpenSees Tcl 脚本 (*.tcl)</translation>
-    </message>
-    <message>
-        <source>
+        </message>
+        <message>
+            <source>No concrete is checked.</source>
+            <translation>未勾选任何混凝土。</translation>
+        </message>
+        <message>
+            <source>Abaqus/CAE script (*.py)</source>
+            <translation>Abaqus/CAE 脚本 (*.py)</translation>
+        </message>
+        <message>
+            <source>Abaqus input file (*.inp)</source>
+            <translation>Abaqus 输入文件 (*.inp)</translation>
+        </message>
+        <message>
+            <source>OpenSeesPy script (*.py)</source>
+            <translation>OpenSeesPy 脚本 (*.py)</translation>
+        </message>
+        <message>
+            <source>OpenSees Tcl script (*.tcl)</source>
+            <translation>OpenSees Tcl 脚本 (*.tcl)</translation>
+        </message>
+        <message>
+            <source>
 Nothing was written.</source>
-        <translation>
+            <translation>
 未写入任何内容。</translation>
-    </message>
-</context>
-<context>
-    <name>SteelRefusal</name>
-    <message>
-        <source>Steel Name must be less than 20 letters.</source>
-        <translation>钢筋名称必须少于 20 个字节（一个汉字占 3 个字节）。</translation>
-    </message>
-    <message>
-        <source>Please Input Steel Name.</source>
-        <translation>请输入钢筋名称。</translation>
-    </message>
-    <message>
-        <source>Modulus of elasticity Es must be greater than zero.</source>
-        <translation>弹性模量 Es 必须大于零。</translation>
-    </message>
-    <message>
-        <source>Yield strength fy must be greater than zero.</source>
-        <translation>屈服强度 fy 必须大于零。</translation>
-    </message>
-    <message>
-        <source>Ultimate strength fst must be greater than zero.</source>
-        <translation>极限强度 fst 必须大于零。</translation>
-    </message>
-    <message>
-        <source>Strain at start of hardening εuy must be greater than zero.</source>
-        <translation>硬化起点应变 εuy 必须大于零。</translation>
-    </message>
-    <message>
-        <source>Strain at ultimate strength εu must be greater than zero.</source>
-        <translation>峰值应变 εu 必须大于零。</translation>
-    </message>
-    <message>
-        <source>Ultimate strength fst must not be less than yield strength fy.</source>
-        <translation>极限强度 fst 不得小于屈服强度 fy。</translation>
-    </message>
-    <message>
-        <source>Strain at start of hardening εuy must not be less than the yield strain εy = fy / Es.</source>
-        <translation>硬化起点应变 εuy 不得小于屈服应变 εy = fy / Es。</translation>
-    </message>
-    <message>
-        <source>Strain at ultimate strength εu must be greater than the strain at start of hardening εuy.</source>
-        <translation>峰值应变 εu 必须大于硬化起点应变 εuy。</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutBox</name>
-    <message>
-        <source>About Tarvolin</source>
-        <translation>关于 Tarvolin</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>版本 %1</translation>
-    </message>
-    <message>
-        <source>Author : Quessel</source>
-        <translation>作者：Quessel</translation>
-    </message>
-    <message>
-        <source>Affiliation : independent developer</source>
-        <translation>单位：独立开发者</translation>
-    </message>
-    <message>
-        <source>Mail : quessel@example.org</source>
-        <translation>邮箱：quessel@example.org</translation>
-    </message>
-    <message>
-        <source>Matrix : @quessel:example.org</source>
-        <translation>Matrix：@quessel:example.org</translation>
-    </message>
-    <message>
-        <source>Website : </source>
-        <translation>网站：</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-</context>
-<context>
-    <name>TChart</name>
-    <message>
-        <source>strain[m/m]</source>
-        <translation>应变[m/m]</translation>
-    </message>
-    <message>
-        <source>f [N/mm2]</source>
-        <translation>应力 f [N/mm2]</translation>
-    </message>
-    <message>
-        <source>Copy Image</source>
-        <translation>复制图片</translation>
-    </message>
-    <message>
-        <source>Copy Data</source>
-        <translation>复制数据</translation>
-    </message>
-    <message>
-        <source>Save Image As…</source>
-        <translation>图片另存为…</translation>
-    </message>
-    <message>
-        <source>Reset Zoom</source>
-        <translation>重置缩放</translation>
-    </message>
-</context>
-<context>
-    <name>TForm1</name>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV 文件 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Tarvolin (based on GB 50010-2010) (by Quessel)</source>
-        <translation>Tarvolin（基于 GB 50010-2010）（作者 Quessel）</translation>
-    </message>
-    <message>
-        <source>Define Concrete</source>
-        <translation>定义混凝土</translation>
-    </message>
-    <message>
-        <source>Concrete Name</source>
-        <translation>混凝土名称</translation>
-    </message>
-    <message>
-        <source>Strength Grade fcu,k (N/mm2)</source>
-        <translation>强度等级 fcu,k (N/mm2)</translation>
-    </message>
-    <message>
-        <source>Modulus of elasticity Ec (N/mm2)</source>
-        <translation>弹性模量 Ec (N/mm2)</translation>
-    </message>
-    <message>
-        <source>Axial Compression strength fc,k (N/mm2)</source>
-        <translation>轴心抗压强度标准值 fc,k (N/mm2)</translation>
-    </message>
-    <message>
-        <source>Strain at Peak Comp. Stress  εc,k  (10-6)</source>
-        <translation>峰值压应变  εc,k  (10-6)</translation>
-    </message>
-    <message>
-        <source>Shape parameter for Compression  ac</source>
-        <translation>受压下降段参数  ac</translation>
-    </message>
-    <message>
-        <source>Ultimate strain for Comp.  εmax,c</source>
-        <translation>受压极限应变  εmax,c</translation>
-    </message>
-    <message>
-        <source>Axial Tension strength ft,k (N/mm2)</source>
-        <translation>轴心抗拉强度标准值 ft,k (N/mm2)</translation>
-    </message>
-    <message>
-        <source>Strain at Peak Tensile Stress  εt,k  (10-6)</source>
-        <translation>峰值拉应变  εt,k  (10-6)</translation>
-    </message>
-    <message>
-        <source>Shape parameter for Tension  at</source>
-        <translation>受拉下降段参数  at</translation>
-    </message>
-    <message>
-        <source>Ultimate strain for Tension  εmax,t  (10-6)</source>
-        <translation>受拉极限应变  εmax,t  (10-6)</translation>
-    </message>
-    <message>
-        <source>Create Concrete</source>
-        <translation>创建混凝土</translation>
-    </message>
-    <message>
-        <source>Compression</source>
-        <translation>受压</translation>
-    </message>
-    <message>
-        <source>Control</source>
-        <translation>操作</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>删除</translation>
-    </message>
-    <message>
-        <source>Delete All</source>
-        <translation>全部删除</translation>
-    </message>
-    <message>
-        <source>Save Picture</source>
-        <translation>保存图片</translation>
-    </message>
-    <message>
-        <source>Save Data</source>
-        <translation>保存数据</translation>
-    </message>
-    <message>
-        <source>Tension</source>
-        <translation>受拉</translation>
-    </message>
-    <message>
-        <source>  Welcome to my Website :</source>
-        <translation>  欢迎访问我的网站：</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;Open Library…</source>
-        <translation>打开材料库(&amp;O)…</translation>
-    </message>
-    <message>
-        <source>&amp;Save Library</source>
-        <translation>保存材料库(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Save Library &amp;As…</source>
-        <translation>材料库另存为(&amp;A)…</translation>
-    </message>
-    <message>
-        <source>&amp;Export for Abaqus…</source>
-        <translation>导出到 Abaqus(&amp;E)…</translation>
-    </message>
-    <message>
-        <source>Export for Ope&amp;nSees…</source>
-        <translation>导出到 OpenSees(&amp;N)…</translation>
-    </message>
-    <message>
-        <source>Save &amp;Pictures As…</source>
-        <translation>全部图片另存为(&amp;P)…</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>编辑</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>关于</translation>
-    </message>
-    <message>
-        <source>About Kestrafel</source>
-        <translation>关于 Kestrafel</translation>
-    </message>
-    <message>
-        <source>No concretes have been create!.</source>
-        <translation>尚未创建任何混凝土！</translation>
-    </message>
-    <message>
-        <source>Save Concrete Data</source>
-        <translation>保存混凝土数据</translation>
-    </message>
-    <message>
-        <source>Select directory for storing images</source>
-        <translation>选择保存图片的文件夹</translation>
-    </message>
-    <message>
-        <source>Images saved successfully!.</source>
-        <translation>图片保存成功！</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)</source>
-        <translation>PNG 图片 (*.png);;SVG 图片 (*.svg);;PDF 文档 (*.pdf);;BMP 图片 (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Save Image As</source>
-        <translation>图片另存为</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not the name of a PNG, SVG, PDF or BMP file.</source>
-        <translation>&quot;%1&quot; 不是 PNG、SVG、PDF 或 BMP 文件的名称。</translation>
-    </message>
-    <message>
-        <source>Select folder for the pictures</source>
-        <translation>选择保存图片的文件夹</translation>
-    </message>
-    <message>
-        <source>%1 fcu,k must be positive!</source>
-        <translation>%1：fcu,k 必须为正数！</translation>
-    </message>
-    <message>
-        <source>Concrete with name: &quot;%1&quot; already exists! Please Input another Name.</source>
-        <translation>名称为 &quot;%1&quot; 的混凝土已存在！请输入其他名称。</translation>
-    </message>
-    <message>
-        <source>Running out of Memory.</source>
-        <translation>内存不足。</translation>
-    </message>
-    <message>
-        <source>Tarvolin library (*.json)</source>
-        <translation>Tarvolin 材料库 (*.json)</translation>
-    </message>
-    <message>
-        <source>Open Library</source>
-        <translation>打开材料库</translation>
-    </message>
-    <message>
-        <source>Save Library As</source>
-        <translation>材料库另存为</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>未命名</translation>
-    </message>
-    <message>
-        <source>Confirm</source>
-        <translation>确认</translation>
-    </message>
-    <message>
-        <source>Save changes to %1?</source>
-        <translation>是否保存对 %1 的更改？</translation>
-    </message>
-</context>
-<context>
-    <name>TPictureOptions</name>
-    <message>
-        <source>Picture Options</source>
-        <translation>图片选项</translation>
-    </message>
-    <message>
-        <source>Format:</source>
-        <translation>格式：</translation>
-    </message>
-    <message>
-        <source>pixels</source>
-        <translation>像素</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>尺寸：</translation>
-    </message>
-    <message>
-        <source>%1:</source>
-        <translation>%1：</translation>
-    </message>
-    <message>
-        <source>Scale:</source>
-        <translation>倍率：</translation>
-    </message>
-    <message>
-        <source>More pixels with the same look, for sharp pictures on high-resolution screens and in print</source>
-        <translation>外观不变而像素更多，在高分辨率屏幕上和印刷时更清晰</translation>
-    </message>
-</context>
+        </message>
+    </context>
+    <context>
+        <name>SteelRefusal</name>
+        <message>
+            <source>Steel Name must be less than 20 letters.</source>
+            <translation>钢筋名称必须少于 20 个字节（一个汉字占 3 个字节）。</translation>
+        </message>
+        <message>
+            <source>Please Input Steel Name.</source>
+            <translation>请输入钢筋名称。</translation>
+        </message>
+        <message>
+            <source>Modulus of elasticity Es must be greater than zero.</source>
+            <translation>弹性模量 Es 必须大于零。</translation>
+        </message>
+        <message>
+            <source>Yield strength fy must be greater than zero.</source>
+            <translation>屈服强度 fy 必须大于零。</translation>
+        </message>
+        <message>
+            <source>Ultimate strength fst must be greater than zero.</source>
+            <translation>极限强度 fst 必须大于零。</translation>
+        </message>
+        <message>
+            <source>Strain at start of hardening εuy must be greater than zero.</source>
+            <translation>硬化起点应变 εuy 必须大于零。</translation>
+        </message>
+        <message>
+            <source>Strain at ultimate strength εu must be greater than zero.</source>
+            <translation>峰值应变 εu 必须大于零。</translation>
+        </message>
+        <message>
+            <source>Ultimate strength fst must not be less than yield strength fy.</source>
+            <translation>极限强度 fst 不得小于屈服强度 fy。</translation>
+        </message>
+        <message>
+            <source>Strain at start of hardening εuy must not be less than the yield strain εy = fy / Es.</source>
+            <translation>硬化起点应变 εuy 不得小于屈服应变 εy = fy / Es。</translation>
+        </message>
+        <message>
+            <source>Strain at ultimate strength εu must be greater than the strain at start of hardening εuy.</source>
+            <translation>峰值应变 εu 必须大于硬化起点应变 εuy。</translation>
+        </message>
+    </context>
+    <context>
+        <name>TAboutBox</name>
+        <message>
+            <source>About Tarvolin</source>
+            <translation>关于 Tarvolin</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <translation>版本 %1</translation>
+        </message>
+        <message>
+            <source>Author : Quessel</source>
+            <translation>作者：Quessel</translation>
+        </message>
+        <message>
+            <source>Affiliation : independent developer</source>
+            <translation>单位：独立开发者</translation>
+        </message>
+        <message>
+            <source>Mail : quessel@example.org</source>
+            <translation>邮箱：quessel@example.org</translation>
+        </message>
+        <message>
+            <source>Matrix : @quessel:example.org</source>
+            <translation>Matrix 账号：@quessel:example.org</translation>
+        </message>
+        <message>
+            <source>Website : </source>
+            <translation>网站：</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>TChart</name>
+        <message>
+            <source>strain[m/m]</source>
+            <translation>应变[m/m]</translation>
+        </message>
+        <message>
+            <source>f [N/mm2]</source>
+            <translation>应力 f [N/mm2]</translation>
+        </message>
+        <message>
+            <source>Copy Image</source>
+            <translation>复制图片</translation>
+        </message>
+        <message>
+            <source>Copy Data</source>
+            <translation>复制数据</translation>
+        </message>
+        <message>
+            <source>Save Image As…</source>
+            <translation>图片另存为…</translation>
+        </message>
+        <message>
+            <source>Reset Zoom</source>
+            <translation>重置缩放</translation>
+        </message>
+    </context>
+    <context>
+        <name>TForm1</name>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV 文件 (*.csv)</translation>
+        </message>
+        <message>
+            <source>Tarvolin (based on GB 50010-2010) (by Quessel)</source>
+            <translation>Tarvolin（基于 GB 50010-2010）（作者 Quessel）</translation>
+        </message>
+        <message>
+            <source>Define Concrete</source>
+            <translation>定义混凝土</translation>
+        </message>
+        <message>
+            <source>Concrete Name</source>
+            <translation>混凝土名称</translation>
+        </message>
+        <message>
+            <source>Strength Grade fcu,k (N/mm2)</source>
+            <translation>强度等级 fcu,k (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Modulus of elasticity Ec (N/mm2)</source>
+            <translation>弹性模量 Ec (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Axial Compression strength fc,k (N/mm2)</source>
+            <translation>轴心抗压强度标准值 fc,k (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Strain at Peak Comp. Stress  εc,k  (10-6)</source>
+            <translation>峰值压应变  εc,k  (10-6)</translation>
+        </message>
+        <message>
+            <source>Shape parameter for Compression  ac</source>
+            <translation>受压下降段参数  ac</translation>
+        </message>
+        <message>
+            <source>Ultimate strain for Comp.  εmax,c</source>
+            <translation>受压极限应变  εmax,c</translation>
+        </message>
+        <message>
+            <source>Axial Tension strength ft,k (N/mm2)</source>
+            <translation>轴心抗拉强度标准值 ft,k (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Strain at Peak Tensile Stress  εt,k  (10-6)</source>
+            <translation>峰值拉应变  εt,k  (10-6)</translation>
+        </message>
+        <message>
+            <source>Shape parameter for Tension  at</source>
+            <translation>受拉下降段参数  at</translation>
+        </message>
+        <message>
+            <source>Ultimate strain for Tension  εmax,t  (10-6)</source>
+            <translation>受拉极限应变  εmax,t  (10-6)</translation>
+        </message>
+        <message>
+            <source>Create Concrete</source>
+            <translation>创建混凝土</translation>
+        </message>
+        <message>
+            <source>Compression</source>
+            <translation>受压</translation>
+        </message>
+        <message>
+            <source>Control</source>
+            <translation>操作</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Delete All</source>
+            <translation>全部删除</translation>
+        </message>
+        <message>
+            <source>Save Picture</source>
+            <translation>保存图片</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>保存数据</translation>
+        </message>
+        <message>
+            <source>Tension</source>
+            <translation>受拉</translation>
+        </message>
+        <message>
+            <source>  Welcome to my Website :</source>
+            <translation>  欢迎访问我的网站：</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>文件(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Open Library…</source>
+            <translation>打开材料库(&amp;O)…</translation>
+        </message>
+        <message>
+            <source>&amp;Save Library</source>
+            <translation>保存材料库(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Save Library &amp;As…</source>
+            <translation>材料库另存为(&amp;A)…</translation>
+        </message>
+        <message>
+            <source>&amp;Export for Abaqus…</source>
+            <translation>导出到 Abaqus(&amp;E)…</translation>
+        </message>
+        <message>
+            <source>Export for Ope&amp;nSees…</source>
+            <translation>导出到 OpenSees(&amp;N)…</translation>
+        </message>
+        <message>
+            <source>Save &amp;Pictures As…</source>
+            <translation>全部图片另存为(&amp;P)…</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>关于</translation>
+        </message>
+        <message>
+            <source>About Kestrafel</source>
+            <translation>关于 Kestrafel</translation>
+        </message>
+        <message>
+            <source>No concretes have been create!.</source>
+            <translation>尚未创建任何混凝土！</translation>
+        </message>
+        <message>
+            <source>Save Concrete Data</source>
+            <translation>保存混凝土数据</translation>
+        </message>
+        <message>
+            <source>Select directory for storing images</source>
+            <translation>选择保存图片的文件夹</translation>
+        </message>
+        <message>
+            <source>Images saved successfully!.</source>
+            <translation>图片保存成功！</translation>
+        </message>
+        <message>
+            <source>PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)</source>
+            <translation>PNG 图片 (*.png);;SVG 图片 (*.svg);;PDF 文档 (*.pdf);;BMP 图片 (*.bmp)</translation>
+        </message>
+        <message>
+            <source>Save Image As</source>
+            <translation>图片另存为</translation>
+        </message>
+        <message>
+            <source>"%1" is not the name of a PNG, SVG, PDF or BMP file.</source>
+            <translation>"%1" 不是 PNG、SVG、PDF 或 BMP 文件的名称。</translation>
+        </message>
+        <message>
+            <source>Select folder for the pictures</source>
+            <translation>选择保存图片的文件夹</translation>
+        </message>
+        <message>
+            <source>%1 fcu,k must be positive!</source>
+            <translation>%1：fcu,k 必须为正数！</translation>
+        </message>
+        <message>
+            <source>Concrete with name: "%1" already exists! Please Input another Name.</source>
+            <translation>名称为 "%1" 的混凝土已存在！请输入其他名称。</translation>
+        </message>
+        <message>
+            <source>Running out of Memory.</source>
+            <translation>内存不足。</translation>
+        </message>
+        <message>
+            <source>Tarvolin library (*.json)</source>
+            <translation>Tarvolin 材料库 (*.json)</translation>
+        </message>
+        <message>
+            <source>Open Library</source>
+            <translation>打开材料库</translation>
+        </message>
+        <message>
+            <source>Save Library As</source>
+            <translation>材料库另存为</translation>
+        </message>
+        <message>
+            <source>Untitled</source>
+            <translation>未命名</translation>
+        </message>
+        <message>
+            <source>Confirm</source>
+            <translation>确认</translation>
+        </message>
+        <message>
+            <source>Save changes to %1?</source>
+            <translation>是否保存对 %1 的更改？</translation>
+        </message>
+    </context>
+    <context>
+        <name>TPictureOptions</name>
+        <message>
+            <source>Picture Options</source>
+            <translation>图片选项</translation>
+        </message>
+        <message>
+            <source>Format:</source>
+            <translation>格式：</translation>
+        </message>
+        <message>
+            <source>pixels</source>
+            <translation>像素</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>尺寸：</translation>
+        </message>
+        <message>
+            <source>%1:</source>
+            <translation>%1：</translation>
+        </message>
+        <message>
+            <source>Scale:</source>
+            <translation>倍率：</translation>
+        </message>
+        <message>
+            <source>More pixels with the same look, for sharp pictures on high-resolution screens and in print</source>
+            <translation>外观不变而像素更多，在高分辨率屏幕上和印刷时更清晰</translation>
+        </message>
+    </context>
 </TS>

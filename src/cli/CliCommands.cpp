@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -51,6 +52,26 @@ double ReadGradeArgument(const QString& text)
     return grade;
 }
 
+namespace {
+
+// The text followed by blanks up to the given width on a terminal, where a Chinese character
+// takes two columns: the values of a Chinese table stand in one column too.
+QString PaddedToColumns(const QString& text, int columns)
+{
+    int used = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        used += wide ? 2 : 1;
+    }
+    return text + QString(std::max(0, columns - used), QLatin1Char(' '));
+}
+
+}  // namespace
+
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
     if (!arguments.Has("grade"))
@@ -86,7 +107,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             {ui::translate("TForm1", "Shape parameter for Tension  at"), &texts.at},
         };
         for (const auto& [label, value] : rows) {
-            bytes += label.leftJustified(44).toUtf8();
+            bytes += PaddedToColumns(label, 44).toUtf8();
             bytes += QByteArray::fromStdString(*value);
             bytes += '\n';
         }

@@ -21,10 +21,12 @@
 
 #include "app/Application.h"
 #include "app/Dialogs.h"
+#include "app/Translation.h"
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
+#include "support/Legibility.h"
 
 namespace {
 
@@ -109,6 +111,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void startState();
     void controls_data();
     void controls();
@@ -125,6 +128,14 @@ private slots:
     void errorBoxForExceptionInGuardedHandler();
     void errorBoxForExceptionInEventDelivery();
 };
+
+void TestMainWindow::initTestCase()
+{
+    // As the program starts: the window's texts below are checked with the translations in
+    // place, under C.UTF-8, where they must stay the English ones byte for byte.
+    InstallTranslations();
+    QVERIFY(!ChineseChosen());
+}
 
 void TestMainWindow::startState()
 {
@@ -354,49 +365,8 @@ void TestMainWindow::textsAreLegible()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
-    // A label must not run into the next control to its right in its row, nor out of its
-    // parent, nor out of its own box.
-    for (QLabel* label : form.findChildren<QLabel*>()) {
-        if (label->text().isEmpty() || !label->isVisible())
-            continue;
-        const QFontMetrics metrics(label->font());
-        const int width = metrics.horizontalAdvance(label->text());
-        const int textLeft = label->x() + label->contentsRect().left() + label->margin();
-        int room = label->parentWidget()->width() - textLeft;
-        for (QWidget* other : label->parentWidget()->findChildren<QWidget*>(
-                 QString(), Qt::FindDirectChildrenOnly)) {
-            const bool sameRow = other->y() < label->y() + metrics.height() &&
-                                 label->y() < other->y() + other->height();
-            if (other != label && other->isVisible() && sameRow && other->x() > label->x())
-                room = std::min(room, other->x() - textLeft);
-        }
-        const QString what = label->objectName() + QStringLiteral(": \"") + label->text() +
-                             QStringLiteral("\" is %1 px wide in %2, room %3 px")
-                                 .arg(width)
-                                 .arg(QFontInfo(label->font()).family())
-                                 .arg(room);
-        QVERIFY2(width <= room, qPrintable(what));
-        QVERIFY2(width <= label->contentsRect().width() - 2 * label->margin(), qPrintable(what));
-        QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(what));
-    }
-
-    for (QPushButton* button : form.findChildren<QPushButton*>()) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        const QRect room =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const QFontMetrics metrics(button->font());
-        QVERIFY2(metrics.horizontalAdvance(button->text()) <= room.width(),
-                 qPrintable(button->objectName()));
-        QVERIFY2(metrics.height() <= room.height(), qPrintable(button->objectName()));
-    }
-
-    for (QGroupBox* group : form.findChildren<QGroupBox*>()) {
-        const QFontMetrics metrics(group->font());
-        QVERIFY2(metrics.horizontalAdvance(group->title()) + 20 <= group->width(),
-                 qPrintable(group->objectName()));
-    }
+    const QStringList illegible = IllegibleTexts(&form);
+    QVERIFY2(illegible.isEmpty(), qPrintable(illegible.join(QLatin1Char('\n'))));
 
     // Every text that grade selection writes fits its field, for every grade of the list.
     QList<QLineEdit*> edits = form.findChildren<QLineEdit*>();
