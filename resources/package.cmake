@@ -56,8 +56,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not libraries the program links: the fonts its window is laid out for (Liberation Sans, metric
-# compatible with the usual Windows sans) and the one that draws the Chinese title in About.
+# compatible with the usual Windows sans) and the one the Chinese interface is laid out for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-wqy-microhei")
+# Qt's own buttons and file dialogs in Chinese; without it they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # CPack puts the summary above as the synopsis line; this is the extended description, where a
 # blank line needs the lone "." of Debian's control format.
