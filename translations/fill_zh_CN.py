@@ -249,6 +249,45 @@ ZH = {
     "More pixels with the same look, for sharp pictures on high-resolution screens and in print":
         "外观不变而像素更多，在高分辨率屏幕上和印刷时更清晰",
 
+    # Reinforcing steel's window.
+    "&Reinforcing Steel…": "钢筋(&R)…",
+    "Reinforcing Steel": "钢筋",
+    "Define Steel": "定义钢筋",
+    "Steel Name": "钢筋名称",
+    "Steel Grade": "钢筋牌号",
+    "Modulus of elasticity Es (N/mm2)": "弹性模量 Es (N/mm2)",
+    "Yield strength fy,r (N/mm2)": "屈服强度 fy,r (N/mm2)",
+    "Ultimate strength fst,r (N/mm2)": "极限强度 fst,r (N/mm2)",
+    "Yield strain  εy = fy,r / Es": "屈服应变  εy = fy,r / Es",
+    "Strain at start of hardening  εuy": "硬化起点应变  εuy",
+    "Strain at ultimate strength  εu": "峰值应变  εu",
+    "Create Steel": "创建钢筋",
+    "Derived from Es and fy,r; it follows them.": "由 Es 和 fy,r 算得，随二者变化。",
+    "An assumption: GB 50010-2010 gives no strain at the start of hardening, and %1 is "
+    "proposed for every grade. Replace it by test data of the bars where there are any.":
+        "假定值：GB 50010-2010 未给出硬化起点应变，各牌号均建议取 %1。有钢筋试验数据时请以其代替。",
+    "Steel (tension; compression is the same with the signs reversed)":
+        "钢筋（受拉；受压与之相同，符号相反）",
+    "Steel with name: \"%1\" already exists! Please Input another Name.":
+        "名称为 \"%1\" 的钢筋已存在！请输入其他名称。",
+    "Steel Name must not begin or end with a blank or a control character.":
+        "钢筋名称的首尾不能是空格或控制字符。",
+    "Steel %1": "钢筋 %1",
+    "Steel %1: %2 is not an object.": "钢筋 %1：%2 不是对象。",
+    "steel %1 has the same name.": "与钢筋 %1 同名。",
+
+    # The strength basis.
+    "&Basis": "强度取值(&B)",
+    "&Characteristic values (fc,k, ft,k)": "标准值(&C) (fc,k, ft,k)",
+    "&Mean values (fcm, ftm)…": "平均值(&M) (fcm, ftm)…",
+    "&Design values (fc, ft)": "设计值(&D) (fc, ft)",
+    "%1: %2": "%1：%2",
+    "Strength basis": "强度取值",
+    "mean (fcm, ftm), δc = %1": "平均值 (fcm, ftm)，δc = %1",
+    "only mean values have a coefficient of variation.": "只有平均值才有变异系数。",
+    "%1 is not between 0 and 0.6.": "%1 不在 0 与 0.6 之间。",
+    "the coefficient of variation %1 is not between 0 and 0.6.": "变异系数 %1 不在 0 与 0.6 之间。",
+
     # About.
     "About Tarvolin": "关于 Tarvolin",
     "Version %1": "版本 %1",
