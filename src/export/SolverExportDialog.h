@@ -36,7 +36,6 @@ public:
     // The options of the last dialog, kept while the program runs.
     static AbaqusOptions& RememberedAbaqus();
     static OpenSeesOptions& RememberedOpenSees();
-    static QString& RememberedFolder();
 
     // The checked concretes, in list order.
     std::vector<const CConcrete*> Checked() const;
@@ -64,6 +63,7 @@ public:
     QTableWidget* tensionTable = nullptr;
     QCustomPlot* compressionPlot = nullptr;
     QCustomPlot* tensionPlot = nullptr;
+    QLabel* basisLabel = nullptr;
     QLabel* deviationLabel = nullptr;
     QPlainTextEdit* namesText = nullptr;
     QPlainTextEdit* commandsText = nullptr;
