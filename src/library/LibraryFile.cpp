@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QLocale>
 #include <optional>
 
 #include "export/AtomicFile.h"
@@ -45,7 +46,8 @@ QString Shown(const QJsonValue& value)
         return QStringLiteral("a list");
     if (value.isObject())
         return QStringLiteral("an object");
-    return QString::number(value.toDouble(), 'g', 17);
+    // The shortest text that reads back as the number: 0.6 as in the file, not 0.59999999999999998.
+    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
 }
 
 // Reads one concrete; where names the concrete in messages.

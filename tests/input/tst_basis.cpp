@@ -10,13 +10,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 #include "app/Unit1.h"
+#include "export/CsvExport.h"
+#include "export/SolverExportDialog.h"
 #include "input/Basis.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
@@ -73,9 +77,13 @@ private slots:
     void createdConcreteCarriesItsBasis();
     void lawRangeNote_data();
     void lawRangeNote();
+    void libraryKeepsEveryBasis();
+    void exportPreviewSaysTheBasis();
 
 private:
     std::unique_ptr<TForm1> NewWindow();
+    // Con_30, Con_30m (δc 0.1) and Con_30d, created one after the other.
+    void CreateOnEveryBasis();
     void TypeGrade(const QString& grade);
     // Chooses Mean values… and lets answer deal with the δc question while it is open. A
     // question still open afterwards is cancelled, so that no test can hang on it.
@@ -346,6 +354,70 @@ void TestBasis::lawRangeNote()
     // It goes with the next grade inside the range.
     TypeGrade(QStringLiteral("30"));
     QCOMPARE(form->cbb1->toolTip(), QString());
+}
+
+void TestBasis::CreateOnEveryBasis()
+{
+    TypeGrade(QStringLiteral("30"));
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QVERIFY(ChooseMean(*form, [](TCvDialog& d) { Answer(d, QStringLiteral("0.1")); }));
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    form->Design1->trigger();
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QCOMPARE(form->concretes.size(), std::size_t(3));
+}
+
+void TestBasis::libraryKeepsEveryBasis()
+{
+    CreateOnEveryBasis();
+    const auto rows = [this] {
+        QStringList texts;
+        for (int i = 0; i < form->lst1->Count(); ++i)
+            texts << form->lst1->ItemText(i) + " | " + form->lst1->item(i)->toolTip();
+        return texts;
+    };
+    const QStringList before = rows();
+    QCOMPARE(before, QStringList({"Con_30 | Characteristic values (fc,k, ft,k)",
+                                  "Con_30m | Mean values (fcm, ftm), \u03B4c = 0.1",
+                                  "Con_30d | Design values (fc, ft)"}));
+    const std::string csv = BuildConcreteCsv(form->concretes, '.');
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bases.json"));
+    platform->saveAnswers = {path};
+    form->SaveLibraryAs1->trigger();
+    QVERIFY(platform->messages.isEmpty());
+
+    form = NewWindow();
+    platform->openAnswers = {path};
+    form->OpenLibrary1->trigger();
+    QVERIFY2(platform->messages.isEmpty(), qPrintable(platform->Texts().join('\n')));
+    QCOMPARE(rows(), before);
+    QCOMPARE(BuildConcreteCsv(form->concretes, '.'), csv);
+    QCOMPARE(form->concretes.at(1).basis, StrengthBasis::Mean);
+    QCOMPARE(form->concretes.at(1).cv, 0.1);
+    QCOMPARE(form->concretes.at(2).basis, StrengthBasis::Design);
+    // Opening a library leaves the window's own basis alone.
+    QCOMPARE(form->Basis(), StrengthBasis::Characteristic);
+}
+
+void TestBasis::exportPreviewSaysTheBasis()
+{
+    CreateOnEveryBasis();
+    for (auto solver : {SolverExportDialog::Solver::Abaqus, SolverExportDialog::Solver::OpenSees}) {
+        std::vector<SolverExportDialog::Entry> entries;
+        for (const auto& concrete : form->concretes)
+            entries.push_back({concrete.get(), true});
+        SolverExportDialog dialog(solver, entries, form.get());
+        QStringList seen;
+        for (int row = 0; row < 3; ++row) {
+            dialog.concreteList->setCurrentRow(row);
+            seen << dialog.basisLabel->text();
+        }
+        QCOMPARE(seen, QStringList({"Con_30: Characteristic values (fc,k, ft,k)",
+                                    "Con_30m: Mean values (fcm, ftm), \u03B4c = 0.1",
+                                    "Con_30d: Design values (fc, ft)"}));
+    }
 }
 
 QTEST_MAIN(TestBasis)
