@@ -82,8 +82,11 @@ TCvDialog::TCvDialog(double cv, char separator, QWidget* parent)
     setObjectName(QStringLiteral("dlgCv1"));
     setWindowTitle(Tr("Mean Values"));
     auto* layout = new QVBoxLayout(this);
+    const QString limit = QString::fromStdString(
+        FormatFloat(NumberPattern::Fixed1, kMaxCoefficientOfVariation, separator));
     lbl1 = new QLabel(Tr("Coefficient of variation of the concrete strength \u03B4c\n"
-                         "(from your test statistics, 0 < \u03B4c < 0.6):"),
+                         "(from your test statistics, 0 < \u03B4c < %1):")
+                          .arg(limit),
                       this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
     layout->addWidget(lbl1);

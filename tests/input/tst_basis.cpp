@@ -273,13 +273,19 @@ void TestBasis::coefficientUnderDecimalComma()
     TypeGrade(QStringLiteral("30"));
     QCOMPARE(form->edt3->text(), QStringLiteral("24,0"));
     QString proposed;
+    QString label;
     QVERIFY(ChooseMean(*form, [&](TCvDialog& d) {
         proposed = d.edt1->text();
+        label = d.lbl1->text();
         Answer(d, QStringLiteral("0.1"));
+        Answer(d, QStringLiteral("0,6"));
         QTest::mouseClick(d.btn2, Qt::LeftButton);
     }));
     QCOMPARE(proposed, QStringLiteral("0,1"));
-    QCOMPARE(platform->Texts(), QStringList{"\"0.1\" is not a valid floating number!"});
+    QVERIFY2(label.endsWith(QStringLiteral("0 < \u03B4c < 0,6):")), qPrintable(label));
+    QCOMPARE(platform->Texts(),
+             QStringList({"\"0.1\" is not a valid floating number!",
+                          "\u03B4c must be greater than 0 and less than 0,6."}));
 }
 
 void TestBasis::createdConcreteCarriesItsBasis_data()
