@@ -17,7 +17,7 @@ const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard
 // The strengths every --grade is filled on; library files carry their own.
 const CliOption kBasisOptions[] = {
     {"basis", "B", "strengths of --grade: characteristic (default), mean or design"},
-    {"cv", "X", "delta c for --basis mean (required there), 0 < X < 0.6"},
+    {"cv", "X", "coefficient of variation delta c, with --basis mean: 0 < X < 0.6"},
 };
 
 // One entry per command.
