@@ -276,11 +276,11 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
     OpenSeesOptions options;
     if (arguments.Has("first-tag"))
         SetSolverOption(options, SetOpenSeesOption, "first-tag", arguments.Value("first-tag"));
-    if (arguments.Has("format"))
-        SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     for (const char* name : {"eps-sp", "eta-p"})
         if (arguments.Has(name))
             SetSolverOption(options, SetOpenSeesOption, name, arguments.Value(name));
+    if (arguments.Has("format"))
+        SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     else if (arguments.output != QLatin1String("-"))
         OpenSeesFormatForPath(arguments.output.toStdString(), options.format);
 
