@@ -102,7 +102,7 @@ public:
         const bool horizontal = axis->orientation() == Qt::Horizontal;
         const QFontMetrics metrics(axis->tickLabelFont());
         const double label = horizontal ? metrics.horizontalAdvance(QStringLiteral("0.00025"))
-                                        : 2.0 * metrics.height();
+                                        : 1.2 * metrics.height();
         int room = horizontal ? plot->axisRect()->width() : plot->axisRect()->height();
         if (room <= 0)
             room = horizontal ? plot->width() : plot->height();
