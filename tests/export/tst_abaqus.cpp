@@ -412,6 +412,8 @@ class TestAbaqus : public QObject {
     Q_OBJECT
 
 private slots:
+    void workedExample_data();
+    void workedExample();
     void tables_data();
     void tables();
     void deviation();
@@ -431,6 +433,44 @@ private slots:
     void options_data();
     void options();
 };
+
+void TestAbaqus::workedExample_data()
+{
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("defaults")
+        << QStringList{}
+        << QStringList{"*Elastic\n30000.0, 0.2\n",
+                       "*Concrete Compression Hardening\n8.04, 0.0\n10.8168328, 3.94389051e-05\n"
+                       "14.6303533, 0.000112321557\n",
+                       "\n20.1, 0.000801\n",
+                       "*Concrete Tension Stiffening\n2.01, 0.0\n2.00891194, 2.90362687e-05\n",
+                       "*Concrete Compression Damage\n0.0, 0.0\n0.0505776823, 3.94389051e-05\n"
+                       "0.098447226, 0.000112321557\n"};
+    QTest::newRow("secant E0") << QStringList{"--e0", "secant"}
+                               << QStringList{"*Elastic\n28351.0868, 0.2\n",
+                                              "8.04, 0.0\n10.8168328, 1.84684938e-05\n"};
+    QTest::newRow("birtel-mark") << QStringList{"--damage", "birtel-mark"}
+                                 << QStringList{"0.0, 0.0\n0.0317720229, 3.94389051e-05\n"};
+    QTest::newRow("displacement")
+        << QStringList{"--tension", "displacement", "--crack-band", "100"}
+        << QStringList{"*Concrete Tension Stiffening, TYPE=DISPLACEMENT\n2.01, 0.0\n"
+                       "2.00891194, 0.00290362687\n"};
+}
+
+// The user guide's C30, with the lines it quotes.
+void TestAbaqus::workedExample()
+{
+    QFETCH(QStringList, more);
+    QFETCH(QStringList, parts);
+    AbaqusOptions options;
+    std::string error;
+    for (qsizetype i = 0; i + 1 < more.size(); i += 2)
+        QVERIFY(SetAbaqusOption(options, more[i].toStdString(), more[i + 1].toStdString(), error));
+    const std::string text = Export(*C30(), options).text;
+    for (const QString& part : parts)
+        QVERIFY2(text.find(part.toStdString()) != std::string::npos, qPrintable(part));
+}
 
 void TestAbaqus::tables_data()
 {
