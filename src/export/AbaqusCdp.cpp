@@ -162,9 +162,8 @@ double AscendingStrainAt(const CConcrete& c, double stress)
         (c.CompressionStress(middle) < stress ? low : high) = middle;
     }
     // The nearer of the two neighbours.
-    return std::fabs(c.CompressionStress(low) - stress) < std::fabs(c.CompressionStress(high) - stress)
-               ? low
-               : high;
+    const double below = std::fabs(c.CompressionStress(low) - stress);
+    return below < std::fabs(c.CompressionStress(high) - stress) ? low : high;
 }
 
 // The table of one curve; empty reason on success. E0 is the modulus as printed, in N/mm².
@@ -174,8 +173,9 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
     CdpTable table;
     const bool compression = curve.lawDamage == &CConcrete::CompressionDamage;
     const bool displacement = curve.displacement;
-    const std::string inelasticName =
-        displacement ? "cracking displacement" : compression ? "inelastic strain" : "cracking strain";
+    const std::string inelasticName = displacement  ? "cracking displacement"
+                                      : compression ? "inelastic strain"
+                                                    : "cracking strain";
     if (!(curve.end >= curve.peakStrain)) {
         reason = std::string("the ") + curve.what + " curve ends at " + curve.endName + " = " +
                  StrainText(curve.end) + ", before its peak strain " + curve.peakName + " = " +

@@ -668,15 +668,22 @@ void TestAbaqus::refused_data()
     QTest::addColumn<double>("ecmax");
     QTest::addColumn<double>("etmax");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("compression ends before its peak") << 30000.0 << 0.0015 << 0.001 << 700e-6
-                                                      << "compression curve ends at ecmax";
+    QTest::addColumn<QStringList>("more");  // options, name and value
+    QTest::newRow("compression ends before its peak")
+        << 30000.0 << 0.0015 << 0.001 << 700e-6 << "compression curve ends at ecmax"
+        << QStringList();
     QTest::newRow("tension ends before its peak") << 30000.0 << 0.0015 << 0.016 << 50e-6
-                                                  << "tension curve ends at etmax";
+                                                  << "tension curve ends at etmax" << QStringList();
     // Ec eck below fck: the ascending branch has a negative exponent and no sensible stress.
     QTest::newRow("modulus too small for the peak") << 10000.0 << 0.0015 << 0.016 << 700e-6
-                                                    << "compression";
+                                                    << "compression" << QStringList();
     QTest::newRow("not a number") << 30000.0 << std::nan("") << 0.016 << 700e-6
-                                  << "not all positive, finite";
+                                  << "not all positive, finite" << QStringList();
+    // The secant to the peak is far below the tension curve's own stiffness: the first
+    // cracking strains would be negative.
+    QTest::newRow("E0 secant to the peak") << 30000.0 << 0.001471 << 0.016 << 700e-6
+                                           << "E0, the secant to the elastic limit, is too small"
+                                           << QStringList{"--e0", "secant", "--elastic-limit", "1"};
 }
 
 void TestAbaqus::refused()
@@ -686,10 +693,15 @@ void TestAbaqus::refused()
     QFETCH(double, ecmax);
     QFETCH(double, etmax);
     QFETCH(QString, reason);
-    const auto good = C30();
+    QFETCH(QStringList, more);
+    AbaqusOptions options;
+    std::string error;
+    for (qsizetype i = 0; i + 1 < more.size(); i += 2)
+        QVERIFY(SetAbaqusOption(options, more[i].toStdString(), more[i + 1].toStdString(), error));
+    const auto good = Grade(80);  // stiff enough in tension for every option here
     const CConcrete bad("Bad one", Ec, 20.1, 2.01, 0.75, 1.26, eck, 95e-6, ecmax, etmax);
     const CConcrete* list[] = {good.get(), &bad};
-    const AbaqusExport result = BuildAbaqusExport(list, AbaqusOptions{});
+    const AbaqusExport result = BuildAbaqusExport(list, options);
     QVERIFY(!result.Ok());
     QVERIFY(result.text.empty());
     QCOMPARE(result.refused.size(), std::size_t(1));
