@@ -35,11 +35,6 @@ namespace {
 // Table numbers are shown with the digits the file will hold.
 constexpr int kShownDigits = 9;
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("SolverExportDialog", text);
-}
-
 // The dialog is the user's: numbers in fields, tables and on the axes carry the user's decimal
 // separator (the file keeps its point). No group separators: 30000 stays one number to copy.
 QLocale UserLocale()
@@ -74,18 +69,6 @@ std::string ForSetter(const QString& value)
     text.replace(UserLocale().decimalPoint(), QLatin1String("."));
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     return text.toStdString();
-}
-
-QString RangeText(const OptionRange& r)
-{
-    const QString low = Number(r.low);
-    const QString high = Number(r.high);
-    if (r.high == HUGE_VAL)
-        return (r.lowOpen ? Tr("above %1") : Tr("at least %1")).arg(low);
-    if (r.lowOpen)
-        return (r.highOpen ? Tr("above %1 and below %2") : Tr("above %1 and at most %2"))
-            .arg(low, high);
-    return (r.highOpen ? Tr("from %1 to below %2") : Tr("from %1 to %2")).arg(low, high);
 }
 
 // Tick labels of one axis in one style: all fixed with the decimals the step needs, or, for
@@ -179,7 +162,7 @@ QCustomPlot* Plot(QWidget* parent, const char* name)
     }
     plot->yAxis2->setVisible(true);
     plot->yAxis2->setRange(0, 1);
-    plot->yAxis2->setLabel(Tr("Damage"));
+    plot->yAxis2->setLabel(QCoreApplication::translate("SolverExportDialog", "Damage"));
     QObject::connect(plot, &QCustomPlot::beforeReplot, plot, [tickers] {
         for (PreviewTicker* t : tickers)
             t->Fit();
@@ -197,9 +180,10 @@ void AbaqusGraphs(QCustomPlot* plot)
     plot->addGraph(plot->xAxis, plot->yAxis)->setPen(QPen(QColor(0, 0, 200), 1));
     plot->addGraph(plot->xAxis, plot->yAxis2)->setPen(QPen(QColor(200, 0, 0), 1));
     plot->addGraph(plot->xAxis, plot->yAxis)->setPen(QPen(QColor(0, 140, 0), 1, Qt::DashLine));
-    plot->graph(0)->setName(Tr("Stress"));
-    plot->graph(1)->setName(Tr("Damage (right)"));
-    plot->graph(2)->setName(Tr("Effective stress σ/(1−d)"));
+    plot->graph(0)->setName(QCoreApplication::translate("SolverExportDialog", "Stress"));
+    plot->graph(1)->setName(QCoreApplication::translate("SolverExportDialog", "Damage (right)"));
+    plot->graph(2)->setName(
+        QCoreApplication::translate("SolverExportDialog", "Effective stress σ/(1−d)"));
 }
 
 QTableWidget* Table(QWidget* parent, const char* name)
@@ -283,7 +267,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     const bool isAbaqus = solver == Solver::Abaqus;
     setObjectName(isAbaqus ? QStringLiteral("SolverExportAbaqus")
                            : QStringLiteral("SolverExportOpenSees"));
-    setWindowTitle(isAbaqus ? Tr("Export for Abaqus") : Tr("Export for OpenSees"));
+    setWindowTitle(isAbaqus ? tr("Export for Abaqus") : tr("Export for OpenSees"));
     setLocale(UserLocale());
 
     auto* top = new QVBoxLayout(this);
@@ -292,7 +276,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
 
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
-    auto* listGroup = new QGroupBox(Tr("Concretes"), this);
+    auto* listGroup = new QGroupBox(tr("Concretes"), this);
     listGroup->setObjectName(QStringLiteral("concretesGroup"));
     auto* listLayout = new QVBoxLayout(listGroup);
     concreteList = new QListWidget(listGroup);
@@ -307,7 +291,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     listLayout->addWidget(concreteList);
     left->addWidget(listGroup);
 
-    auto* optionsGroup = new QGroupBox(Tr("Options"), this);
+    auto* optionsGroup = new QGroupBox(tr("Options"), this);
     optionsGroup->setObjectName(QStringLiteral("optionsGroup"));
     auto* form = new QFormLayout(optionsGroup);
     if (isAbaqus)
@@ -316,7 +300,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
         BuildOpenSeesOptions(form);
     left->addWidget(optionsGroup);
 
-    auto* previewGroup = new QGroupBox(Tr("Preview"), this);
+    auto* previewGroup = new QGroupBox(tr("Preview"), this);
     previewGroup->setObjectName(QStringLiteral("previewGroup"));
     auto* preview = new QVBoxLayout(previewGroup);
     if (isAbaqus) {
@@ -362,12 +346,12 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
         preview->addWidget(commandsText);
         concreteDPlot = Plot(previewGroup, "concreteDPlot");
         concreteDPlot->yAxis2->setVisible(false);
-        concreteDPlot->xAxis->setLabel(Tr("Tensile strain"));
-        concreteDPlot->yAxis->setLabel(Tr("Stress (MPa)"));
+        concreteDPlot->xAxis->setLabel(tr("Tensile strain"));
+        concreteDPlot->yAxis->setLabel(tr("Stress (MPa)"));
         concreteDPlot->addGraph()->setPen(QPen(QColor(0, 0, 200), 1));
         concreteDPlot->addGraph()->setPen(QPen(QColor(200, 0, 0), 1, Qt::DashLine));
-        concreteDPlot->graph(0)->setName(Tr("GB 50010 (Tarvolin's curve)"));
-        concreteDPlot->graph(1)->setName(Tr("ConcreteD in OpenSees"));
+        concreteDPlot->graph(0)->setName(tr("GB 50010 (Tarvolin's curve)"));
+        concreteDPlot->graph(1)->setName(tr("ConcreteD in OpenSees"));
         preview->addWidget(concreteDPlot, 1);
         concreteDLabel = new QLabel(previewGroup);
         concreteDLabel->setObjectName(QStringLiteral("concreteDLabel"));
@@ -384,9 +368,9 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    saveButton = new QPushButton(Tr("Save…"), this);
+    saveButton = new QPushButton(tr("Save…"), this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
-    closeButton = new QPushButton(Tr("Close"), this);
+    closeButton = new QPushButton(tr("Close"), this);
     closeButton->setObjectName(QStringLiteral("closeButton"));
     buttons->addWidget(saveButton);
     buttons->addWidget(closeButton);
@@ -423,46 +407,46 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
     unitsBox->setObjectName(QStringLiteral("unitsBox"));
     unitsBox->addItems({QStringLiteral("N, mm, MPa"), QStringLiteral("N, m, Pa")});
     unitsBox->setCurrentIndex(abaqus.units == AbaqusOptions::Units::NMPa ? 1 : 0);
-    form->addRow(Tr("Units"), unitsBox);
+    form->addRow(tr("Units"), unitsBox);
 
-    poissonEdit = AddNumber(form, "poissonEdit", "poisson", Tr("Poisson's ratio"), abaqus.poisson);
-    dilationEdit = AddNumber(form, "dilationEdit", "dilation", Tr("Dilation angle (°)"),
+    poissonEdit = AddNumber(form, "poissonEdit", "poisson", tr("Poisson's ratio"), abaqus.poisson);
+    dilationEdit = AddNumber(form, "dilationEdit", "dilation", tr("Dilation angle (°)"),
                              abaqus.dilation);
-    eccentricityEdit = AddNumber(form, "eccentricityEdit", "eccentricity", Tr("Eccentricity"),
+    eccentricityEdit = AddNumber(form, "eccentricityEdit", "eccentricity", tr("Eccentricity"),
                                  abaqus.eccentricity);
-    fb0fc0Edit = AddNumber(form, "fb0fc0Edit", "fb0-fc0", Tr("fb0/fc0"), abaqus.fb0fc0);
-    kEdit = AddNumber(form, "kEdit", "k", Tr("K"), abaqus.k);
-    viscosityEdit = AddNumber(form, "viscosityEdit", "viscosity", Tr("Viscosity"),
+    fb0fc0Edit = AddNumber(form, "fb0fc0Edit", "fb0-fc0", tr("fb0/fc0"), abaqus.fb0fc0);
+    kEdit = AddNumber(form, "kEdit", "k", tr("K"), abaqus.k);
+    viscosityEdit = AddNumber(form, "viscosityEdit", "viscosity", tr("Viscosity"),
                               abaqus.viscosity);
     elasticLimitEdit = AddNumber(form, "elasticLimitEdit", "elastic-limit",
-                                 Tr("Elastic limit (× fc)"), abaqus.elasticLimit);
+                                 tr("Elastic limit (× fc)"), abaqus.elasticLimit);
 
     e0Box = new QComboBox(parent);
     e0Box->setObjectName(QStringLiteral("e0Box"));
-    e0Box->addItem(Tr("Ec"), int(AbaqusOptions::Modulus::Ec));
-    e0Box->addItem(Tr("Secant to the elastic limit"), int(AbaqusOptions::Modulus::Secant));
+    e0Box->addItem(tr("Ec"), int(AbaqusOptions::Modulus::Ec));
+    e0Box->addItem(tr("Secant to the elastic limit"), int(AbaqusOptions::Modulus::Secant));
     e0Box->setCurrentIndex(e0Box->findData(int(abaqus.e0)));
-    form->addRow(Tr("Elastic modulus E0"), e0Box);
+    form->addRow(tr("Elastic modulus E0"), e0Box);
 
     damageBox = new QComboBox(parent);
     damageBox->setObjectName(QStringLiteral("damageBox"));
-    damageBox->addItem(Tr("energy"), int(AbaqusOptions::Damage::Energy));
-    damageBox->addItem(Tr("code"), int(AbaqusOptions::Damage::Code));
-    damageBox->addItem(Tr("Birtel-Mark"), int(AbaqusOptions::Damage::BirtelMark));
-    damageBox->addItem(Tr("none"), int(AbaqusOptions::Damage::None));
+    damageBox->addItem(tr("energy"), int(AbaqusOptions::Damage::Energy));
+    damageBox->addItem(tr("code"), int(AbaqusOptions::Damage::Code));
+    damageBox->addItem(tr("Birtel-Mark"), int(AbaqusOptions::Damage::BirtelMark));
+    damageBox->addItem(tr("none"), int(AbaqusOptions::Damage::None));
     damageBox->setCurrentIndex(damageBox->findData(int(abaqus.damage)));
-    form->addRow(Tr("Damage"), damageBox);
-    bcEdit = AddNumber(form, "bcEdit", "bc", Tr("Plastic share bc"), abaqus.bc);
-    btEdit = AddNumber(form, "btEdit", "bt", Tr("Plastic share bt"), abaqus.bt);
+    form->addRow(tr("Damage"), damageBox);
+    bcEdit = AddNumber(form, "bcEdit", "bc", tr("Plastic share bc"), abaqus.bc);
+    btEdit = AddNumber(form, "btEdit", "bt", tr("Plastic share bt"), abaqus.bt);
 
     tensionBox = new QComboBox(parent);
     tensionBox->setObjectName(QStringLiteral("tensionBox"));
-    tensionBox->addItem(Tr("cracking strain"), int(AbaqusOptions::Tension::Strain));
-    tensionBox->addItem(Tr("cracking displacement"), int(AbaqusOptions::Tension::Displacement));
+    tensionBox->addItem(tr("cracking strain"), int(AbaqusOptions::Tension::Strain));
+    tensionBox->addItem(tr("cracking displacement"), int(AbaqusOptions::Tension::Displacement));
     tensionBox->setCurrentIndex(tensionBox->findData(int(abaqus.tension)));
-    form->addRow(Tr("Tension against"), tensionBox);
+    form->addRow(tr("Tension against"), tensionBox);
     // Empty until given: there is no sensible default element size.
-    crackBandEdit = AddNumber(form, "crackBandEdit", "crack-band", Tr("Crack-band width h"),
+    crackBandEdit = AddNumber(form, "crackBandEdit", "crack-band", tr("Crack-band width h"),
                               abaqus.crackBand);
     if (abaqus.crackBand == 0)
         crackBandEdit->clear();
@@ -472,17 +456,17 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
     rowsSpin->setObjectName(QStringLiteral("rowsSpin"));
     rowsSpin->setRange(3, 100000);
     rowsSpin->setValue(abaqus.maxRows);
-    form->addRow(Tr("Rows per table at most"), rowsSpin);
+    form->addRow(tr("Rows per table at most"), rowsSpin);
 
     outputBox = new QComboBox(parent);
     outputBox->setObjectName(QStringLiteral("outputBox"));
-    outputBox->addItems({Tr("Input file (.inp)"), Tr("Abaqus/CAE script (.py)")});
+    outputBox->addItems({tr("Input file (.inp)"), tr("Abaqus/CAE script (.py)")});
     outputBox->setCurrentIndex(abaqus.output == AbaqusOptions::Output::Py ? 1 : 0);
-    form->addRow(Tr("Output"), outputBox);
+    form->addRow(tr("Output"), outputBox);
 
     modelEdit = new QLineEdit(QString::fromStdString(abaqus.model), parent);
     modelEdit->setObjectName(QStringLiteral("modelEdit"));
-    form->addRow(Tr("Model name"), modelEdit);
+    form->addRow(tr("Model name"), modelEdit);
 
     connect(modelEdit, &QLineEdit::textChanged, this, [this] { OptionChanged(); });
     for (QComboBox* box : {unitsBox, e0Box, damageBox, tensionBox, outputBox})
@@ -495,20 +479,36 @@ void SolverExportDialog::BuildOpenSeesOptions(QFormLayout* form)
     QWidget* parent = form->parentWidget();
     formatBox = new QComboBox(parent);
     formatBox->setObjectName(QStringLiteral("formatBox"));
-    formatBox->addItems({Tr("Tcl (.tcl)"), Tr("OpenSeesPy (.py)")});
+    formatBox->addItems({tr("Tcl (.tcl)"), tr("OpenSeesPy (.py)")});
     formatBox->setCurrentIndex(opensees.format == OpenSeesOptions::Format::Py ? 1 : 0);
-    form->addRow(Tr("Format"), formatBox);
+    form->addRow(tr("Format"), formatBox);
     firstTagSpin = new QSpinBox(parent);
     firstTagSpin->setObjectName(QStringLiteral("firstTagSpin"));
     firstTagSpin->setRange(1, INT_MAX);
     firstTagSpin->setValue(int(opensees.firstTag));
-    form->addRow(Tr("First tag"), firstTagSpin);
-    epsSpEdit = AddNumber(form, "epsSpEdit", "eps-sp", Tr("Plastic-strain parameter εsp"),
+    form->addRow(tr("First tag"), firstTagSpin);
+    epsSpEdit = AddNumber(form, "epsSpEdit", "eps-sp", tr("Plastic-strain parameter εsp"),
                           opensees.epsSp);
-    etaPEdit = AddNumber(form, "etaPEdit", "eta-p", Tr("Plastic-strain parameter ηp"),
+    etaPEdit = AddNumber(form, "etaPEdit", "eta-p", tr("Plastic-strain parameter ηp"),
                          opensees.etaP);
     connect(formatBox, &QComboBox::currentIndexChanged, this, [this] { OptionChanged(); });
     connect(firstTagSpin, &QSpinBox::valueChanged, this, [this] { OptionChanged(); });
+}
+
+QString SolverExportDialog::RangeText(const OptionRange& r)
+{
+    const QString low = Number(r.low);
+    const QString high = Number(r.high);
+    if (r.high == HUGE_VAL)
+        return r.lowOpen ? tr("above %1").arg(low)
+                         : tr("at least %1").arg(low);
+    if (r.lowOpen && r.highOpen)
+        return tr("above %1 and below %2").arg(low, high);
+    if (r.lowOpen)
+        return tr("above %1 and at most %2").arg(low, high);
+    if (r.highOpen)
+        return tr("from %1 to below %2").arg(low, high);
+    return tr("from %1 to %2").arg(low, high);
 }
 
 template <typename Options, typename Setter>
@@ -524,12 +524,12 @@ void SolverExportDialog::ReadNumber(Options& options, Setter set, QLineEdit* edi
         return;
     OptionRange range{};
     if (edit->text().trimmed().isEmpty())
-        errors << Tr("%1: enter a number.").arg(field->label);
+        errors << tr("%1: enter a number.").arg(field->label);
     else if (solver == Solver::Abaqus && AbaqusOptionRange(field->option, range))
-        errors << Tr("%1: \"%2\" is not a number %3.")
+        errors << tr("%1: \"%2\" is not a number %3.")
                       .arg(field->label, edit->text().trimmed(), RangeText(range));
     else
-        errors << Tr("%1: \"%2\" is not a number above 0.")
+        errors << tr("%1: \"%2\" is not a number above 0.")
                       .arg(field->label, edit->text().trimmed());
 }
 
@@ -537,18 +537,18 @@ void SolverExportDialog::UpdateAbaqusLabels()
 {
     const bool metres = abaqus.units == AbaqusOptions::Units::NMPa;
     const bool displacement = abaqus.tension == AbaqusOptions::Tension::Displacement;
-    const QString stress = metres ? Tr("Stress (Pa)") : Tr("Stress (MPa)");
+    const QString stress = metres ? tr("Stress (Pa)") : tr("Stress (MPa)");
     const QString length = metres ? QStringLiteral("m") : QStringLiteral("mm");
     if (crackBandLabel)
-        crackBandLabel->setText(Tr("Crack-band width h (%1)").arg(length));
-    const QString cracking = displacement ? Tr("Cracking displacement (%1)").arg(length)
-                                          : Tr("Cracking strain");
-    const QString plastic = displacement ? Tr("Plastic displacement") : Tr("Plastic strain");
-    const QString effective = metres ? Tr("Effective stress (Pa)") : Tr("Effective stress (MPa)");
+        crackBandLabel->setText(tr("Crack-band width h (%1)").arg(length));
+    const QString cracking = displacement ? tr("Cracking displacement (%1)").arg(length)
+                                          : tr("Cracking strain");
+    const QString plastic = displacement ? tr("Plastic displacement") : tr("Plastic strain");
+    const QString effective = metres ? tr("Effective stress (Pa)") : tr("Effective stress (MPa)");
     compressionTable->setHorizontalHeaderLabels(
-        {stress, Tr("Inelastic strain"), Tr("Damage"), Tr("Plastic strain"), effective});
-    tensionTable->setHorizontalHeaderLabels({stress, cracking, Tr("Damage"), plastic, effective});
-    compressionPlot->xAxis->setLabel(Tr("Inelastic strain"));
+        {stress, tr("Inelastic strain"), tr("Damage"), tr("Plastic strain"), effective});
+    tensionTable->setHorizontalHeaderLabels({stress, cracking, tr("Damage"), plastic, effective});
+    compressionPlot->xAxis->setLabel(tr("Inelastic strain"));
     tensionPlot->xAxis->setLabel(cracking);
     for (QCustomPlot* plot : {compressionPlot, tensionPlot})
         plot->yAxis->setLabel(stress);
@@ -586,7 +586,7 @@ void SolverExportDialog::OptionChanged()
         next.output = outputBox->currentIndex() == 1 ? AbaqusOptions::Output::Py
                                                      : AbaqusOptions::Output::Inp;
         if (!SetAbaqusOption(next, "model", modelEdit->text().toStdString(), error))
-            errors << Tr("Model name: 1 to 80 characters, no control characters.");
+            errors << tr("Model name: 1 to 80 characters, no control characters.");
         abaqus = next;  // the fields in error keep their last good value
         RememberedAbaqus() = abaqus;
         // A crack band that was never given cannot stand in for one: nothing is written.
@@ -654,7 +654,7 @@ void SolverExportDialog::ShowAbaqusPreview()
     Fill(tensionTable, tensionPlot, material.tension, damage);
     const QLocale locale = UserLocale();
     deviationLabel->setText(
-        shown ? Tr("Largest deviation from the curve: compression %1 %, tension %2 % of the peak "
+        shown ? tr("Largest deviation from the curve: compression %1 %, tension %2 % of the peak "
                    "stress")
                     .arg(locale.toString(material.compression.deviation, 'f', 2),
                          locale.toString(material.tension.deviation, 'f', 2))
@@ -672,7 +672,7 @@ void SolverExportDialog::ShowAbaqusPreview()
     const QString unit = metres ? QStringLiteral("Pa") : QStringLiteral("MPa");
     derivedLabel->setText(
         shown && damage
-            ? Tr("Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, "
+            ? tr("Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, "
                  "and an effective stress of up to %3 %5 in compression and %4 %5 in tension.")
                   .arg(locale.toString(plastic[0], 'g', 3), locale.toString(plastic[1], 'g', 3),
                        locale.toString(effective[0], 'g', 4),
@@ -680,7 +680,7 @@ void SolverExportDialog::ShowAbaqusPreview()
             : QString());
     warningLabel->setText(
         abaqus.damage == AbaqusOptions::Damage::Code
-            ? Tr("The code rule leaves Abaqus no plastic strain: the law's damage is secant, so "
+            ? tr("The code rule leaves Abaqus no plastic strain: the law's damage is secant, so "
                  "the effective stress σ/(1 − d) climbs far above the strength, and CDP "
                  "analyses with such tables often fail to converge. Birtel-Mark or energy is "
                  "the usual choice.")
@@ -698,8 +698,8 @@ void SolverExportDialog::ShowAbaqusPreview()
         if (names[i] != mapped[i])
             lines << Name(checked[i]) + QStringLiteral(" → ") + QString::fromStdString(mapped[i]);
     namesText->setPlainText(lines.isEmpty()
-                                ? Tr("Every name is a valid Abaqus material name.")
-                                : Tr("Material names changed for Abaqus:") +
+                                ? tr("Every name is a valid Abaqus material name.")
+                                : tr("Material names changed for Abaqus:") +
                                       QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
     messageLabel->setText(messages.join(QLatin1Char('\n')));
 }
@@ -708,7 +708,7 @@ QString SolverExportDialog::RefusalMessage(const std::vector<SolverRefusal>& ref
 {
     QStringList lines;
     for (const SolverRefusal& r : refused)
-        lines << (r.name.empty() ? Tr("Cannot write: %1").arg(QString::fromStdString(r.reason))
+        lines << (r.name.empty() ? tr("Cannot write: %1").arg(QString::fromStdString(r.reason))
                                  : QString::fromStdString(RefusalText({r})));
     return lines.join(QLatin1Char('\n'));
 }
@@ -757,7 +757,7 @@ void SolverExportDialog::ShowOpenSeesPreview()
     concreteDLabel->setText(
         strain.isEmpty()
             ? QString()
-            : Tr("ConcreteD follows the code's compression curve exactly, but not its tension "
+            : tr("ConcreteD follows the code's compression curve exactly, but not its tension "
                  "curve: for %1 the two differ by up to %2 % of ft (%3 % before the peak, %4 % "
                  "after it).")
                   .arg(Name(c), locale.toString(comparison.largest, 'f', 1),
@@ -774,7 +774,7 @@ bool SolverExportDialog::Save()
     }
     const std::vector<const CConcrete*> checked = Checked();
     if (checked.empty()) {
-        MessageDlg(this, Kind::Information, Tr("No concrete is checked."));
+        MessageDlg(this, Kind::Information, tr("No concrete is checked."));
         return false;
     }
 
@@ -790,18 +790,18 @@ bool SolverExportDialog::Save()
         text = std::move(out.text);
         const bool py = abaqus.output == AbaqusOptions::Output::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("inp");
-        request.filter = py ? Tr("Abaqus/CAE script (*.py)") : Tr("Abaqus input file (*.inp)");
+        request.filter = py ? tr("Abaqus/CAE script (*.py)") : tr("Abaqus input file (*.inp)");
     } else {
         OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
         refused = std::move(out.refused);
         text = std::move(out.text);
         const bool py = opensees.format == OpenSeesOptions::Format::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("tcl");
-        request.filter = py ? Tr("OpenSeesPy script (*.py)") : Tr("OpenSees Tcl script (*.tcl)");
+        request.filter = py ? tr("OpenSeesPy script (*.py)") : tr("OpenSees Tcl script (*.tcl)");
     }
     if (!refused.empty()) {
         MessageDlg(this, Kind::Warning,
-                   RefusalMessage(refused) + QLatin1Char('\n') + Tr("Nothing was written."));
+                   RefusalMessage(refused) + QLatin1Char('\n') + tr("Nothing was written."));
         return false;
     }
     request.fileName = QStringLiteral("Concretes.") + request.defaultSuffix;

@@ -95,6 +95,7 @@ private:
     void ReadNumber(Options& options, Setter set, QLineEdit* edit, QStringList& errors);
     void UpdateAbaqusLabels();
     static QString RefusalMessage(const std::vector<SolverRefusal>& refused);
+    static QString RangeText(const OptionRange& range);
     void OptionChanged();
     void UpdatePreview();
     void ShowAbaqusPreview();
