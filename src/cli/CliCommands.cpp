@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -52,11 +53,65 @@ double ReadGradeArgument(const QString& text)
     return grade;
 }
 
-namespace {
+GradeBasis ReadBasisArguments(const CliArguments& arguments)
+{
+    GradeBasis chosen;
+    if (arguments.Has("basis")) {
+        const QString key = arguments.Value("basis");
+        const std::optional<StrengthBasis> basis = BasisFromKey(key.toStdString());
+        if (!basis)
+            throw CliUsageError(
+                ui::translate("Cli", "--basis must be characteristic, mean or design (not \"%1\").")
+                    .arg(key)
+                    .toStdString());
+        chosen.basis = *basis;
+    }
+    if (chosen.basis != StrengthBasis::Mean) {
+        if (arguments.Has("cv"))
+            throw CliUsageError(ui::translate("Cli", "--cv is for --basis mean only.").toStdString());
+        return chosen;
+    }
+    if (!arguments.Has("cv"))
+        throw CliUsageError(ui::translate("Cli", "--cv X is missing: --basis mean needs delta c, 0 < X < 0.6.").toStdString());
+    const QString text = arguments.Value("cv");
+    const std::string bytes = text.toStdString();
+    double cv = 0;
+    try {
+        cv = StrToFloat(bytes, '.');
+    } catch (const ConvertError&) {
+        try {
+            cv = StrToFloat(bytes, ',');
+        } catch (const ConvertError&) {
+            throw CliUsageError(
+                ui::translate("Cli", "--cv: %1").arg(NotANumberMessage(text)).toStdString());
+        }
+    }
+    if (!ValidCoefficientOfVariation(cv))
+        throw CliUsageError(ui::translate("Cli", "--cv must be greater than 0 and less than 0.6 "
+                                                 "(not %1).")
+                                .arg(Quoted(text))
+                                .toStdString());
+    chosen.cv = cv;
+    return chosen;
+}
+
+void NoteGradeRange(double grade, const CliContext& context)
+{
+    if (InLawGradeRange(grade))
+        return;
+    // Not an error: the window takes such a grade too, and only says so.
+    std::fputs(ui::translate("Cli", "tarvolin-cli: note: grade %1 lies outside C20-C80, the grades "
+                                    "the law of GB 50010-2010 Appendix C is stated for.\n")
+                   .arg(QString::fromStdString(FormatFloat(NumberPattern::UpTo3, grade, '.')))
+                   .toUtf8()
+                   .constData(),
+               context.err);
+    std::fflush(context.err);
+}
 
 // The text followed by blanks up to the given width on a terminal, where a Chinese character
 // takes two columns: the values of a Chinese table stand in one column too.
-QString PaddedToColumns(const QString& text, int columns)
+static QString PaddedToColumns(const QString& text, int columns)
 {
     int used = 0;
     for (const QChar c : text) {
@@ -70,19 +125,20 @@ QString PaddedToColumns(const QString& text, int columns)
     return text + QString(std::max(0, columns - used), QLatin1Char(' '));
 }
 
-}  // namespace
-
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
     if (!arguments.Has("grade"))
         throw CliUsageError(ui::translate("Cli", "--grade G is missing.").toStdString());
     const double grade = ReadGradeArgument(arguments.Value("grade"));
-    const DefinitionTexts texts = GradeDefinitionTexts(grade, context.localeSeparator);
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    const DefinitionTexts texts =
+        GradeDefinitionTexts(grade, context.localeSeparator, basis.basis, basis.cv);
 
     QByteArray bytes;
     if (arguments.Flag("json")) {
-        const GradeValues v = GradeValuesFor(grade);
-        const QJsonObject object{
+        const GradeValues v = GradeValuesFor(grade, basis.basis, basis.cv);
+        QJsonObject object{
+            {QStringLiteral("basis"), QLatin1String(BasisKey(basis.basis))},
             {QStringLiteral("name"), QString::fromStdString(texts.name)},
             {QStringLiteral("grade"), v.grade},
             {QStringLiteral("Ec"), v.Ec},
@@ -93,10 +149,26 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             {QStringLiteral("ac"), v.ac},
             {QStringLiteral("at"), v.at},
         };
+        if (basis.basis == StrengthBasis::Mean)
+            object.insert(QStringLiteral("cv"), basis.cv);
         bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
-        // The window's labels, in the order of the fields on screen.
+        // The window's labels, in the order of the fields on screen, after the basis.
+        std::string basisText;
+        switch (basis.basis) {
+        case StrengthBasis::Characteristic: basisText = ui::translate("Cli", "characteristic (fc,k, ft,k)").toStdString(); break;
+        case StrengthBasis::Design: basisText = ui::translate("Cli", "design (fc, ft)").toStdString(); break;
+        case StrengthBasis::Mean:
+            // δc in full: it is the user's own statistic, not a rounded code value.
+            basisText = ui::translate("Cli", "mean (fcm, ftm), δc = %1")
+                            .arg(QString::number(basis.cv, 'g', QLocale::FloatingPointShortest)
+                                     .replace(QLatin1Char('.'),
+                                              QLatin1Char(context.localeSeparator)))
+                            .toStdString();
+            break;
+        }
         const std::pair<QString, const std::string*> rows[] = {
+            {ui::translate("Cli", "Strength basis"), &basisText},
             {ui::translate("TForm1", "Concrete Name"), &texts.name},
             {ui::translate("TForm1", "Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
             {ui::translate("TForm1", "Axial Compression strength fc,k (N/mm2)"), &texts.fck},
@@ -115,6 +187,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
     if (std::fflush(context.out) != 0 || std::ferror(context.out))
         throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
+    NoteGradeRange(grade, context);
     return 0;
 }
 
@@ -134,8 +207,15 @@ QString SourceName(const CliSource& source)
 
 // The concretes of every source, in order, with their shown flags. Refuses the first source
 // that fails and, after all were read, every name that more than one concrete bears.
-ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator)
 {
+    // The command line is checked in full before any source is read or any note printed.
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    for (const CliSource& source : arguments.sources)
+        if (source.kind == CliSource::Kind::Grade)
+            ReadGradeArgument(source.text);
+
     ConcreteRegistry registry;
     std::map<std::string, QStringList> origins;  // name → the sources that hold it
     std::vector<std::string> duplicates;
@@ -152,7 +232,9 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
         const QString where = SourceName(source);
         if (source.kind == CliSource::Kind::Grade) {
             const double grade = ReadGradeArgument(source.text);
-            const GradeDefinitionResult made = GradeDefinition(grade, separator);
+            NoteGradeRange(grade, context);
+            const GradeDefinitionResult made =
+                GradeDefinition(grade, separator, basis.basis, basis.cv);
             const Definition& d = made.definition;
             if (made.refusal)
                 throw CliFailure(ui::translate("Cli", "%1: concrete \"%2\", field %3: %4")
@@ -160,8 +242,11 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
                                           FromUtf8(std::string(FieldKey(made.refusal->field))),
                                           FromUtf8(made.refusal->message))
                                      .toStdString());
-            add(CConcrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax),
-                true, where);
+            CConcrete concrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax,
+                               d.etmax);
+            concrete.basis = d.basis;
+            concrete.cv = d.cv;
+            add(concrete, true, where);
         } else {
             // The reader's message names the file, the concrete and the field.
             const ConcreteRegistry library = ReadLibrary(source.text);
@@ -228,8 +313,10 @@ QStringList MakeFolder(const QString& path)
 }
 
 // Solver writers' option names as the command line spells them.
-const char* const kAbaqusOptions[] = {"units", "poisson", "dilation", "eccentricity", "fb0-fc0", "k",
-                                      "viscosity", "elastic-limit", "damage", "rows", "model"};
+const char* const kAbaqusOptions[] = {"units",     "poisson", "dilation",      "eccentricity",
+                                      "fb0-fc0",   "k",       "viscosity",     "elastic-limit",
+                                      "e0",        "damage",  "bc",            "bt",
+                                      "tension",   "crack-band", "rows",       "model"};
 
 template <typename Options, typename Setter>
 void SetSolverOption(Options& options, Setter set, const char* name, const QString& value)
@@ -276,17 +363,28 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
         SetSolverOption(options, SetAbaqusOption, "output", arguments.Value("output-type"));
     else if (arguments.output != QLatin1String("-"))
         AbaqusOutputForPath(arguments.output.toStdString(), options.output);
+    if (const std::string problem = AbaqusOptionsProblem(options); !problem.empty())
+        throw CliUsageError(ui::translate("Cli", "--tension displacement: %1.")
+                                .arg(QString::fromStdString(problem))
+                                .toStdString());
 
-    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     const AbaqusExport out = BuildAbaqusExport(ShownConcretes(registry), options);
     if (!out.refused.empty())
         ThrowRefusals(out.refused);
     WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
+    if (options.damage == AbaqusOptions::Damage::Code)
+        std::fputs(ui::translate("Cli", "tarvolin-cli: warning: %1.\n")
+                       .arg(ui::translate("AbaqusCdp", kCodeDamageWarning))
+                       .toUtf8()
+                       .constData(),
+                   context.err);
     // Not an error: the file is written, but a model refers to the materials by these names.
     for (const NameMapping& renamed : out.renamed)
         std::fputs(ui::translate("Cli", "tarvolin-cli: note: concrete \"%1\" is written as "
                                         "material \"%2\".\n")
-                       .arg(FromUtf8(renamed.original), FromUtf8(renamed.mapped))
+                       .arg(QString::fromStdString(renamed.original),
+                            QString::fromStdString(renamed.mapped))
                        .toUtf8()
                        .constData(),
                    context.err);
@@ -299,12 +397,15 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
     OpenSeesOptions options;
     if (arguments.Has("first-tag"))
         SetSolverOption(options, SetOpenSeesOption, "first-tag", arguments.Value("first-tag"));
+    for (const char* name : {"eps-sp", "eta-p"})
+        if (arguments.Has(name))
+            SetSolverOption(options, SetOpenSeesOption, name, arguments.Value(name));
     if (arguments.Has("format"))
         SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     else if (arguments.output != QLatin1String("-"))
         OpenSeesFormatForPath(arguments.output.toStdString(), options.format);
 
-    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     const OpenSeesExport out = BuildOpenSeesExport(ShownConcretes(registry), options);
     if (!out.refused.empty())
         ThrowRefusals(out.refused);
@@ -314,7 +415,7 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
-    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     WriteOutput(arguments, context, LibraryJson(registry));
     return 0;
 }
@@ -322,7 +423,7 @@ int RunLibrary(const CliArguments& arguments, const CliContext& context)
 int RunCsv(const CliArguments& arguments, const CliContext& context)
 {
     const char separator = CsvSeparator(arguments, context);
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
     if (registry.empty())
         throw CliFailure(
             ui::translate("TForm1", "No concretes have been create!.").toStdString());
@@ -334,9 +435,7 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
 int RunPictures(const CliArguments& arguments, const CliContext& context)
 {
     if (arguments.output == QLatin1String("-"))
-        throw CliUsageError(ui::translate("Cli", "pictures writes two files into a folder: -o - is "
-                                                 "for text outputs.")
-                                .toStdString());
+        throw CliUsageError(ui::translate("Cli", "pictures writes two files into a folder: -o - is for text outputs.").toStdString());
     const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
     const PictureFormatEntry* format = nullptr;
     for (const PictureFormatEntry& entry : kPictureFormats)
@@ -349,7 +448,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
                 .toStdString());
 
     const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
 
     // Everything is drawn before the disk is touched.
     // The charts take their fonts from the widget they are made in, as in the window.

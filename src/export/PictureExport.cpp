@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/Platform.h"
+#include "app/RecentFolders.h"
 #include "app/Unit1.h"
 #include "export/ChartPicture.h"
 #include "export/PictureOptions.h"
@@ -20,10 +20,8 @@ QString Filters()
         "TForm1", "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)");
 }
 
-// The folder and format last used for report pictures are remembered for the run by the
-// window that holds the charts.
-const char* const kImageFolder = "tarvolinImageFolder";
-const char* const kPicturesFolder = "tarvolinPicturesFolder";
+// The format last used for report pictures is remembered for the run by the window that holds
+// the charts; their folder across runs (RecentFolders).
 const char* const kPicturesFormat = "tarvolinPicturesFormat";
 
 }  // namespace
@@ -34,16 +32,12 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
         QString name = suggestedName;
         if (!PictureFormatFromPath(name))
             name += QStringLiteral(".png");
-        QWidget* window = chart->window();
-        QString folder = window->property(kImageFolder).toString();
-        if (folder.isEmpty())
-            folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         const QString path = Platform::Current().SaveFileName(
-            parent, {QCoreApplication::translate("TForm1", "Save Image As"), folder, name, Filters(),
-                     QStringLiteral("png")});
+            parent, {QCoreApplication::translate("TForm1", "Save Image As"),
+                     RecentFolder(FolderKind::Pictures), name, Filters(), QStringLiteral("png")});
         if (path.isEmpty())
             return;
-        window->setProperty(kImageFolder, QFileInfo(path).absolutePath());
+        RememberFileFolder(FolderKind::Pictures, path);
 
         // The dialog gives the chosen type's suffix to a name typed without one; any other
         // suffix names no picture format, and writing PNG bytes under it would mislead.
@@ -70,14 +64,11 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
 // "Compression.<ext>" and "Tension.<ext>" (the names Save Picture gives its BMP files).
 void TForm1::SavePicturesAs1Click()
 {
-    // The first time at the folder Save Picture starts from.
-    const QString folder = property(kPicturesFolder).toString();
     const QString chosen = Platform::Current().ExistingDirectory(
-        this, tr("Select folder for the pictures"),
-        folder.isEmpty() ? rzslctfldrdlg1->SelectedPathName : folder);
+        this, tr("Select folder for the pictures"), RecentFolder(FolderKind::Pictures));
     if (chosen.isEmpty())
         return;
-    setProperty(kPicturesFolder, chosen);
+    RememberFolder(FolderKind::Pictures, chosen);
 
     PictureChoice choice;
     choice.names = {QStringLiteral("Compression"), QStringLiteral("Tension")};
