@@ -288,6 +288,170 @@ ZH = {
     "%1 is not between 0 and 0.6.": "%1 不在 0 与 0.6 之间。",
     "the coefficient of variation %1 is not between 0 and 0.6.": "变异系数 %1 不在 0 与 0.6 之间。",
 
+    # Solver input, its options and checks.
+    "cracking displacement": "开裂位移",
+    "inelastic strain": "非弹性应变",
+    "cracking strain": "开裂应变",
+    " (E0, the secant to the elastic limit, is too small for this curve: choose a lower elastic limit or E0 = Ec)":
+        "（E0 即弹性极限处的割线模量，对此曲线过小：请选用较低的弹性极限或 E0 = Ec）",
+    "the %1 %2 decreases at strain %3%4; Abaqus needs it strictly increasing":
+        "%1%2在应变 %3 处减小%4；Abaqus 要求其严格递增",
+    "the plastic displacement Abaqus derives from the %1 damage": "Abaqus 由%1损伤推算的塑性位移",
+    "the plastic strain Abaqus derives from the %1 damage": "Abaqus 由%1损伤推算的塑性应变",
+    "the %1 damage is %2 at strain %3%4; Abaqus needs it at least 0 and below 1":
+        "%1损伤在应变 %3 处为 %2%4；Abaqus 要求其不小于 0 且小于 1",
+    " (Abaqus takes the elastic part for a unit length, and the crack band is shorter: choose a smaller length unit, strain or less damage)":
+        "（Abaqus 按单位长度计算弹性部分，而裂缝带宽度更短：请选用更小的长度单位、改用应变或减小损伤）",
+    "%1 is negative at strain %2%3": "%1在应变 %2 处为负%3",
+    "%1 decreases at strain %2%3": "%1在应变 %2 处减小%3",
+    "--damage: \"%1\" is none of energy, code, birtel-mark and none.":
+        "--damage：\"%1\" 不是 energy、code、birtel-mark、none 之一。",
+    "--e0: \"%1\" is neither ec nor secant.": "--e0：\"%1\" 既不是 ec 也不是 secant。",
+    "--tension: \"%1\" is neither strain nor displacement.":
+        "--tension：\"%1\" 既不是 strain 也不是 displacement。",
+    "tension as cracking displacement needs the crack-band width h (--crack-band)":
+        "以开裂位移表示受拉需要裂缝带宽度 h（--crack-band）",
+    "the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to converge; birtel-mark or energy is the usual choice":
+        "规范损伤规则使 Abaqus 得不到塑性应变（本构关系的损伤按割线定义），有效应力 sigma/(1 - d) "
+        "会升至数百 N/mm2，CDP 分析常常不收敛；通常选用 birtel-mark 或 energy",
+    "its compression curve has no secant to the elastic limit": "其受压曲线在弹性极限处没有割线",
+    "strengths of --grade: characteristic (default), mean or design":
+        "--grade 的强度取值：characteristic（标准值，默认）、mean（平均值）或 design（设计值）",
+    "coefficient of variation delta c, with --basis mean: 0 < X < 0.6":
+        "变异系数 δc，用于 --basis mean：0 < X < 0.6",
+    "Prints what the definition fields show once grade G is picked in the window: the\n"
+    "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
+    "parameters, with the decimal separator of the locale. With --json: the same\n"
+    "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n":
+        "输出在窗口中选择强度等级 G 后定义栏显示的内容：强度取值、名称以及 Ec、fc,r、ft,r、\n"
+        "峰值应变（10-6）和下降段参数，小数点按区域设置。加 --json：输出未经舍入的相同数值，\n"
+        "为 JSON 数字（应变以 m/m 计），并含 \"basis\"（及 \"cv\"）。\n",
+    "Writes what the window's Export > Abaqus writes for the shown concretes of SOURCES (the\n"
+    "ones the export dialog starts with checked; the ones pictures draws), in order: an\n"
+    "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
+    "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
+    "curve that ends before its peak) fails the command and nothing is written; names\n"
+    "that had to change for Abaqus are noted on stderr.\n"
+    "\n"
+    "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
+    "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
+    "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
+    "--tension displacement needs --crack-band H.\n":
+        "按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出\n"
+        "与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE\n"
+        "的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在\n"
+        "峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。\n"
+        "\n"
+        "--damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常\n"
+        "不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。\n"
+        "--tension displacement 需要 --crack-band H。\n",
+    "compression elastic limit, fraction of fc, 0 < X <= 1 (0.4)":
+        "受压弹性极限，fc 的倍数，0 < X <= 1 (0.4)",
+    "E0: Ec (default) or the secant to the elastic limit": "E0：Ec（默认）或弹性极限处的割线模量",
+    "energy (default), code, birtel-mark or none": "energy（默认）、code、birtel-mark 或 none",
+    "birtel-mark's plastic share in compression, 0 < X <= 1 (0.7)":
+        "birtel-mark 受压塑性份额，0 < X <= 1 (0.7)",
+    "birtel-mark's plastic share in tension, 0 < X <= 1 (0.1)":
+        "birtel-mark 受拉塑性份额，0 < X <= 1 (0.1)",
+    "strain (default) or displacement: u = cracking strain x H":
+        "strain（应变，默认）或 displacement（位移）：u = 开裂应变 x H",
+    "crack-band width (element size) in the units' length, H > 0":
+        "裂缝带宽度（单元尺寸），以所选单位的长度计，H > 0",
+    "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
+    "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
+    "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
+    "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"
+    "ConcreteD follows the code's compression curve exactly, but its tension curve\n"
+    "differs from the code's by some 4 to 13 % of ft (the export dialog shows both).\n":
+        "按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出\n"
+        "与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，\n"
+        "为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及\n"
+        "其他后缀为 tcl。\n"
+        "ConcreteD 的受压曲线与规范完全一致，但受拉曲线与规范相差约 ft 的 4% 至 13%\n"
+        "（导出对话框中可对比两者）。\n",
+    "ConcreteD's plastic-strain parameter epssp, X > 0 (0.25)": "ConcreteD 塑性应变参数 epssp，X > 0 (0.25)",
+    "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)": "ConcreteD 塑性应变参数 etap，X > 0 (1.15)",
+    "\n"
+    "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
+    "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
+    "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+    "--basis mean|design fills every --grade with mean or design strengths instead of\n"
+    "characteristic ones (names Con_Gm, Con_Gd); mean needs --cv, delta c of the concrete.\n"
+    "\n"
+    "Run tarvolin-cli COMMAND --help for the options of a command.\n"
+    "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n":
+        "\n"
+        "SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在\n"
+        "窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和\n"
+        "700 x 10-6）。所有来源中的名称必须互不相同。\n"
+        "--basis mean|design 使每个 --grade 采用强度平均值或设计值而非标准值（名称为 Con_Gm、\n"
+        "Con_Gd）；mean 需要 --cv，即该混凝土的变异系数 δc。\n"
+        "\n"
+        "运行 tarvolin-cli COMMAND --help 查看某个命令的选项。\n"
+        "退出状态：0 成功，1 输入或输出失败，2 命令行有误。\n",
+    "--basis must be characteristic, mean or design (not \"%1\").":
+        "--basis 必须为 characteristic、mean 或 design（而不是 \"%1\"）。",
+    "--cv is for --basis mean only.": "--cv 只用于 --basis mean。",
+    "--cv X is missing: --basis mean needs delta c, 0 < X < 0.6.":
+        "缺少 --cv X：--basis mean 需要变异系数 δc，0 < X < 0.6。",
+    "--cv: %1": "--cv：%1",
+    "--cv must be greater than 0 and less than 0.6 (not %1).": "--cv 必须大于 0 且小于 0.6（而不是 %1）。",
+    "tarvolin-cli: note: grade %1 lies outside C20-C80, the grades the law of GB 50010-2010 Appendix C is stated for.\n":
+        "tarvolin-cli：注意：强度等级 %1 不在 C20-C80 之内，GB 50010-2010 附录 C 的本构关系适用于该范围。\n",
+    "characteristic (fc,k, ft,k)": "标准值 (fc,k, ft,k)",
+    "design (fc, ft)": "设计值 (fc, ft)",
+    "--tension displacement: %1.": "--tension displacement：%1。",
+    "tarvolin-cli: warning: %1.\n": "tarvolin-cli：警告：%1。\n",
+    "%1 is not \"characteristic\", \"mean\" or \"design\".":
+        "%1 不是 \"characteristic\"、\"mean\" 或 \"design\"。",
+
+    # The export dialog's options and checks.
+    "Damage (right)": "损伤（右轴）",
+    "Effective stress σ/(1−d)": "有效应力 σ/(1−d)",
+    "Tensile strain": "拉应变",
+    "Stress (MPa)": "应力 (MPa)",
+    "Stress (Pa)": "应力 (Pa)",
+    "GB 50010 (Tarvolin's curve)": "GB 50010（Tarvolin 的曲线）",
+    "ConcreteD in OpenSees": "OpenSees 中的 ConcreteD",
+    "fb0/fc0": "fb0/fc0",
+    "K": "K",
+    "Elastic limit (× fc)": "弹性极限 (× fc)",
+    "Ec": "Ec",
+    "Secant to the elastic limit": "弹性极限处的割线模量",
+    "Elastic modulus E0": "弹性模量 E0",
+    "Birtel-Mark": "Birtel-Mark",
+    "Plastic share bc": "塑性份额 bc",
+    "Plastic share bt": "塑性份额 bt",
+    "Tension against": "受拉表示为",
+    "Crack-band width h": "裂缝带宽度 h",
+    "Tcl (.tcl)": "Tcl (.tcl)",
+    "OpenSeesPy (.py)": "OpenSeesPy (.py)",
+    "Plastic-strain parameter εsp": "塑性应变参数 εsp",
+    "Plastic-strain parameter ηp": "塑性应变参数 ηp",
+    "above %1": "大于 %1",
+    "at least %1": "不小于 %1",
+    "above %1 and below %2": "大于 %1 且小于 %2",
+    "above %1 and at most %2": "大于 %1 且不大于 %2",
+    "from %1 to below %2": "不小于 %1 且小于 %2",
+    "from %1 to %2": "%1 至 %2",
+    "%1: enter a number.": "%1：请输入数字。",
+    "%1: \"%2\" is not a number %3.": "%1：\"%2\" 不是%3的数。",
+    "%1: \"%2\" is not a number above 0.": "%1：\"%2\" 不是大于 0 的数。",
+    "Crack-band width h (%1)": "裂缝带宽度 h (%1)",
+    "Cracking displacement (%1)": "开裂位移 (%1)",
+    "Plastic displacement": "塑性位移",
+    "Effective stress (Pa)": "有效应力 (Pa)",
+    "Effective stress (MPa)": "有效应力 (MPa)",
+    "Model name: 1 to 80 characters, no control characters.": "模型名称：1 到 80 个字符，不含控制字符。",
+    "Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, and an effective stress of up to %3 %5 in compression and %4 %5 in tension.":
+        "Abaqus 推算的塑性应变受压最大 %1、受拉最大 %2，有效应力受压最大 %3 %5、受拉最大 %4 %5。",
+    "The code rule leaves Abaqus no plastic strain: the law's damage is secant, so the effective stress σ/(1 − d) climbs far above the strength, and CDP analyses with such tables often fail to converge. Birtel-Mark or energy is the usual choice.":
+        "规范规则使 Abaqus 得不到塑性应变：本构关系的损伤按割线定义，有效应力 σ/(1 − d) 远超强度，"
+        "采用这样的表格的 CDP 分析常常不收敛。通常选用 Birtel-Mark 或能量规则。",
+    "Material names changed for Abaqus:": "为 Abaqus 更改的材料名称：",
+    "ConcreteD follows the code's compression curve exactly, but not its tension curve: for %1 the two differ by up to %2 % of ft (%3 % before the peak, %4 % after it).":
+        "ConcreteD 的受压曲线与规范完全一致，受拉曲线则不然：对于 %1，两者最多相差 ft 的 %2 %（峰值前 %3 %，峰值后 %4 %）。",
+
     # About.
     "About Tarvolin": "关于 Tarvolin",
     "Version %1": "版本 %1",

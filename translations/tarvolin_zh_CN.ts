@@ -16,24 +16,8 @@
             <translation>%1应力在应变 %3 处为 %2；本构关系要求该处应力为有限正数</translation>
         </message>
         <message>
-            <source>the %1 inelastic strain decreases at strain %2; Abaqus needs it strictly increasing</source>
-            <translation>%1非弹性应变在应变 %2 处减小；Abaqus 要求其严格递增</translation>
-        </message>
-        <message>
-            <source>the %1 damage is %2 at strain %3; Abaqus needs it at least 0 and below 1</source>
-            <translation>%1损伤在应变 %3 处为 %2；Abaqus 要求其不小于 0 且小于 1</translation>
-        </message>
-        <message>
             <source>the %1 damage decreases at strain %2; Abaqus needs it non-decreasing</source>
             <translation>%1损伤在应变 %2 处减小；Abaqus 要求其单调不减</translation>
-        </message>
-        <message>
-            <source>the plastic strain Abaqus derives from the %1 damage is negative at strain %2</source>
-            <translation>Abaqus 由%1损伤推算的塑性应变在应变 %2 处为负</translation>
-        </message>
-        <message>
-            <source>the plastic strain Abaqus derives from the %1 damage decreases at strain %2</source>
-            <translation>Abaqus 由%1损伤推算的塑性应变在应变 %2 处减小</translation>
         </message>
         <message>
             <source>--%1: "%2" is not a number %3.</source>
@@ -72,10 +56,6 @@
             <translation>大于 0 且不大于 1</translation>
         </message>
         <message>
-            <source>--damage: "%1" is none of energy, code and none.</source>
-            <translation>--damage："%1" 不是 energy、code、none 之一。</translation>
-        </message>
-        <message>
             <source>--rows: "%1" is not a whole number from 3 to 100000.</source>
             <translation>--rows："%1" 不是 3 到 100000 之间的整数。</translation>
         </message>
@@ -102,6 +82,74 @@
         <message>
             <source>tension</source>
             <translation>受拉</translation>
+        </message>
+        <message>
+            <source>cracking displacement</source>
+            <translation>开裂位移</translation>
+        </message>
+        <message>
+            <source>inelastic strain</source>
+            <translation>非弹性应变</translation>
+        </message>
+        <message>
+            <source>cracking strain</source>
+            <translation>开裂应变</translation>
+        </message>
+        <message>
+            <source> (E0, the secant to the elastic limit, is too small for this curve: choose a lower elastic limit or E0 = Ec)</source>
+            <translation>（E0 即弹性极限处的割线模量，对此曲线过小：请选用较低的弹性极限或 E0 = Ec）</translation>
+        </message>
+        <message>
+            <source>the %1 %2 decreases at strain %3%4; Abaqus needs it strictly increasing</source>
+            <translation>%1%2在应变 %3 处减小%4；Abaqus 要求其严格递增</translation>
+        </message>
+        <message>
+            <source>the plastic displacement Abaqus derives from the %1 damage</source>
+            <translation>Abaqus 由%1损伤推算的塑性位移</translation>
+        </message>
+        <message>
+            <source>the plastic strain Abaqus derives from the %1 damage</source>
+            <translation>Abaqus 由%1损伤推算的塑性应变</translation>
+        </message>
+        <message>
+            <source>the %1 damage is %2 at strain %3%4; Abaqus needs it at least 0 and below 1</source>
+            <translation>%1损伤在应变 %3 处为 %2%4；Abaqus 要求其不小于 0 且小于 1</translation>
+        </message>
+        <message>
+            <source> (Abaqus takes the elastic part for a unit length, and the crack band is shorter: choose a smaller length unit, strain or less damage)</source>
+            <translation>（Abaqus 按单位长度计算弹性部分，而裂缝带宽度更短：请选用更小的长度单位、改用应变或减小损伤）</translation>
+        </message>
+        <message>
+            <source>%1 is negative at strain %2%3</source>
+            <translation>%1在应变 %2 处为负%3</translation>
+        </message>
+        <message>
+            <source>%1 decreases at strain %2%3</source>
+            <translation>%1在应变 %2 处减小%3</translation>
+        </message>
+        <message>
+            <source>--damage: "%1" is none of energy, code, birtel-mark and none.</source>
+            <translation>--damage："%1" 不是 energy、code、birtel-mark、none 之一。</translation>
+        </message>
+        <message>
+            <source>--e0: "%1" is neither ec nor secant.</source>
+            <translation>--e0："%1" 既不是 ec 也不是 secant。</translation>
+        </message>
+        <message>
+            <source>--tension: "%1" is neither strain nor displacement.</source>
+            <translation>--tension："%1" 既不是 strain 也不是 displacement。</translation>
+        </message>
+        <message>
+            <source>tension as cracking displacement needs the crack-band width h (--crack-band)</source>
+            <translation>以开裂位移表示受拉需要裂缝带宽度 h（--crack-band）</translation>
+        </message>
+        <message>
+            <source>the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to converge; birtel-mark or energy is the usual choice</source>
+            <translation>规范损伤规则使 Abaqus 得不到塑性应变（本构关系的损伤按割线定义），有效应力 sigma/(1 - d) 会升至数百 N/mm2，CDP 分析常常不收敛；通常选用 birtel-mark 或 energy</translation>
+        </message>
+        <message>
+            <source>its compression curve has no secant to the elastic limit</source>
+            <translation>其受压曲线在弹性极限处没有割线</translation>
         </message>
     </context>
     <context>
@@ -155,17 +203,6 @@
         <message>
             <source>the name and the seven values that picking grade G fills in</source>
             <translation>选择强度等级 G 后填入的名称和七个数值</translation>
-        </message>
-        <message>
-            <source>Prints what the definition fields show once grade G is picked in the window: the name
-and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the
-decimal separator of the locale. With --json: the same unrounded, as JSON numbers
-(strains in m/m).
-</source>
-            <translation>输出在窗口中选择强度等级 G 后定义栏显示的内容：名称以及 Ec、fc,k、ft,k、峰值应变
-（10-6）和下降段参数，小数点按区域设置。加 --json：输出未经舍入的相同数值，为 JSON
-数字（应变以 m/m 计）。
-</translation>
         </message>
         <message>
             <source>the strength grade fcu,k (N/mm2), e.g. 30 or 22.5</source>
@@ -229,20 +266,6 @@ when it does not exist.
             <translation>写出 Abaqus 混凝土塑性损伤（CDP）输入</translation>
         </message>
         <message>
-            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
-ones the export dialog starts with checked; the ones pictures draws), in order: an
-input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
---output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
-curve that ends before its peak) fails the command and nothing is written; names
-that had to change for Abaqus are noted on stderr.
-</source>
-            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
-与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
-的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
-峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
-</translation>
-        </message>
-        <message>
             <source>N, mm, MPa (default) or N, m, Pa</source>
             <translation>N, mm, MPa（默认）或 N, m, Pa</translation>
         </message>
@@ -271,14 +294,6 @@ that had to change for Abaqus are noted on stderr.
             <translation>黏性系数，X &gt;= 0 (0.0005)</translation>
         </message>
         <message>
-            <source>compression elastic limit, fraction of fc,k, 0 &lt; X &lt;= 1 (0.4)</source>
-            <translation>受压弹性极限，fc,k 的倍数，0 &lt; X &lt;= 1 (0.4)</translation>
-        </message>
-        <message>
-            <source>energy (default), code or none</source>
-            <translation>energy（默认）、code 或 none</translation>
-        </message>
-        <message>
             <source>at most N rows per table, 3 &lt;= N &lt;= 100000 (40)</source>
             <translation>每表最多 N 行，3 &lt;= N &lt;= 100000 (40)</translation>
         </message>
@@ -293,18 +308,6 @@ that had to change for Abaqus are noted on stderr.
         <message>
             <source>write OpenSees ConcreteD materials</source>
             <translation>写出 OpenSees ConcreteD 材料</translation>
-        </message>
-        <message>
-            <source>Writes what the window's Export &gt; OpenSees writes for the shown concretes of SOURCES
-(the ones the export dialog starts with checked; the ones pictures draws), in order:
-one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the
-suffix of FILE says unless --format does; tcl for -o - and other suffixes.
-</source>
-            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
-与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，
-为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及
-其他后缀为 tcl。
-</translation>
         </message>
         <message>
             <source>the tag of the first material; the others follow (1)</source>
@@ -324,24 +327,6 @@ Commands:
       tarvolin-cli --help | --version
 
 命令：
-</translation>
-        </message>
-        <message>
-            <source>
-SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is
-the concrete that picking G in the window and pressing Create Concrete makes (name
-Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.
-
-Run tarvolin-cli COMMAND --help for the options of a command.
-Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.
-</source>
-            <translation>
-SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在
-窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和
-700 x 10-6）。所有来源中的名称必须互不相同。
-
-运行 tarvolin-cli COMMAND --help 查看某个命令的选项。
-退出状态：0 成功，1 输入或输出失败，2 命令行有误。
 </translation>
         </message>
         <message>
@@ -484,6 +469,174 @@ Options:
             <source>Cannot write into "%1": it is not a folder.</source>
             <translation>无法写入 "%1"：它不是文件夹。</translation>
         </message>
+        <message>
+            <source>strengths of --grade: characteristic (default), mean or design</source>
+            <translation>--grade 的强度取值：characteristic（标准值，默认）、mean（平均值）或 design（设计值）</translation>
+        </message>
+        <message>
+            <source>coefficient of variation delta c, with --basis mean: 0 &lt; X &lt; 0.6</source>
+            <translation>变异系数 δc，用于 --basis mean：0 &lt; X &lt; 0.6</translation>
+        </message>
+        <message>
+            <source>Prints what the definition fields show once grade G is picked in the window: the
+strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape
+parameters, with the decimal separator of the locale. With --json: the same
+unrounded, as JSON numbers (strains in m/m), with "basis" (and "cv").
+</source>
+            <translation>输出在窗口中选择强度等级 G 后定义栏显示的内容：强度取值、名称以及 Ec、fc,r、ft,r、
+峰值应变（10-6）和下降段参数，小数点按区域设置。加 --json：输出未经舍入的相同数值，
+为 JSON 数字（应变以 m/m 计），并含 "basis"（及 "cv"）。
+</translation>
+        </message>
+        <message>
+            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
+ones the export dialog starts with checked; the ones pictures draws), in order: an
+input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
+--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
+curve that ends before its peak) fails the command and nothing is written; names
+that had to change for Abaqus are noted on stderr.
+
+--damage code leaves Abaqus no plastic strain: the effective stress climbs to
+hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);
+birtel-mark makes a share --bc/--bt of the inelastic strain plastic.
+--tension displacement needs --crack-band H.
+</source>
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
+的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
+峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
+
+--damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常
+不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。
+--tension displacement 需要 --crack-band H。
+</translation>
+        </message>
+        <message>
+            <source>compression elastic limit, fraction of fc, 0 &lt; X &lt;= 1 (0.4)</source>
+            <translation>受压弹性极限，fc 的倍数，0 &lt; X &lt;= 1 (0.4)</translation>
+        </message>
+        <message>
+            <source>E0: Ec (default) or the secant to the elastic limit</source>
+            <translation>E0：Ec（默认）或弹性极限处的割线模量</translation>
+        </message>
+        <message>
+            <source>energy (default), code, birtel-mark or none</source>
+            <translation>energy（默认）、code、birtel-mark 或 none</translation>
+        </message>
+        <message>
+            <source>birtel-mark's plastic share in compression, 0 &lt; X &lt;= 1 (0.7)</source>
+            <translation>birtel-mark 受压塑性份额，0 &lt; X &lt;= 1 (0.7)</translation>
+        </message>
+        <message>
+            <source>birtel-mark's plastic share in tension, 0 &lt; X &lt;= 1 (0.1)</source>
+            <translation>birtel-mark 受拉塑性份额，0 &lt; X &lt;= 1 (0.1)</translation>
+        </message>
+        <message>
+            <source>strain (default) or displacement: u = cracking strain x H</source>
+            <translation>strain（应变，默认）或 displacement（位移）：u = 开裂应变 x H</translation>
+        </message>
+        <message>
+            <source>crack-band width (element size) in the units' length, H &gt; 0</source>
+            <translation>裂缝带宽度（单元尺寸），以所选单位的长度计，H &gt; 0</translation>
+        </message>
+        <message>
+            <source>Writes what the window's Export &gt; OpenSees writes for the shown concretes of SOURCES
+(the ones the export dialog starts with checked; the ones pictures draws), in order:
+one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the
+suffix of FILE says unless --format does; tcl for -o - and other suffixes.
+ConcreteD follows the code's compression curve exactly, but its tension curve
+differs from the code's by some 4 to 13 % of ft (the export dialog shows both).
+</source>
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，
+为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及
+其他后缀为 tcl。
+ConcreteD 的受压曲线与规范完全一致，但受拉曲线与规范相差约 ft 的 4% 至 13%
+（导出对话框中可对比两者）。
+</translation>
+        </message>
+        <message>
+            <source>ConcreteD's plastic-strain parameter epssp, X &gt; 0 (0.25)</source>
+            <translation>ConcreteD 塑性应变参数 epssp，X &gt; 0 (0.25)</translation>
+        </message>
+        <message>
+            <source>ConcreteD's plastic-strain parameter etap, X &gt; 0 (1.15)</source>
+            <translation>ConcreteD 塑性应变参数 etap，X &gt; 0 (1.15)</translation>
+        </message>
+        <message>
+            <source>
+SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is
+the concrete that picking G in the window and pressing Create Concrete makes (name
+Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.
+--basis mean|design fills every --grade with mean or design strengths instead of
+characteristic ones (names Con_Gm, Con_Gd); mean needs --cv, delta c of the concrete.
+
+Run tarvolin-cli COMMAND --help for the options of a command.
+Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.
+</source>
+            <translation>
+SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在
+窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和
+700 x 10-6）。所有来源中的名称必须互不相同。
+--basis mean|design 使每个 --grade 采用强度平均值或设计值而非标准值（名称为 Con_Gm、
+Con_Gd）；mean 需要 --cv，即该混凝土的变异系数 δc。
+
+运行 tarvolin-cli COMMAND --help 查看某个命令的选项。
+退出状态：0 成功，1 输入或输出失败，2 命令行有误。
+</translation>
+        </message>
+        <message>
+            <source>--basis must be characteristic, mean or design (not "%1").</source>
+            <translation>--basis 必须为 characteristic、mean 或 design（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>--cv is for --basis mean only.</source>
+            <translation>--cv 只用于 --basis mean。</translation>
+        </message>
+        <message>
+            <source>--cv X is missing: --basis mean needs delta c, 0 &lt; X &lt; 0.6.</source>
+            <translation>缺少 --cv X：--basis mean 需要变异系数 δc，0 &lt; X &lt; 0.6。</translation>
+        </message>
+        <message>
+            <source>--cv: %1</source>
+            <translation>--cv：%1</translation>
+        </message>
+        <message>
+            <source>--cv must be greater than 0 and less than 0.6 (not %1).</source>
+            <translation>--cv 必须大于 0 且小于 0.6（而不是 %1）。</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: grade %1 lies outside C20-C80, the grades the law of GB 50010-2010 Appendix C is stated for.
+</source>
+            <translation>tarvolin-cli：注意：强度等级 %1 不在 C20-C80 之内，GB 50010-2010 附录 C 的本构关系适用于该范围。
+</translation>
+        </message>
+        <message>
+            <source>characteristic (fc,k, ft,k)</source>
+            <translation>标准值 (fc,k, ft,k)</translation>
+        </message>
+        <message>
+            <source>design (fc, ft)</source>
+            <translation>设计值 (fc, ft)</translation>
+        </message>
+        <message>
+            <source>mean (fcm, ftm), δc = %1</source>
+            <translation>平均值 (fcm, ftm)，δc = %1</translation>
+        </message>
+        <message>
+            <source>Strength basis</source>
+            <translation>强度取值</translation>
+        </message>
+        <message>
+            <source>--tension displacement: %1.</source>
+            <translation>--tension displacement：%1。</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: warning: %1.
+</source>
+            <translation>tarvolin-cli：警告：%1。
+</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -605,6 +758,18 @@ Arguments:
         <message>
             <source>concrete %1 has the same name.</source>
             <translation>与第 %1 个混凝土同名。</translation>
+        </message>
+        <message>
+            <source>%1 is not "characteristic", "mean" or "design".</source>
+            <translation>%1 不是 "characteristic"、"mean" 或 "design"。</translation>
+        </message>
+        <message>
+            <source>only mean values have a coefficient of variation.</source>
+            <translation>只有平均值才有变异系数。</translation>
+        </message>
+        <message>
+            <source>%1 is not between 0 and 0.6.</source>
+            <translation>%1 不在 0 与 0.6 之间。</translation>
         </message>
     </context>
     <context>
@@ -770,10 +935,6 @@ Arguments:
             <translation>黏性系数</translation>
         </message>
         <message>
-            <source>Elastic limit (× fc,k)</source>
-            <translation>弹性极限 (× fc,k)</translation>
-        </message>
-        <message>
             <source>energy</source>
             <translation>能量</translation>
         </message>
@@ -822,12 +983,6 @@ Arguments:
             <translation>所有名称均为有效的 Abaqus 材料名称。</translation>
         </message>
         <message>
-            <source>Material names changed for Abaqus:
-</source>
-            <translation>为 Abaqus 更改的材料名称：
-</translation>
-        </message>
-        <message>
             <source>No concrete is checked.</source>
             <translation>未勾选任何混凝土。</translation>
         </message>
@@ -848,10 +1003,188 @@ Arguments:
             <translation>OpenSees Tcl 脚本 (*.tcl)</translation>
         </message>
         <message>
-            <source>
-Nothing was written.</source>
-            <translation>
-未写入任何内容。</translation>
+            <source>Damage (right)</source>
+            <translation>损伤（右轴）</translation>
+        </message>
+        <message>
+            <source>Effective stress σ/(1−d)</source>
+            <translation>有效应力 σ/(1−d)</translation>
+        </message>
+        <message>
+            <source>Tensile strain</source>
+            <translation>拉应变</translation>
+        </message>
+        <message>
+            <source>Stress (MPa)</source>
+            <translation>应力 (MPa)</translation>
+        </message>
+        <message>
+            <source>GB 50010 (Tarvolin's curve)</source>
+            <translation>GB 50010（Tarvolin 的曲线）</translation>
+        </message>
+        <message>
+            <source>ConcreteD in OpenSees</source>
+            <translation>OpenSees 中的 ConcreteD</translation>
+        </message>
+        <message>
+            <source>fb0/fc0</source>
+            <translation>fb0/fc0</translation>
+        </message>
+        <message>
+            <source>K</source>
+            <translation>K</translation>
+        </message>
+        <message>
+            <source>Elastic limit (× fc)</source>
+            <translation>弹性极限 (× fc)</translation>
+        </message>
+        <message>
+            <source>Ec</source>
+            <translation>Ec</translation>
+        </message>
+        <message>
+            <source>Secant to the elastic limit</source>
+            <translation>弹性极限处的割线模量</translation>
+        </message>
+        <message>
+            <source>Elastic modulus E0</source>
+            <translation>弹性模量 E0</translation>
+        </message>
+        <message>
+            <source>Birtel-Mark</source>
+            <translation>Birtel-Mark</translation>
+        </message>
+        <message>
+            <source>Plastic share bc</source>
+            <translation>塑性份额 bc</translation>
+        </message>
+        <message>
+            <source>Plastic share bt</source>
+            <translation>塑性份额 bt</translation>
+        </message>
+        <message>
+            <source>cracking strain</source>
+            <translation>开裂应变</translation>
+        </message>
+        <message>
+            <source>cracking displacement</source>
+            <translation>开裂位移</translation>
+        </message>
+        <message>
+            <source>Tension against</source>
+            <translation>受拉表示为</translation>
+        </message>
+        <message>
+            <source>Crack-band width h</source>
+            <translation>裂缝带宽度 h</translation>
+        </message>
+        <message>
+            <source>Tcl (.tcl)</source>
+            <translation>Tcl (.tcl)</translation>
+        </message>
+        <message>
+            <source>OpenSeesPy (.py)</source>
+            <translation>OpenSeesPy (.py)</translation>
+        </message>
+        <message>
+            <source>Plastic-strain parameter εsp</source>
+            <translation>塑性应变参数 εsp</translation>
+        </message>
+        <message>
+            <source>Plastic-strain parameter ηp</source>
+            <translation>塑性应变参数 ηp</translation>
+        </message>
+        <message>
+            <source>above %1</source>
+            <translation>大于 %1</translation>
+        </message>
+        <message>
+            <source>at least %1</source>
+            <translation>不小于 %1</translation>
+        </message>
+        <message>
+            <source>above %1 and below %2</source>
+            <translation>大于 %1 且小于 %2</translation>
+        </message>
+        <message>
+            <source>above %1 and at most %2</source>
+            <translation>大于 %1 且不大于 %2</translation>
+        </message>
+        <message>
+            <source>from %1 to below %2</source>
+            <translation>不小于 %1 且小于 %2</translation>
+        </message>
+        <message>
+            <source>from %1 to %2</source>
+            <translation>%1 至 %2</translation>
+        </message>
+        <message>
+            <source>%1: enter a number.</source>
+            <translation>%1：请输入数字。</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a number %3.</source>
+            <translation>%1："%2" 不是%3的数。</translation>
+        </message>
+        <message>
+            <source>%1: "%2" is not a number above 0.</source>
+            <translation>%1："%2" 不是大于 0 的数。</translation>
+        </message>
+        <message>
+            <source>Stress (Pa)</source>
+            <translation>应力 (Pa)</translation>
+        </message>
+        <message>
+            <source>Crack-band width h (%1)</source>
+            <translation>裂缝带宽度 h (%1)</translation>
+        </message>
+        <message>
+            <source>Cracking displacement (%1)</source>
+            <translation>开裂位移 (%1)</translation>
+        </message>
+        <message>
+            <source>Plastic displacement</source>
+            <translation>塑性位移</translation>
+        </message>
+        <message>
+            <source>Effective stress (Pa)</source>
+            <translation>有效应力 (Pa)</translation>
+        </message>
+        <message>
+            <source>Effective stress (MPa)</source>
+            <translation>有效应力 (MPa)</translation>
+        </message>
+        <message>
+            <source>Model name: 1 to 80 characters, no control characters.</source>
+            <translation>模型名称：1 到 80 个字符，不含控制字符。</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, and an effective stress of up to %3 %5 in compression and %4 %5 in tension.</source>
+            <translation>Abaqus 推算的塑性应变受压最大 %1、受拉最大 %2，有效应力受压最大 %3 %5、受拉最大 %4 %5。</translation>
+        </message>
+        <message>
+            <source>The code rule leaves Abaqus no plastic strain: the law's damage is secant, so the effective stress σ/(1 − d) climbs far above the strength, and CDP analyses with such tables often fail to converge. Birtel-Mark or energy is the usual choice.</source>
+            <translation>规范规则使 Abaqus 得不到塑性应变：本构关系的损伤按割线定义，有效应力 σ/(1 − d) 远超强度，采用这样的表格的 CDP 分析常常不收敛。通常选用 Birtel-Mark 或能量规则。</translation>
+        </message>
+        <message>
+            <source>Material names changed for Abaqus:</source>
+            <translation>为 Abaqus 更改的材料名称：</translation>
+        </message>
+        <message>
+            <source>Cannot write: %1</source>
+            <translation>无法写出：%1</translation>
+        </message>
+        <message>
+            <source>ConcreteD follows the code's compression curve exactly, but not its tension curve: for %1 the two differ by up to %2 % of ft (%3 % before the peak, %4 % after it).</source>
+            <translation>ConcreteD 的受压曲线与规范完全一致，受拉曲线则不然：对于 %1，两者最多相差 ft 的 %2 %（峰值前 %3 %，峰值后 %4 %）。</translation>
+        </message>
+        <message>
+            <source>Nothing was written.</source>
+            <translation>未写入任何内容。</translation>
         </message>
     </context>
     <context>
@@ -1160,6 +1493,22 @@ Nothing was written.</source>
         <message>
             <source>Save changes to %1?</source>
             <translation>是否保存对 %1 的更改？</translation>
+        </message>
+        <message>
+            <source>&amp;Basis</source>
+            <translation>强度取值(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Characteristic values (fc,k, ft,k)</source>
+            <translation>标准值(&amp;C) (fc,k, ft,k)</translation>
+        </message>
+        <message>
+            <source>&amp;Mean values (fcm, ftm)…</source>
+            <translation>平均值(&amp;M) (fcm, ftm)…</translation>
+        </message>
+        <message>
+            <source>&amp;Design values (fc, ft)</source>
+            <translation>设计值(&amp;D) (fc, ft)</translation>
         </message>
     </context>
     <context>

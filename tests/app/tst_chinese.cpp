@@ -342,7 +342,8 @@ void TestChinese::commandLines_data()
                                   << 0 << "# ConcreteD materials written by Tarvolin" << "";
     QTest::newRow("cli parameters")
         << cli << QStringList{"parameters", "--grade", "30"} << 0
-        << QStringLiteral("混凝土名称") + QString(44 - 10, QLatin1Char(' ')) +
+        << QStringLiteral("强度取值") + QString(44 - 8, QLatin1Char(' ')) +
+               QStringLiteral("标准值 (fc,k, ft,k)\n混凝土名称") + QString(44 - 10, QLatin1Char(' ')) +
                QStringLiteral("Con_30\n弹性模量 Ec (N/mm2)") + QString(44 - 19, QLatin1Char(' '))
         << "";
 }
