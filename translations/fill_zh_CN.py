@@ -283,6 +283,16 @@ ZH = {
     "&Design values (fc, ft)": "设计值(&D) (fc, ft)",
     "%1: %2": "%1：%2",
     "Strength basis": "强度取值",
+    "Mean values (fcm, ftm), δc = %1": "平均值 (fcm, ftm)，δc = %1",
+    "Design values (fc, ft)": "设计值 (fc, ft)",
+    "Characteristic values (fc,k, ft,k)": "标准值 (fc,k, ft,k)",
+    "Grade %1 lies outside C20–C80, the grades the law of GB 50010-2010 Appendix C is stated for.":
+        "强度等级 %1 不在 C20–C80 之内，GB 50010-2010 附录 C 的本构关系适用于该范围。",
+    "Mean Values": "平均值",
+    "Coefficient of variation of the concrete strength δc\n(from your test statistics, 0 < δc < %1):":
+        "混凝土强度变异系数 δc\n（取自试验统计，0 < δc < %1）：",
+    "Cancel": "取消",
+    "δc must be greater than 0 and less than %1.": "δc 必须大于 0 且小于 %1。",
     "mean (fcm, ftm), δc = %1": "平均值 (fcm, ftm)，δc = %1",
     "only mean values have a coefficient of variation.": "只有平均值才有变异系数。",
     "%1 is not between 0 and 0.6.": "%1 不在 0 与 0.6 之间。",

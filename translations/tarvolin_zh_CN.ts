@@ -164,6 +164,47 @@
         </message>
     </context>
     <context>
+        <name>Basis</name>
+        <message>
+            <source>Mean values (fcm, ftm), δc = %1</source>
+            <translation>平均值 (fcm, ftm)，δc = %1</translation>
+        </message>
+        <message>
+            <source>Design values (fc, ft)</source>
+            <translation>设计值 (fc, ft)</translation>
+        </message>
+        <message>
+            <source>Characteristic values (fc,k, ft,k)</source>
+            <translation>标准值 (fc,k, ft,k)</translation>
+        </message>
+        <message>
+            <source>Grade %1 lies outside C20–C80, the grades the law of GB 50010-2010 Appendix C is stated for.</source>
+            <translation>强度等级 %1 不在 C20–C80 之内，GB 50010-2010 附录 C 的本构关系适用于该范围。</translation>
+        </message>
+        <message>
+            <source>Mean Values</source>
+            <translation>平均值</translation>
+        </message>
+        <message>
+            <source>Coefficient of variation of the concrete strength δc
+(from your test statistics, 0 &lt; δc &lt; %1):</source>
+            <translation>混凝土强度变异系数 δc
+（取自试验统计，0 &lt; δc &lt; %1）：</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>δc must be greater than 0 and less than %1.</source>
+            <translation>δc 必须大于 0 且小于 %1。</translation>
+        </message>
+    </context>
+    <context>
         <name>ChartPicture</name>
         <message>
             <source>Cannot draw the chart.</source>

@@ -23,11 +23,6 @@ namespace {
 
 const QString kCvSetting = QStringLiteral("basis/cv");
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("Basis", text);
-}
-
 }  // namespace
 
 QString CoefficientText(double cv, char separator)
@@ -41,11 +36,11 @@ QString BasisDescription(StrengthBasis basis, double cv, char separator)
 {
     switch (basis) {
     case StrengthBasis::Mean:
-        return Tr("Mean values (fcm, ftm), \u03B4c = %1").arg(CoefficientText(cv, separator));
-    case StrengthBasis::Design: return Tr("Design values (fc, ft)");
+        return QCoreApplication::translate("Basis", "Mean values (fcm, ftm), δc = %1").arg(CoefficientText(cv, separator));
+    case StrengthBasis::Design: return QCoreApplication::translate("Basis", "Design values (fc, ft)");
     case StrengthBasis::Characteristic: break;
     }
-    return Tr("Characteristic values (fc,k, ft,k)");
+    return QCoreApplication::translate("Basis", "Characteristic values (fc,k, ft,k)");
 }
 
 QString BasisDescription(const CConcrete& concrete, char separator)
@@ -57,7 +52,7 @@ QString GradeRangeNote(double grade, char separator)
 {
     if (InLawGradeRange(grade))
         return {};
-    return Tr("Grade %1 lies outside C20\u2013C80, the grades the law of GB 50010-2010 "
+    return QCoreApplication::translate("Basis", "Grade %1 lies outside C20–C80, the grades the law of GB 50010-2010 "
               "Appendix C is stated for.")
         .arg(QString::fromStdString(FormatFloat(NumberPattern::UpTo3, grade, separator)));
 }
@@ -80,12 +75,12 @@ TCvDialog::TCvDialog(double cv, char separator, QWidget* parent)
     : QDialog(parent), separator(separator), value(cv)
 {
     setObjectName(QStringLiteral("dlgCv1"));
-    setWindowTitle(Tr("Mean Values"));
+    setWindowTitle(QCoreApplication::translate("Basis", "Mean Values"));
     auto* layout = new QVBoxLayout(this);
     const QString limit = QString::fromStdString(
         FormatFloat(NumberPattern::Fixed1, kMaxCoefficientOfVariation, separator));
-    lbl1 = new QLabel(Tr("Coefficient of variation of the concrete strength \u03B4c\n"
-                         "(from your test statistics, 0 < \u03B4c < %1):")
+    lbl1 = new QLabel(QCoreApplication::translate("Basis", "Coefficient of variation of the concrete strength δc\n"
+                         "(from your test statistics, 0 < δc < %1):")
                           .arg(limit),
                       this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
@@ -99,10 +94,10 @@ TCvDialog::TCvDialog(double cv, char separator, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    btn1 = new QPushButton(Tr("OK"), this);
+    btn1 = new QPushButton(QCoreApplication::translate("Basis", "OK"), this);
     btn1->setObjectName(QStringLiteral("btn1"));
     btn1->setDefault(true);
-    btn2 = new QPushButton(Tr("Cancel"), this);
+    btn2 = new QPushButton(QCoreApplication::translate("Basis", "Cancel"), this);
     btn2->setObjectName(QStringLiteral("btn2"));
     btn2->setAutoDefault(true);
     buttons->addWidget(btn1);
@@ -127,7 +122,7 @@ void TCvDialog::btn1Click()
     }
     if (!ValidCoefficientOfVariation(cv)) {
         WarnAndFocus(this, edt1,
-                     Tr("\u03B4c must be greater than 0 and less than %1.")
+                     QCoreApplication::translate("Basis", "δc must be greater than 0 and less than %1.")
                          .arg(QString::fromStdString(FormatFloat(
                              NumberPattern::Fixed1, kMaxCoefficientOfVariation, separator))));
         return;
