@@ -293,8 +293,10 @@ QStringList MakeFolder(const QString& path)
 }
 
 // Solver writers' option names as the command line spells them.
-const char* const kAbaqusOptions[] = {"units", "poisson", "dilation", "eccentricity", "fb0-fc0", "k",
-                                      "viscosity", "elastic-limit", "damage", "rows", "model"};
+const char* const kAbaqusOptions[] = {"units",     "poisson", "dilation",      "eccentricity",
+                                      "fb0-fc0",   "k",       "viscosity",     "elastic-limit",
+                                      "e0",        "damage",  "bc",            "bt",
+                                      "tension",   "crack-band", "rows",       "model"};
 
 template <typename Options, typename Setter>
 void SetSolverOption(Options& options, Setter set, const char* name, const QString& value)
@@ -337,12 +339,16 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
         SetSolverOption(options, SetAbaqusOption, "output", arguments.Value("output-type"));
     else if (arguments.output != QLatin1String("-"))
         AbaqusOutputForPath(arguments.output.toStdString(), options.output);
+    if (const std::string problem = AbaqusOptionsProblem(options); !problem.empty())
+        throw CliUsageError("--tension displacement: " + problem + ".");
 
     const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     const AbaqusExport out = BuildAbaqusExport(ShownConcretes(registry), options);
     if (!out.refused.empty())
         ThrowRefusals(out.refused);
     WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
+    if (options.damage == AbaqusOptions::Damage::Code)
+        std::fprintf(context.err, "tarvolin-cli: warning: %s.\n", kCodeDamageWarning);
     // Not an error: the file is written, but a model refers to the materials by these names.
     for (const NameMapping& renamed : out.renamed)
         std::fprintf(context.err,
@@ -357,6 +363,9 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
     OpenSeesOptions options;
     if (arguments.Has("first-tag"))
         SetSolverOption(options, SetOpenSeesOption, "first-tag", arguments.Value("first-tag"));
+    for (const char* name : {"eps-sp", "eta-p"})
+        if (arguments.Has(name))
+            SetSolverOption(options, SetOpenSeesOption, name, arguments.Value(name));
     if (arguments.Has("format"))
         SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     else if (arguments.output != QLatin1String("-"))
