@@ -372,13 +372,16 @@ ShownMaterials Shown(const MaterialLibrary& materials)
     return shown;
 }
 
-void ThrowRefusals(const std::vector<SolverRefusal>& refused)
+void ThrowRefusals(const std::vector<SolverRefusal>& refused,
+                   const std::vector<SolverRefusal>& steelsRefused = {})
 {
     // A refusal without a name is about the whole set (OpenSees tags that run out).
     std::string text;
     for (const SolverRefusal& refusal : refused)
         text += refusal.name.empty() ? "Cannot write: " + refusal.reason + '\n'
                                      : RefusalText({refusal}) + '\n';
+    for (const SolverRefusal& refusal : steelsRefused)
+        text += SteelRefusalText({refusal}) + '\n';
     throw CliFailure(text + "Nothing was written.");
 }
 
@@ -411,10 +414,8 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
             taken.push_back(m.name);
     }
     const SteelAbaqusExport steels = BuildSteelAbaqusExport(shown.steels, steelOptions, taken);
-    std::vector<SolverRefusal> refused = out.refused;
-    refused.insert(refused.end(), steels.refused.begin(), steels.refused.end());
-    if (!refused.empty())
-        ThrowRefusals(refused);
+    if (!out.refused.empty() || !steels.refused.empty())
+        ThrowRefusals(out.refused, steels.refused);
     std::string text = out.text;
     if (!shown.steels.empty())
         text += WriteSteelAbaqus(steels.materials, steelOptions, shown.concretes.empty());
@@ -460,7 +461,7 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
     const SteelOpenSeesExport steels =
         BuildSteelOpenSeesExport(shown.steels, steelOptions, shown.concretes.empty());
     if (!steels.refused.empty())
-        ThrowRefusals(steels.refused);
+        ThrowRefusals({}, steels.refused);
     WriteOutput(arguments, context, QByteArray::fromStdString(out.text + steels.text));
     return 0;
 }

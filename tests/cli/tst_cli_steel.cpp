@@ -103,11 +103,11 @@ private slots:
         row("steel material", {"opensees", "--steel", "HRB400", "--steel-material", "steel01",
                                "-o", "@D@/out.tcl"}, 2, {"--steel-material: \"steel01\""});
         row("steel refused by abaqus", {"abaqus", "@D@/steep.json", "-o", "@D@/out.inp"}, 1,
-            {"\"HRB400\" cannot be written", "plastic strain would fall", "Nothing was written."});
+            {"Steel \"HRB400\" cannot be written", "plastic strain would fall", "Nothing was written."});
         // The concrete takes the last tag: none is left for the steel.
         row("steel tags run out", {"opensees", "--grade", "30", "--steel", "HRB400",
                                    "--first-tag", "2147483647", "-o", "@D@/out.tcl"}, 1,
-            {"tags", "Nothing was written."});
+            {"Cannot write the steels: the steels' tags from 2147483648 on", "Nothing was written."});
         row("nothing shown", {"opensees", "@D@/hidden.json", "-o", "@D@/out.tcl"}, 1,
             {"No concrete is shown (nor any steel)"});
     }
