@@ -158,6 +158,13 @@ QString& SolverExportDialog::RememberedFolder()
 
 SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concretes,
                                        QWidget* parent)
+    : SolverExportDialog(solver, std::move(concretes), {}, parent)
+{
+}
+
+SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concretes,
+                                       std::vector<SteelExportPanel::Entry> steels,
+                                       QWidget* parent)
     : QDialog(parent),
       solver(solver),
       entries(std::move(concretes)),
@@ -199,6 +206,13 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     else
         BuildOpenSeesOptions(form);
     left->addWidget(optionsGroup);
+    if (!steels.empty()) {
+        steelPanel = new SteelExportPanel(isAbaqus ? SteelExportPanel::Solver::Abaqus
+                                                   : SteelExportPanel::Solver::OpenSees,
+                                          std::move(steels), this);
+        left->addWidget(steelPanel);
+        connect(steelPanel, &SteelExportPanel::changed, this, [this] { UpdatePreview(); });
+    }
 
     auto* previewGroup = new QGroupBox(QStringLiteral("Preview"), this);
     previewGroup->setObjectName(QStringLiteral("previewGroup"));
@@ -394,6 +408,11 @@ std::vector<const CConcrete*> SolverExportDialog::Checked() const
 
 void SolverExportDialog::UpdatePreview()
 {
+    // The steels share the concretes' units, output and model, or format and tags.
+    if (steelPanel && solver == Solver::Abaqus)
+        steelPanel->SetConcreteOptions(abaqus);
+    else if (steelPanel)
+        steelPanel->SetConcreteOptions(opensees, Checked().size());
     if (solver == Solver::Abaqus)
         ShowAbaqusPreview();
     else
@@ -435,6 +454,10 @@ void SolverExportDialog::ShowAbaqusPreview()
     for (std::size_t i = 0; i < names.size(); ++i)
         if (names[i] != mapped[i])
             lines << Name(checked[i]) + QStringLiteral(" → ") + QString::fromStdString(mapped[i]);
+    if (steelPanel)
+        for (const NameMapping& renamed : steelPanel->BuildAbaqus(mapped, false).renamed)
+            lines << QString::fromStdString(renamed.original) + QStringLiteral(" → ") +
+                         QString::fromStdString(renamed.mapped);
     namesText->setPlainText(lines.isEmpty()
                                 ? QStringLiteral("Every name is a valid Abaqus material name.")
                                 : QStringLiteral("Material names changed for Abaqus:\n") +
@@ -446,8 +469,18 @@ void SolverExportDialog::ShowOpenSeesPreview()
 {
     const std::vector<const CConcrete*> checked = Checked();
     const OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
-    commandsText->setPlainText(QString::fromUtf8(out.text.data(), qsizetype(out.text.size())));
-    messageLabel->setText(QString::fromStdString(RefusalText(out.refused)));
+    std::string text = out.text;
+    QString refusals = QString::fromStdString(RefusalText(out.refused));
+    // The whole file: the steels' commands after the concretes'.
+    if (steelPanel) {
+        const SteelOpenSeesExport steels = steelPanel->BuildOpenSees(checked.empty());
+        text += steels.text;
+        if (!steels.refused.empty())
+            refusals += (refusals.isEmpty() ? QString() : QStringLiteral("\n")) +
+                        QString::fromStdString(SteelRefusalText(steels.refused));
+    }
+    commandsText->setPlainText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    messageLabel->setText(refusals);
 }
 
 bool SolverExportDialog::Save()
@@ -457,9 +490,17 @@ bool SolverExportDialog::Save()
         MessageDlg(this, Kind::Warning, optionError);
         return false;
     }
+    if (steelPanel && !steelPanel->OptionError().isEmpty()) {
+        MessageDlg(this, Kind::Warning, steelPanel->OptionError());
+        return false;
+    }
     const std::vector<const CConcrete*> checked = Checked();
-    if (checked.empty()) {
-        MessageDlg(this, Kind::Information, QStringLiteral("No concrete is checked."));
+    const std::vector<const CSteel*> checkedSteels =
+        steelPanel ? steelPanel->Checked() : std::vector<const CSteel*>{};
+    if (checked.empty() && checkedSteels.empty()) {
+        MessageDlg(this, Kind::Information,
+                   steelPanel ? tr("No concrete or steel is checked.")
+                              : QStringLiteral("No concrete is checked."));
         return false;
     }
 
@@ -469,30 +510,52 @@ bool SolverExportDialog::Save()
     Platform::SaveFileRequest request;
     request.caption = windowTitle();
     request.directory = RememberedFolder();
+    std::string steelRefusals;
     if (solver == Solver::Abaqus) {
-        AbaqusExport out = BuildAbaqusExport(checked, abaqus);
+        AbaqusExport out;
+        std::vector<std::string> names;
+        if (!checked.empty()) {
+            out = BuildAbaqusExport(checked, abaqus);
+            for (const CdpMaterial& m : out.materials)
+                names.push_back(m.name);
+        }
         refused = std::move(out.refused);
         text = std::move(out.text);
+        if (!checkedSteels.empty()) {
+            const SteelExportPanel::AbaqusPart steels = steelPanel->BuildAbaqus(names, checked.empty());
+            text += steels.text;
+            steelRefusals = SteelRefusalText(steels.refused);
+        }
         const bool py = abaqus.output == AbaqusOptions::Output::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("inp");
         request.filter = py ? QStringLiteral("Abaqus/CAE script (*.py)")
                             : QStringLiteral("Abaqus input file (*.inp)");
     } else {
-        OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
+        OpenSeesExport out;
+        if (!checked.empty())
+            out = BuildOpenSeesExport(checked, opensees);
         refused = std::move(out.refused);
         text = std::move(out.text);
+        if (!checkedSteels.empty()) {
+            const SteelOpenSeesExport steels = steelPanel->BuildOpenSees(checked.empty());
+            text += steels.text;
+            steelRefusals = SteelRefusalText(steels.refused);
+        }
         const bool py = opensees.format == OpenSeesOptions::Format::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("tcl");
         request.filter = py ? QStringLiteral("OpenSeesPy script (*.py)")
                             : QStringLiteral("OpenSees Tcl script (*.tcl)");
     }
-    if (!refused.empty()) {
-        MessageDlg(this, Kind::Warning,
-                   QString::fromStdString(RefusalText(refused)) +
-                       QStringLiteral("\nNothing was written."));
+    if (!refused.empty() || !steelRefusals.empty()) {
+        QString lines = QString::fromStdString(RefusalText(refused));
+        if (!steelRefusals.empty())
+            lines += (lines.isEmpty() ? QString() : QStringLiteral("\n")) +
+                     QString::fromStdString(steelRefusals);
+        MessageDlg(this, Kind::Warning, lines + QStringLiteral("\nNothing was written."));
         return false;
     }
-    request.fileName = QStringLiteral("Concretes.") + request.defaultSuffix;
+    request.fileName = (checked.empty() ? QStringLiteral("Steels.") : QStringLiteral("Concretes.")) +
+                       request.defaultSuffix;
 
     const QString path = Platform::Current().SaveFileName(this, request);
     if (path.isEmpty())
