@@ -46,7 +46,6 @@ private slots:
     {
         SolverExportDialog::RememberedAbaqus() = {};
         SolverExportDialog::RememberedOpenSees() = {};
-        SolverExportDialog::RememberedFolder().clear();
         SteelExportPanel::RememberedAbaqus() = {};
         SteelExportPanel::RememberedOpenSees() = {};
         dir = std::make_unique<QTemporaryDir>();
