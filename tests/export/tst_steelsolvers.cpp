@@ -354,10 +354,10 @@ mdb = Mdb()
                "1.0 1.0 0.0 0.0 0.0";
         // b = (540 − 400) / (0.075 − 0.002) / 200000
         QTest::newRow("steel02 tcl") << M::Steel02 << F::Tcl << 0.025
-                                     << "uniaxialMaterial Steel02 7 400.0 2e+05 "
+                                     << "uniaxialMaterial Steel02 7 400.0 200000.0 "
                                         "0.00958904109589041 18.0 0.925 0.15";
         QTest::newRow("steel02 py") << M::Steel02 << F::Py << 0.025
-                                    << "ops.uniaxialMaterial('Steel02', 7, 400.0, 2e+05, "
+                                    << "ops.uniaxialMaterial('Steel02', 7, 400.0, 200000.0, "
                                        "0.00958904109589041, 18.0, 0.925, 0.15)";
     }
 
