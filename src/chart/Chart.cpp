@@ -132,15 +132,22 @@ private:
             length = horizontal ? chart->width() : chart->height();
         if (!horizontal)
             // Stacked labels: a line of text and a line and a half of air between them.
-            return std::clamp(int(length / (2.5 * metrics.height())), 2, 8);
+            return std::max(2, int(length / (2.5 * metrics.height())));
+        // At most 8 labels along an axis of the screen's size, and as many more as a longer
+        // axis of a larger picture holds at the same density.
+        const int most = std::max(8, length / kAxisLengthPerLabel);
         int widest = 0;
         const double probe = baseStep > 0 ? baseStep : range.size() / 10;
         for (double value : {range.lower, range.upper, range.lower + probe, -probe})
             widest = std::max(widest, metrics.horizontalAdvance(Label(value)));
         const int gap = metrics.horizontalAdvance(QStringLiteral("00"));
         const int fit = std::max(2, length / (widest + gap));
-        return baseStep > 0 ? fit : std::min(fit, 8);
+        return baseStep > 0 ? fit : std::min(fit, most);
     }
+
+    // The chart's axes are at most some 540 pixels long on screen (the window's charts are
+    // 585 pixels wide): there the cap of 8 labels holds whatever the density.
+    static constexpr int kAxisLengthPerLabel = 68;
 
     const TChart* chart;
     const QCPAxis* axis;
@@ -468,6 +475,18 @@ void Simplify(const QPointF* points, qsizetype count, double tolerance, QVector<
 
 }  // namespace
 
+double TLineSeries::DevicePixelsPerPixel(const QCPPainter& painter)
+{
+    if (painter.modes().testFlag(QCPPainter::pmVectorized))
+        return 10;
+    // The length a pixel of the drawing's coordinates takes on the device: its world scale
+    // (a picture drawn at 2x) times the device's own pixel ratio (a high-resolution screen).
+    const QTransform& world = painter.worldTransform();
+    const double scale = std::sqrt(std::abs(world.determinant()));
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
+    return std::max(1.0, scale * ratio);
+}
+
 // Qt fills a wide antialiased stroke as one outline, and its rasteriser keeps every edge of the
 // outline that crosses a scan line active at once: along a curve of thousands of points the cost
 // grows with the square of its length (14 curves of 5,002 points took 25 ms to draw, one chart).
@@ -483,9 +502,13 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     applyDefaultAntialiasingHint(painter);
 
     constexpr qsizetype kPiece = 32;  // segments per stroke
+    // The points are in the chart's own pixels; the tolerance holds in the pixels of the target,
+    // which a 2x or 3x picture or a high-resolution screen has more of. A vector picture has
+    // none and may be zoomed far: there it is a hundredth of a pixel.
+    const double tolerance = kSimplifyTolerance / DevicePixelsPerPixel(*painter);
     QVector<QPointF> kept;
-    const auto drawRun = [painter, &lines, &kept](qsizetype first, qsizetype end) {
-        Simplify(lines.constData() + first, end - first, kSimplifyTolerance, kept);
+    const auto drawRun = [painter, &lines, &kept, tolerance](qsizetype first, qsizetype end) {
+        Simplify(lines.constData() + first, end - first, tolerance, kept);
         for (qsizetype start = 0; start + 1 < kept.size(); start += kPiece)
             painter->drawPolyline(kept.constData() + start,
                                   int(std::min(kPiece + 1, kept.size() - start)));
@@ -802,6 +825,27 @@ void TChart::UndoZoom()
 void TChart::Refresh()
 {
     replot(rpImmediateRefresh);
+}
+
+void TChart::DrawPicture(QCPPainter* painter, const QSize& size)
+{
+    // QCustomPlot's own drawing chooses the ticks before it lays the axis rect out for the new
+    // size, so they would be those of the screen's axes: a first layout at the picture's size
+    // gives them the picture's.
+    const QRect screen = viewport();
+    const auto layOut = [this](const QRect& area) {
+        setViewport(area);
+        updateLayout();
+        if (legend->visible()) {
+            LayOutLegend();
+            updateLayout();
+        }
+    };
+    if (size != screen.size())
+        layOut(QRect(QPoint(0, 0), size));
+    toPainter(painter, size.width(), size.height());
+    if (size != screen.size())
+        layOut(screen);
 }
 
 void TChart::Changed()

@@ -41,8 +41,12 @@ public:
         drawLegendIcon(painter, rect);
     }
 
-    // How far (in pixels) a dropped point may lie off the line that is stroked instead.
+    // How far (in pixels of the target device) a dropped point may lie off the line that is
+    // stroked instead.
     static constexpr double kSimplifyTolerance = 0.1;
+    // How many pixels of the target one pixel of the chart's coordinates spans, at least 1;
+    // for a vector device, a fixed fineness that holds when the picture is zoomed.
+    static double DevicePixelsPerPixel(const QCPPainter& painter);
 
     // Which sampled point the pointer read-out marks.
     struct Pick {
@@ -138,6 +142,11 @@ public:
     // Applies pending changes (ranges, legend) and redraws at once, for callers that read or
     // render the chart before control returns to the event loop.
     void Refresh();
+
+    // Draws the chart into painter as a picture of size (logical pixels), laid out for that size
+    // as the screen is for the widget's: ticks spaced for the picture's own axes, the legend
+    // wrapped for its own plot area. The chart is laid out for the screen again afterwards.
+    void DrawPicture(QCPPainter* painter, const QSize& size);
 
     // Whether screen drawing goes through an off-screen buffer; nothing else depends on it.
     void SetBufferedDisplay(bool buffered);

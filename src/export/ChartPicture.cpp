@@ -28,7 +28,7 @@ void Draw(TChart& chart, QCPPainter& painter, const QSize& size)
 {
     if (!painter.isActive())
         Fail(QStringLiteral("Cannot draw the chart."));
-    chart.toPainter(&painter, size.width(), size.height());
+    chart.DrawPicture(&painter, size);
 }
 
 QByteArray Encode(const QImage& picture, const char* format)
