@@ -90,6 +90,11 @@ public:
     void RemoveSeries(int index);
     void RemoveAllSeries();
 
+    // The chart's title ("Compression", "Tension"): not drawn on the chart (its group box
+    // shows it), but the document title of its SVG and PDF pictures.
+    void SetTitle(const QString& title) { chartTitle = title; }
+    QString Title() const { return chartTitle; }
+
     // Set-up of the axes, grid, legend and zoom pen.
     void SetDecimalSeparator(char separator);
     char DecimalSeparator() const { return decimalSeparator; }
@@ -179,6 +184,7 @@ private:
     QColor NextColor() const;
     void PickReadout(const QPointF& pos);
 
+    QString chartTitle;
     char decimalSeparator = '.';
     bool legendSquareSymbols = false;
     bool legendShadow = false;

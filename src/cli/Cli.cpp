@@ -42,14 +42,21 @@ const std::vector<CliCommand>& Commands()
          {kOutputFile,
           {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
          RunCsv},
-        {"pictures", "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf]",
+        {"pictures",
+         "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf] [--width W] [--height H] [--scale 1|2|3]",
          "write Compression and Tension pictures of the charts",
          "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
          "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
-         "when it does not exist.\n",
+         "when it does not exist. --width and --height set the size of both pictures in pixels\n"
+         "(16 to 10000; each side not given stays the chart's own, 585 x 223 and 585 x 203) and\n"
+         "--scale gives a PNG twice or three times the pixels with the same look, as the\n"
+         "window's picture options do.\n",
          true, true, true,
          {{"output", "FOLDER", "the folder to write into"},
-          {"format", "FORMAT", "bmp (default), png, svg or pdf"}},
+          {"format", "FORMAT", "bmp (default), png, svg or pdf"},
+          {"width", "W", "the width of both pictures in pixels, 16 to 10000"},
+          {"height", "H", "the height of both pictures in pixels, 16 to 10000"},
+          {"scale", "1|2|3", "PNG only: 2 or 3 times the pixels each way (1)"}},
          RunPictures},
         {"abaqus", "[SOURCES] -o FILE.inp|FILE.py [options]",
          "write Abaqus concrete damaged plasticity input",

@@ -8,10 +8,12 @@
 #include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cli/CliCommand.h"
@@ -186,6 +188,74 @@ const PictureFormatEntry kPictureFormats[] = {
     {"pdf", PictureFormat::Pdf},
 };
 
+// A side of a picture as typed after --width or --height: whole pixels, 16 to 10000.
+std::optional<int> ReadPictureSide(const CliArguments& arguments, const char* name)
+{
+    if (!arguments.Has(name))
+        return std::nullopt;
+    const QString text = arguments.Value(name);
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    const int side = digits.match(text).hasMatch() ? text.toInt() : 0;
+    if (side < kMinPictureSide || side > kMaxPictureSide)
+        throw CliUsageError(QStringLiteral("--%1 must be a whole number of pixels from %2 to %3 "
+                                           "(not \"%4\").")
+                                .arg(QLatin1String(name))
+                                .arg(kMinPictureSide)
+                                .arg(kMaxPictureSide)
+                                .arg(text)
+                                .toStdString());
+    return side;
+}
+
+// --width, --height and --scale, as the window's picture options dialog offers them.
+struct PictureOptionsArgument {
+    std::optional<int> width;
+    std::optional<int> height;
+    int scale = 1;
+
+    // The options for a chart of this size on screen.
+    PictureOptions For(QSize chart) const
+    {
+        if (!width && !height)
+            return {QSize(), scale};
+        return {QSize(width.value_or(chart.width()), height.value_or(chart.height())), scale};
+    }
+};
+
+PictureOptionsArgument ReadPictureOptions(const CliArguments& arguments, PictureFormat format)
+{
+    PictureOptionsArgument options;
+    options.width = ReadPictureSide(arguments, "width");
+    options.height = ReadPictureSide(arguments, "height");
+    if (arguments.Has("scale")) {
+        const QString scale = arguments.Value("scale");
+        if (scale != QLatin1String("1") && scale != QLatin1String("2") &&
+            scale != QLatin1String("3"))
+            throw CliUsageError(
+                QStringLiteral("--scale must be 1, 2 or 3 (not \"%1\").").arg(scale).toStdString());
+        if (format != PictureFormat::Png)
+            throw CliUsageError("--scale is for PNG pictures only (--format png).");
+        options.scale = scale.toInt();
+    }
+    // The picture stays within 10000 pixels a side once scaled, as in the dialog.
+    for (const auto& [name, side, own] :
+         {std::tuple{"width", options.width, kCompressionChartSize.width()},
+          std::tuple{"height", options.height,
+                     std::max(kCompressionChartSize.height(), kTensionChartSize.height())}}) {
+        const int pixels = side.value_or(own) * options.scale;
+        if (pixels > kMaxPictureSide)
+            throw CliUsageError(QStringLiteral("--%1 %2 at --scale %3 makes %4 pixels; a picture "
+                                               "has at most %5 a side.")
+                                    .arg(QLatin1String(name))
+                                    .arg(side.value_or(own))
+                                    .arg(options.scale)
+                                    .arg(pixels)
+                                    .arg(kMaxPictureSide)
+                                    .toStdString());
+    }
+    return options;
+}
+
 // The folders that making path created, the deepest first, so that a failure can take them back.
 QStringList MakeFolder(const QString& path)
 {
@@ -316,6 +386,8 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
                 .arg(arguments.Value("format"))
                 .toStdString());
 
+    const PictureOptionsArgument picture = ReadPictureOptions(arguments, format->format);
+
     const char separator = context.localeSeparator;
     const ConcreteRegistry registry = LoadSources(arguments, separator);
 
@@ -336,8 +408,9 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     tension.move(0, kCompressionChartSize.height());
     host.show();
     QCoreApplication::processEvents();
-    const QByteArray pictures[] = {RenderChartPicture(compression, format->format),
-                                   RenderChartPicture(tension, format->format)};
+    const QByteArray pictures[] = {
+        RenderChartPicture(compression, format->format, picture.For(kCompressionChartSize)),
+        RenderChartPicture(tension, format->format, picture.For(kTensionChartSize))};
     const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
 
     const QString folder = arguments.output;

@@ -17,6 +17,9 @@
 
 namespace {
 
+// The program named in the documents it makes, whatever the application object is called.
+const QString kCreator = QStringLiteral("Tarvolin");
+
 [[noreturn]] void Fail(const QString& message)
 {
     throw std::runtime_error(message.toStdString());
@@ -78,7 +81,8 @@ QByteArray Svg(TChart& chart, const QSize& size)
     generator.setResolution(chart.logicalDpiX());
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(QCoreApplication::applicationName());
+    generator.setTitle(chart.Title());
+    generator.setDescription(kCreator);
     {
         QCPPainter painter(&generator);
         painter.setMode(QCPPainter::pmVectorized);
@@ -96,8 +100,8 @@ QByteArray Pdf(TChart& chart, const QSize& size)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QCoreApplication::applicationName());
-        writer.setTitle(QCoreApplication::applicationName());
+        writer.setCreator(kCreator);
+        writer.setTitle(chart.Title());
         // One page of exactly the picture's size at the screen's resolution, no margins.
         const int dpi = chart.logicalDpiX();
         writer.setResolution(dpi);

@@ -64,6 +64,7 @@ struct SvgContent {
     QStringList texts;  // the text of every <text> element
     int images = 0;     // embedded raster pictures
     QString viewBox;
+    QString title;  // the document's <title>
 };
 
 SvgContent ParseSvg(const QByteArray& bytes)
@@ -75,6 +76,8 @@ SvgContent ParseSvg(const QByteArray& bytes)
             continue;
         if (xml.name() == QLatin1String("svg"))
             content.viewBox = xml.attributes().value("viewBox").toString();
+        else if (xml.name() == QLatin1String("title") && content.title.isEmpty())
+            content.title = xml.readElementText();
         else if (xml.name() == QLatin1String("image"))
             ++content.images;
         else if (xml.name() == QLatin1String("text"))
@@ -664,6 +667,21 @@ void TestPictureFiles::savePicturesAs()
     CheckPicture(dir->filePath("Tension" + suffix), format,
                  resize ? QSize(800, 500) : QSize(585, 203), scale, curve);
     QCOMPARE(Entries(dir->path()), QStringList({"Compression" + suffix, "Tension" + suffix}));
+
+    // Vector pictures are documents titled with their chart's name, made by Tarvolin whatever
+    // the application object is called.
+    for (const QString name : {"Compression", "Tension"}) {
+        const QString path = dir->filePath(name + suffix);
+        if (format == PictureFormat::Svg)
+            QCOMPARE(ParseSvg(Read(path)).title, name);
+        const QString info = format == PictureFormat::Pdf ? RunTool("pdfinfo", {path}) : "";
+        if (!info.isEmpty()) {
+            QVERIFY2(info.contains(QRegularExpression("Title:\\s+" + name + "\n")),
+                     qPrintable(info));
+            QVERIFY2(info.contains(QRegularExpression("Creator:\\s+Tarvolin\n")),
+                     qPrintable(info));
+        }
+    }
 
     if (format == PictureFormat::Bmp) {
         // The same bytes as Save Picture's.
