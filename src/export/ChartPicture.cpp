@@ -10,7 +10,11 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <cmath>
+#include <csetjmp>
+#include <new>
 #include <stdexcept>
+
+#include <png.h>
 
 #include "export/AtomicFile.h"
 #include "chart/Chart.h"
@@ -34,8 +38,74 @@ void Draw(TChart& chart, QCPPainter& painter, const QSize& size)
     chart.DrawPicture(&painter, size);
 }
 
+// libpng reports errors by a long jump to this frame; nothing here has a destructor to skip.
+struct PngOutput {
+    QByteArray* bytes;
+    bool outOfMemory;
+};
+
+void PngWrite(png_structp png, png_bytep data, png_size_t length)
+{
+    auto* output = static_cast<PngOutput*>(png_get_io_ptr(png));
+    try {
+        output->bytes->append(reinterpret_cast<const char*>(data), qsizetype(length));
+    } catch (const std::bad_alloc&) {
+        output->outOfMemory = true;
+        png_error(png, "out of memory");
+    }
+}
+
+void PngFlush(png_structp) {}
+
+void PngWarning(png_structp, png_const_charp) {}
+
+bool WritePngRows(png_structp png, png_infop info, const QImage& picture, PngOutput* output)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_set_write_fn(png, output, PngWrite, PngFlush);
+    png_set_IHDR(png, info, png_uint_32(picture.width()), png_uint_32(picture.height()), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_pHYs(png, info, png_uint_32(picture.dotsPerMeterX()),
+                 png_uint_32(picture.dotsPerMeterY()), PNG_RESOLUTION_METER);
+    // A chart is mostly runs of one colour: unfiltered rows at a low deflate level come out
+    // smaller than libpng's adaptive filters at its default level and take a third of the time.
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 3);
+    png_write_info(png, info);
+    // RGB32 holds 0xffRRGGBB words: blue, green, red and a filler byte in memory.
+    png_set_bgr(png);
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+    for (int y = 0; y < picture.height(); ++y)
+        png_write_row(png, const_cast<png_bytep>(picture.constScanLine(y)));
+    png_write_end(png, info);
+    return true;
+}
+
+QByteArray EncodePng(const QImage& picture)
+{
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "RGB32 rows are read as BGRX bytes");
+    QByteArray bytes;
+    PngOutput output{&bytes, false};
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, PngWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    const bool written =
+        png && info && WritePngRows(png, info, picture.convertToFormat(QImage::Format_RGB32),
+                                    &output);
+    png_destroy_write_struct(&png, &info);
+    if (output.outOfMemory)
+        throw std::bad_alloc();
+    if (!written)
+        Fail(QStringLiteral("Cannot encode the chart as a PNG picture."));
+    return bytes;
+}
+
 QByteArray Encode(const QImage& picture, const char* format)
 {
+    if (qstrcmp(format, "PNG") == 0)
+        return EncodePng(picture);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
