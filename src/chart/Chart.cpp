@@ -185,9 +185,9 @@ private:
 
 // One row of the legend: the series' symbol and its title. QCustomPlot sizes the row from the
 // font's integer line height and clips it a pixel high, which cuts every descender ("Con_30"
-// read "Con 30"); and a picture drawn at 2x or 3x, or on a vector device, draws its glyphs from
-// the font's outlines, whose extents are not the hinted screen metrics. The row here holds the
-// larger of both, and of the title's own ink, so that nothing of the text is lost at any scale.
+// read "Con 30"). The row here holds the font's ascent and descent and the title's own ink,
+// with room for where hinting and antialiasing put the glyphs on screen and at 2x or 3x, and is
+// clipped to itself, so that nothing of the text is lost at any scale.
 class TLegendItem : public QCPPlottableLegendItem {
 public:
     TLegendItem(QCPLegend* legend, TLineSeries* series)
@@ -257,30 +257,18 @@ private:
         const QString name = mPlottable->name();
         if (font == cachedFont && name == cachedName)
             return cached;
-        // The hinted metrics of the screen, and the outlines' own, read at eight times the
-        // size, where hinting moves nothing by more than a fraction of a pixel of the row.
-        constexpr double kLarge = 8;
-        QFont large = font;
-        if (font.pixelSize() > 0)
-            large.setPixelSize(int(font.pixelSize() * kLarge));
-        else
-            large.setPointSizeF(font.pointSizeF() * kLarge);
-        const QFontMetricsF screen(font);
-        const QFontMetricsF outline(large);
-        const QRectF screenInk = screen.tightBoundingRect(name);
-        const QRectF outlineInk = outline.tightBoundingRect(name);
-        const double ascent = std::max({screen.ascent(), outline.ascent() / kLarge,
-                                        -screenInk.top(), -outlineInk.top() / kLarge});
-        const double descent = std::max({screen.descent(), outline.descent() / kLarge,
-                                         screenInk.bottom(), outlineInk.bottom() / kLarge});
-        const double width = std::max({screen.horizontalAdvance(name),
-                                       outline.horizontalAdvance(name) / kLarge,
-                                       screenInk.right(), outlineInk.right() / kLarge});
+        // The hinted metrics round the outlines' up to whole pixels, so they hold the glyphs
+        // that a 2x or 3x picture draws from the outlines as well.
+        const QFontMetricsF metrics(font);
+        const QRectF ink = metrics.tightBoundingRect(name);
+        const double ascent = std::max(metrics.ascent(), -ink.top());
+        const double descent = std::max(metrics.descent(), ink.bottom());
+        const double width = std::max(metrics.horizontalAdvance(name), ink.right());
         // Hinting snaps an edge to the pixel grid, up to half a pixel away (an underscore of one
         // pixel lands on the row below the font's descent), and antialiasing shifts raster
         // drawing by another half pixel.
         cached = {int(std::ceil(ascent + 0.5)), int(std::ceil(descent + 0.5)),
-                  int(std::ceil(width)), outline.capHeight() / kLarge};
+                  int(std::ceil(width)), metrics.capHeight()};
         cachedFont = font;
         cachedName = name;
         return cached;
@@ -829,9 +817,11 @@ void TChart::Refresh()
 
 void TChart::DrawPicture(QCPPainter* painter, const QSize& size)
 {
-    // QCustomPlot's own drawing chooses the ticks before it lays the axis rect out for the new
-    // size, so they would be those of the screen's axes: a first layout at the picture's size
-    // gives them the picture's.
+    // Changes made since the last drawing (ranges, legend) are brought in first. QCustomPlot's
+    // own drawing chooses the ticks before it lays the axis rect out for the new size, so they
+    // would be those of the last layout: a first layout at the picture's size gives them the
+    // picture's, whether the chart was ever shown or not. Nothing is drawn on screen.
+    ApplyPending();
     const QRect screen = viewport();
     const auto layOut = [this](const QRect& area) {
         setViewport(area);
@@ -841,11 +831,10 @@ void TChart::DrawPicture(QCPPainter* painter, const QSize& size)
             updateLayout();
         }
     };
-    if (size != screen.size())
-        layOut(QRect(QPoint(0, 0), size));
+    layOut(QRect(QPoint(0, 0), size));
     toPainter(painter, size.width(), size.height());
-    if (size != screen.size())
-        layOut(screen);
+    // The pointer and the zoom rectangle work on the screen's layout.
+    layOut(screen);
 }
 
 void TChart::Changed()

@@ -402,12 +402,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     SetUpCompressionChart(&compression, separator);
     SetUpTensionChart(&tension, separator);
     AddRegistryCurves(&compression, &tension, registry);
-    // The strain labels are spaced to fit the axis as laid out on screen, and the window's
-    // charts were shown before Save Picture: so are these, on the offscreen platform.
-    host.resize(kCompressionChartSize.width(), kCompressionChartSize.height() * 3);
-    tension.move(0, kCompressionChartSize.height());
-    host.show();
-    QCoreApplication::processEvents();
+    // Never shown: a picture is laid out for its own size, as the window's charts are.
     const QByteArray pictures[] = {
         RenderChartPicture(compression, format->format, picture.For(kCompressionChartSize)),
         RenderChartPicture(tension, format->format, picture.For(kTensionChartSize))};

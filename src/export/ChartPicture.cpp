@@ -223,8 +223,6 @@ std::optional<PictureFormat> PictureFormatFromPath(const QString& path)
 
 QByteArray RenderChartPicture(TChart& chart, PictureFormat format, const PictureOptions& options)
 {
-    // Changes made since the last drawing (ranges, legend) are brought in first.
-    chart.Refresh();
     const QSize screen = chart.size();
     const QSize size = options.size.isEmpty() ? screen : options.size;
     const int scale = format == PictureFormat::Png ? options.scale : 1;
@@ -255,10 +253,6 @@ QByteArray RenderChartPicture(TChart& chart, PictureFormat format, const Picture
         bytes = Pdf(chart, size);
         break;
     }
-    // Drawing at another size left the chart laid out for that size; the pointer and the
-    // zoom rectangle work on the layout, so it is brought back to the screen's.
-    if (size != screen)
-        chart.Refresh();
     return bytes;
 }
 
