@@ -260,7 +260,7 @@ private:
         // The hinted metrics round the outlines' up to whole pixels, so they hold the glyphs
         // that a 2x or 3x picture draws from the outlines as well.
         const QFontMetricsF metrics(font);
-        const QRectF ink = metrics.tightBoundingRect(name);
+        const QRectF ink = metrics.boundingRect(name);
         const double ascent = std::max(metrics.ascent(), -ink.top());
         const double descent = std::max(metrics.descent(), ink.bottom());
         const double width = std::max(metrics.horizontalAdvance(name), ink.right());
@@ -833,8 +833,12 @@ void TChart::DrawPicture(QCPPainter* painter, const QSize& size)
     };
     layOut(QRect(QPoint(0, 0), size));
     toPainter(painter, size.width(), size.height());
-    // The pointer and the zoom rectangle work on the screen's layout.
-    layOut(screen);
+    // The pointer and the zoom rectangle work on the screen's layout; a chart not shown gets it
+    // from the redraw queued for when it is.
+    if (isVisible())
+        layOut(screen);
+    else
+        replot(rpQueuedReplot);
 }
 
 void TChart::Changed()
