@@ -5,7 +5,10 @@
 #include <QStringList>
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 #include <vector>
+
+#include "model/Registry.h"
 
 // The pieces every command of tarvolin-cli is made of. A command is one entry of the table in
 // Cli.cpp: its name, its help, the options it takes and its handler.
@@ -76,7 +79,15 @@ struct CliCommand {
 // Throws CliFailure naming the file and the reason.
 void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes);
 
-// The handlers (CliCommands.cpp).
+// The concretes of every source, in order, with their shown flags. Refuses the first source
+// that fails and, after all were read, every name that more than one concrete bears.
+ConcreteRegistry LoadSources(const CliArguments& arguments, char separator);
+
+// The arguments of RunCliMain, without the program name, as the bytes it was given.
+std::vector<std::string> CliProgramArguments();
+
+// The handlers (CliCommands.cpp; RunPictures: CliPictures.cpp in tarvolin-cli-draw, the program
+// that draws, and CliDrawStub.cpp in tarvolin-cli, which starts it).
 int RunParameters(const CliArguments& arguments, const CliContext& context);
 int RunLibrary(const CliArguments& arguments, const CliContext& context);
 int RunCsv(const CliArguments& arguments, const CliContext& context);

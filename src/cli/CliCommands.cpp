@@ -4,27 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
-#include "export/ChartPicture.h"
 #include "export/AbaqusCdp.h"
 #include "export/CsvExport.h"
 #include "export/OpenSeesWriter.h"
 #include "input/FieldText.h"
-#include "chart/Chart.h"
-#include "library/ChartSetup.h"
 #include "library/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/GradeFields.h"
@@ -112,8 +105,8 @@ QString SourceName(const CliSource& source)
                                                  : QDir::toNativeSeparators(source.text);
 }
 
-// The concretes of every source, in order, with their shown flags. Refuses the first source
-// that fails and, after all were read, every name that more than one concrete bears.
+}  // namespace
+
 ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
 {
     ConcreteRegistry registry;
@@ -162,6 +155,8 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
     return registry;
 }
 
+namespace {
+
 char CsvSeparator(const CliArguments& arguments, const CliContext& context)
 {
     if (!arguments.Has("separator"))
@@ -172,107 +167,6 @@ char CsvSeparator(const CliArguments& arguments, const CliContext& context)
     throw CliUsageError(QStringLiteral("--separator must be . or , (not \"%1\").")
                             .arg(separator)
                             .toStdString());
-}
-
-struct PictureFormatEntry {
-    const char* name;
-    PictureFormat format;
-};
-
-// BMP is what Save Picture writes; the others are the report pictures of the window's
-// Save Pictures As..., at the charts' on-screen size.
-const PictureFormatEntry kPictureFormats[] = {
-    {"bmp", PictureFormat::Bmp},
-    {"png", PictureFormat::Png},
-    {"svg", PictureFormat::Svg},
-    {"pdf", PictureFormat::Pdf},
-};
-
-// A side of a picture as typed after --width or --height: whole pixels, 16 to 10000.
-std::optional<int> ReadPictureSide(const CliArguments& arguments, const char* name)
-{
-    if (!arguments.Has(name))
-        return std::nullopt;
-    const QString text = arguments.Value(name);
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
-    const int side = digits.match(text).hasMatch() ? text.toInt() : 0;
-    if (side < kMinPictureSide || side > kMaxPictureSide)
-        throw CliUsageError(QStringLiteral("--%1 must be a whole number of pixels from %2 to %3 "
-                                           "(not \"%4\").")
-                                .arg(QLatin1String(name))
-                                .arg(kMinPictureSide)
-                                .arg(kMaxPictureSide)
-                                .arg(text)
-                                .toStdString());
-    return side;
-}
-
-// --width, --height and --scale, as the window's picture options dialog offers them.
-struct PictureOptionsArgument {
-    std::optional<int> width;
-    std::optional<int> height;
-    int scale = 1;
-
-    // The options for a chart of this size on screen.
-    PictureOptions For(QSize chart) const
-    {
-        if (!width && !height)
-            return {QSize(), scale};
-        return {QSize(width.value_or(chart.width()), height.value_or(chart.height())), scale};
-    }
-};
-
-PictureOptionsArgument ReadPictureOptions(const CliArguments& arguments, PictureFormat format)
-{
-    PictureOptionsArgument options;
-    options.width = ReadPictureSide(arguments, "width");
-    options.height = ReadPictureSide(arguments, "height");
-    if (arguments.Has("scale")) {
-        const QString scale = arguments.Value("scale");
-        if (scale != QLatin1String("1") && scale != QLatin1String("2") &&
-            scale != QLatin1String("3"))
-            throw CliUsageError(
-                QStringLiteral("--scale must be 1, 2 or 3 (not \"%1\").").arg(scale).toStdString());
-        if (format != PictureFormat::Png)
-            throw CliUsageError("--scale is for PNG pictures only (--format png).");
-        options.scale = scale.toInt();
-    }
-    // The picture stays within 10000 pixels a side once scaled, as in the dialog.
-    for (const auto& [name, side, own] :
-         {std::tuple{"width", options.width, kCompressionChartSize.width()},
-          std::tuple{"height", options.height,
-                     std::max(kCompressionChartSize.height(), kTensionChartSize.height())}}) {
-        const int pixels = side.value_or(own) * options.scale;
-        if (pixels > kMaxPictureSide)
-            throw CliUsageError(QStringLiteral("--%1 %2 at --scale %3 makes %4 pixels; a picture "
-                                               "has at most %5 a side.")
-                                    .arg(QLatin1String(name))
-                                    .arg(side.value_or(own))
-                                    .arg(options.scale)
-                                    .arg(pixels)
-                                    .arg(kMaxPictureSide)
-                                    .toStdString());
-    }
-    return options;
-}
-
-// The folders that making path created, the deepest first, so that a failure can take them back.
-QStringList MakeFolder(const QString& path)
-{
-    QStringList created;
-    QString missing = QDir::cleanPath(QDir(path).absolutePath());
-    while (!QFileInfo::exists(missing)) {
-        created << missing;
-        const QString parent = QFileInfo(missing).path();
-        if (parent == missing)
-            break;
-        missing = parent;
-    }
-    if (!created.isEmpty() && !QDir().mkpath(path))
-        throw CliFailure(QStringLiteral("Cannot create the folder \"%1\".")
-                             .arg(QDir::toNativeSeparators(path))
-                             .toStdString());
-    return created;
 }
 
 // Solver writers' option names as the command line spells them.
@@ -368,83 +262,5 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
         throw CliFailure("No concretes have been create!.");
     const std::string text = BuildConcreteCsv(registry, separator);
     WriteOutput(arguments, context, QByteArray::fromStdString(text));
-    return 0;
-}
-
-int RunPictures(const CliArguments& arguments, const CliContext& context)
-{
-    if (arguments.output == QLatin1String("-"))
-        throw CliUsageError("pictures writes two files into a folder: -o - is for text outputs.");
-    const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
-    const PictureFormatEntry* format = nullptr;
-    for (const PictureFormatEntry& entry : kPictureFormats)
-        if (formatName == QLatin1String(entry.name))
-            format = &entry;
-    if (!format)
-        throw CliUsageError(
-            QStringLiteral("--format must be bmp, png, svg or pdf (not \"%1\").")
-                .arg(arguments.Value("format"))
-                .toStdString());
-
-    const PictureOptionsArgument picture = ReadPictureOptions(arguments, format->format);
-
-    const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
-
-    // Everything is drawn before the disk is touched.
-    // The charts take their fonts from the widget they are made in, as in the window.
-    QWidget host;
-    host.setFont(ChartFont());
-    TChart compression(&host);
-    TChart tension(&host);
-    compression.resize(kCompressionChartSize);
-    tension.resize(kTensionChartSize);
-    SetUpCompressionChart(&compression, separator);
-    SetUpTensionChart(&tension, separator);
-    AddRegistryCurves(&compression, &tension, registry);
-    // Never shown: a picture is laid out for its own size, as the window's charts are.
-    const QByteArray pictures[] = {
-        RenderChartPicture(compression, format->format, picture.For(kCompressionChartSize)),
-        RenderChartPicture(tension, format->format, picture.For(kTensionChartSize))};
-    const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
-
-    const QString folder = arguments.output;
-    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
-        throw CliFailure(QStringLiteral("Cannot write into \"%1\": it is not a folder.")
-                             .arg(QDir::toNativeSeparators(folder))
-                             .toStdString());
-    const QStringList createdFolders = MakeFolder(folder);
-
-    // Both pictures or neither: a failure puts back what the first write replaced.
-    struct Replaced {
-        QString path;
-        std::optional<QByteArray> previous;
-    };
-    std::vector<Replaced> replaced;
-    try {
-        for (int i = 0; i < 2; ++i) {
-            const QString path = QDir(folder).filePath(names[i] + QLatin1String(format->name));
-            Replaced entry{path, std::nullopt};
-            QFile old(path);
-            if (old.exists() && old.open(QIODevice::ReadOnly))
-                entry.previous = old.readAll();
-            WriteFileAtomically(path, pictures[i]);
-            replaced.push_back(entry);
-        }
-    } catch (const std::runtime_error& error) {
-        for (const Replaced& entry : replaced) {
-            if (entry.previous) {
-                try {
-                    WriteFileAtomically(entry.path, *entry.previous);
-                } catch (const std::runtime_error&) {
-                }
-            } else {
-                QFile::remove(entry.path);
-            }
-        }
-        for (const QString& created : createdFolders)
-            QDir().rmdir(created);
-        throw CliFailure(error.what());
-    }
     return 0;
 }
