@@ -17,17 +17,22 @@ namespace {
 constexpr const char* kProgram = "tarvolin-cli";
 
 const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
+// The strengths every --grade is filled on; library files carry their own.
+const CliOption kBasisOptions[] = {
+    {"basis", "B", "strengths of --grade: characteristic (default), mean or design"},
+    {"cv", "X", "coefficient of variation delta c, with --basis mean: 0 < X < 0.6"},
+};
 
 // One entry per command.
 const std::vector<CliCommand>& Commands()
 {
-    static const std::vector<CliCommand> commands{
-        {"parameters", "--grade G [--json]",
+    static std::vector<CliCommand> commands{
+        {"parameters", "--grade G [--basis B [--cv X]] [--json]",
          "the name and the seven values that picking grade G fills in",
-         "Prints what the definition fields show once grade G is picked in the window: the name\n"
-         "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
-         "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
-         "(strains in m/m).\n",
+         "Prints what the definition fields show once grade G is picked in the window: the\n"
+         "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
+         "parameters, with the decimal separator of the locale. With --json: the same\n"
+         "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n",
          false, false, false,
          {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
           {"json", nullptr, "print JSON with full-precision numbers"}},
@@ -68,7 +73,12 @@ const std::vector<CliCommand>& Commands()
          "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
          "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
          "curve that ends before its peak) fails the command and nothing is written; names\n"
-         "that had to change for Abaqus are noted on stderr.\n",
+         "that had to change for Abaqus are noted on stderr.\n"
+         "\n"
+         "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
+         "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
+         "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
+         "--tension displacement needs --crack-band H.\n",
          true, true, false,
          {{"output", "FILE", "the file to write; - for standard output"},
           {"units", "mm|m", "N, mm, MPa (default) or N, m, Pa"},
@@ -78,24 +88,41 @@ const std::vector<CliCommand>& Commands()
           {"fb0-fc0", "X", "biaxial to uniaxial compressive strength, X > 1 (1.16)"},
           {"k", "X", "K, 0.5 < X <= 1 (0.6667)"},
           {"viscosity", "X", "viscosity parameter, X >= 0 (0.0005)"},
-          {"elastic-limit", "X", "compression elastic limit, fraction of fc,k, 0 < X <= 1 (0.4)"},
-          {"damage", "RULE", "energy (default), code or none"},
+          {"elastic-limit", "X", "compression elastic limit, fraction of fc, 0 < X <= 1 (0.4)"},
+          {"e0", "ec|secant", "E0: Ec (default) or the secant to the elastic limit"},
+          {"damage", "RULE", "energy (default), code, birtel-mark or none"},
+          {"bc", "X", "birtel-mark's plastic share in compression, 0 < X <= 1 (0.7)"},
+          {"bt", "X", "birtel-mark's plastic share in tension, 0 < X <= 1 (0.1)"},
+          {"tension", "TYPE", "strain (default) or displacement: u = cracking strain x H"},
+          {"crack-band", "H", "crack-band width (element size) in the units' length, H > 0"},
           {"rows", "N", "at most N rows per table, 3 <= N <= 100000 (40)"},
           {"model", "NAME", "the model of the CAE script (Model-1)"},
           {"output-type", "inp|py", "input file or CAE script (default: from FILE)"}},
          RunAbaqus},
-        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py]",
+        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py] [options]",
          "write OpenSees ConcreteD materials",
          "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
          "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
          "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
-         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n",
+         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"
+         "ConcreteD follows the code's compression curve exactly, but its tension curve\n"
+         "differs from the code's by some 4 to 13 % of ft (the export dialog shows both).\n",
          true, true, false,
          {kOutputFile,
           {"first-tag", "N", "the tag of the first material; the others follow (1)"},
-          {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"}},
+          {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"},
+          {"eps-sp", "X", "ConcreteD's plastic-strain parameter epssp, X > 0 (0.25)"},
+          {"eta-p", "X", "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)"}},
          RunOpenSees},
     };
+    static const bool withBasis = [] {
+        for (CliCommand& command : commands)
+            if (command.takesSources || command.run == RunParameters)
+                command.options.insert(command.options.end(), std::begin(kBasisOptions),
+                                       std::end(kBasisOptions));
+        return true;
+    }();
+    (void)withBasis;
     return commands;
 }
 
@@ -123,6 +150,8 @@ QString Usage()
         "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
         "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
         "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+        "--basis mean|design fills every --grade with mean or design strengths instead of\n"
+        "characteristic ones (names Con_Gm, Con_Gd); mean needs --cv, delta c of the concrete.\n"
         "\n"
         "Run tarvolin-cli COMMAND --help for the options of a command.\n"
         "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n");

@@ -162,7 +162,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     const PictureOptionsArgument picture = ReadPictureOptions(arguments, format->format);
 
     const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
     const std::unique_ptr<QApplication> application = StartDrawing();
 
     // Everything is drawn before the disk is touched.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <vector>
 
 #include "export/AbaqusCdp.h"
@@ -8,6 +9,7 @@
 
 class CConcrete;
 class QComboBox;
+class QFormLayout;
 class QCustomPlot;
 class QLabel;
 class QLineEdit;
@@ -36,7 +38,6 @@ public:
     // The options of the last dialog, kept while the program runs.
     static AbaqusOptions& RememberedAbaqus();
     static OpenSeesOptions& RememberedOpenSees();
-    static QString& RememberedFolder();
 
     // The checked concretes, in list order.
     std::vector<const CConcrete*> Checked() const;
@@ -54,17 +55,29 @@ public:
     QLineEdit* kEdit = nullptr;
     QLineEdit* viscosityEdit = nullptr;
     QLineEdit* elasticLimitEdit = nullptr;
+    QComboBox* e0Box = nullptr;
     QComboBox* damageBox = nullptr;
+    QLineEdit* bcEdit = nullptr;
+    QLineEdit* btEdit = nullptr;
+    QComboBox* tensionBox = nullptr;
+    QLineEdit* crackBandEdit = nullptr;
     QSpinBox* rowsSpin = nullptr;
     QComboBox* outputBox = nullptr;
     QLineEdit* modelEdit = nullptr;
     QComboBox* formatBox = nullptr;
     QSpinBox* firstTagSpin = nullptr;
+    QLineEdit* epsSpEdit = nullptr;
+    QLineEdit* etaPEdit = nullptr;
     QTableWidget* compressionTable = nullptr;
     QTableWidget* tensionTable = nullptr;
     QCustomPlot* compressionPlot = nullptr;
     QCustomPlot* tensionPlot = nullptr;
+    QLabel* basisLabel = nullptr;
     QLabel* deviationLabel = nullptr;
+    QLabel* derivedLabel = nullptr;   // what Abaqus derives: plastic strain, effective stress
+    QLabel* warningLabel = nullptr;   // the code rule's warning
+    QCustomPlot* concreteDPlot = nullptr;  // OpenSees: ConcreteD's tension curve and the code's
+    QLabel* concreteDLabel = nullptr;
     QPlainTextEdit* namesText = nullptr;
     QPlainTextEdit* commandsText = nullptr;
     QLabel* messageLabel;
@@ -72,8 +85,17 @@ public:
     QPushButton* closeButton;
 
 private:
-    void BuildAbaqusOptions(class QFormLayout* form);
-    void BuildOpenSeesOptions(class QFormLayout* form);
+    void BuildAbaqusOptions(QFormLayout* form);
+    void BuildOpenSeesOptions(QFormLayout* form);
+    QLineEdit* AddNumber(QFormLayout* form, const char* name, const char* option,
+                         const QString& label, double value);
+    // Reads a number field through the writer's own setter; the message, if any, in the
+    // dialog's words: the field's label, the user's decimal separator.
+    template <typename Options, typename Setter>
+    void ReadNumber(Options& options, Setter set, QLineEdit* edit, QStringList& errors);
+    void UpdateAbaqusLabels();
+    static QString RefusalMessage(const std::vector<SolverRefusal>& refused);
+    static QString RangeText(const OptionRange& range);
     void OptionChanged();
     void UpdatePreview();
     void ShowAbaqusPreview();
@@ -85,4 +107,12 @@ private:
     AbaqusOptions abaqus;
     OpenSeesOptions opensees;
     QString optionError;
+    QLabel* crackBandLabel = nullptr;
+    bool built = false;  // every control exists: changes may be read
+    struct NumberField {
+        QLineEdit* edit;
+        const char* option;  // the writer's name of the option
+        QString label;       // the field's label, without its unit
+    };
+    std::vector<NumberField> numberFields;
 };

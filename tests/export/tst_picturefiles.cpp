@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -705,8 +706,10 @@ void TestPictureFiles::savePicturesAsCancelled()
     Create("30");
     form->SavePicturesAs1->trigger();  // the folder picker cancelled
     QCOMPARE(platform->directoryRequests.size(), 1);
+    // Never used before: the user's Documents folder, or home without one.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QCOMPARE(QDir(platform->directoryRequests[0].directory),
-             QDir(QCoreApplication::applicationDirPath()));
+             QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath()));
     QVERIFY(optionRequests.isEmpty());
 
     platform->directoryAnswers = {dir->path()};
