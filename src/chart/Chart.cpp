@@ -257,8 +257,8 @@ private:
         const QString name = mPlottable->name();
         if (font == cachedFont && name == cachedName)
             return cached;
-        // The hinted metrics round the outlines' up to whole pixels, so they hold the glyphs
-        // that a 2x or 3x picture draws from the outlines as well.
+        // The font's metrics and the title's bounding rectangle as laid out on screen; a 2x or
+        // 3x picture draws the same glyphs from their outlines, within the allowance below.
         const QFontMetricsF metrics(font);
         const QRectF ink = metrics.boundingRect(name);
         const double ascent = std::max(metrics.ascent(), -ink.top());
