@@ -48,7 +48,8 @@ int RunPictures(const CliArguments&, const CliContext& context)
     std::fflush(context.err);
     execv(program.c_str(), argv.data());
     throw CliFailure(QStringLiteral("Cannot start \"%1\": %2.")
-                         .arg(QDir::toNativeSeparators(QString::fromLocal8Bit(program.c_str())),
+                         .arg(QDir::toNativeSeparators(
+                                  QDir::cleanPath(QString::fromLocal8Bit(program.c_str()))),
                               QString::fromLocal8Bit(std::strerror(errno)))
                          .toStdString());
 }

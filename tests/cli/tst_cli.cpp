@@ -38,7 +38,8 @@ struct Result {
     QString err;
 };
 
-Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8")
+Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8",
+              const QString& program = QStringLiteral(TARVOLIN_CLI_PATH))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -48,7 +49,7 @@ Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8"
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARVOLIN_CLI_PATH), arguments);
+    process.start(program, arguments);
     Result result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -112,6 +113,7 @@ private slots:
     void picturesSameAsSavePicture();
     void picturesSizedAsSavePicturesAs_data();
     void picturesSizedAsSavePicturesAs();
+    void textCommandsStandAlone();
     void solverFilesSameAsWriters_data();
     void solverFilesSameAsWriters();
 
@@ -650,6 +652,30 @@ void TestCli::picturesSizedAsSavePicturesAs()
         QCOMPARE(image.size(), sizes[i] * scale);
         QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 96 * scale);
     }
+}
+
+// tarvolin-cli runs its text commands on its own and draws with tarvolin-cli-draw: copied
+// where the drawing program is not, it still writes CSV files, and says what is missing when
+// asked for pictures.
+void TestCli::textCommandsStandAlone()
+{
+    const QString alone = dir->filePath("bin/tarvolin-cli");
+    QVERIFY(QDir().mkpath(dir->filePath("bin")));
+    QVERIFY(QFile::copy(QStringLiteral(TARVOLIN_CLI_PATH), alone));
+    QVERIFY(QFile::setPermissions(alone, QFile::permissions(TARVOLIN_CLI_PATH)));
+
+    Result result = RunCli({"csv", "--grade", "30", "-o", dir->filePath("out.csv")}, "C.UTF-8",
+                           alone);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(Read(dir->filePath("out.csv")),
+             RunCli({"csv", "--grade", "30", "-o", "-"}).out);
+
+    result = RunCli({"pictures", "--grade", "30", "-o", dir->filePath("pictures")}, "C.UTF-8",
+                    alone);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains("Cannot start") && result.err.contains("tarvolin-cli-draw"),
+             qPrintable(result.err));
+    QVERIFY(!QFileInfo::exists(dir->filePath("pictures")));
 }
 
 void TestCli::solverFilesSameAsWriters_data()
