@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "model/Concrete.h"
 #include "model/Registry.h"
+#include "steel/SteelRegistry.h"
 
 class QAction;
 class QComboBox;
@@ -21,6 +23,7 @@ class TChart;
 class TRzCheckList;
 class TRzFieldStatus;
 class TRzStatusBar;
+class TSteelForm;
 struct TRzSelectFolderDialog;
 struct TSaveDialog;
 
@@ -93,6 +96,7 @@ public:
     QAction* ExportAbaqus1;
     QAction* ExportOpenSees1;
     QAction* SavePicturesAs1;
+    QAction* ReinforcingSteel1;
 
     // Event handlers.
     void cbb1Change();
@@ -115,6 +119,7 @@ public:
     void ExportAbaqus1Click();     // src/export/SolverExport.cpp
     void ExportOpenSees1Click();   // src/export/SolverExport.cpp
     void SavePicturesAs1Click();   // src/export/PictureExport.cpp
+    void ReinforcingSteel1Click(); // src/steelwindow/SteelCommands.cpp
 
     // The definition last validated; strains in m/m.
     std::string ConcreteName;
@@ -131,6 +136,13 @@ public:
     // The registry: every created concrete, in creation order, with its shown flag, which
     // follows the row's check box.
     ConcreteRegistry concretes;
+    // The reinforcing steels, likewise; the steel window shows and edits them, the library
+    // files keep them beside the concretes.
+    SteelRegistry steels;
+
+    // The steel window, made on first use and kept (hidden when closed) until this window
+    // goes; File ▸ Reinforcing Steel… shows and raises it.
+    TSteelForm* SteelForm();
 
     bool ValidateDefinition();
     bool ConcreteExists(std::string name) const;
@@ -170,6 +182,8 @@ private:
 
     QString libraryPath;
     std::uint64_t savedRevision = 0;
+    std::uint64_t savedSteelRevision = 0;
+    QPointer<TSteelForm> steelForm;
 
     void BuildControls();
     void BuildMenu();
