@@ -37,7 +37,8 @@ QString DroppedLibrary(const QMimeData* mime)
 
 bool TForm1::LibraryModified() const
 {
-    return !libraryPath.isEmpty() && concretes.Revision() != savedRevision;
+    return !libraryPath.isEmpty() && (concretes.Revision() != savedRevision ||
+                                      steels.Revision() != savedSteelRevision);
 }
 
 void TForm1::OpenLibrary1Click()
@@ -149,7 +150,7 @@ bool TForm1::MayReplaceLibrary(bool closing)
     if (libraryPath.isEmpty()) {
         // A list that never was in a file closes as it always did; opening a library over it
         // would lose it silently, so that asks too.
-        if (closing || concretes.empty())
+        if (closing || (concretes.empty() && steels.empty()))
             return true;
     } else if (!LibraryModified()) {
         return true;

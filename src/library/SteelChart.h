@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSize>
-#include <vector>
 
 class CSteel;
 class SteelRegistry;
@@ -21,15 +20,10 @@ inline constexpr QSize kSteelChartSize{585, 372};
 // Grid, zoom pen, legend and labels, as the Compression chart has them.
 void SetUpSteelChart(TChart* chart, char separator);
 
-// The strains a steel's curve is drawn at, ascending: zero, the multiples of a round step
-// (1, 2 or 5 × 10⁻ⁿ, at least 10⁻⁴, so that no curve has more than about a thousand points
-// for the read-out to pick from), the corners εy and εuy exactly, and εu last. The law is
-// straight between the corners, so the points add nothing to the line but where the pointer
-// can read it.
-std::vector<double> SteelCurveStrains(const CSteel& steel);
-
 // One steel's curve at the end of the chart, titled with its name, coloured by the chart's
-// palette rule, 2 pixels wide without markers. A hidden curve keeps its colour and points.
+// palette rule, 2 pixels wide without markers, through SteelCurvePoints (the corners exactly,
+// points between them for the read-out, the drop at failure). A hidden curve keeps its colour
+// and points.
 void AddSteelCurve(TChart* chart, const CSteel& steel, bool shown = true);
 
 // Every steel of the registry, in order, with its shown flag, onto a chart without series.
