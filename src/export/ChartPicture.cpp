@@ -149,6 +149,11 @@ std::optional<PictureFormat> PictureFormatFromPath(const QString& path)
 
 QByteArray RenderChartPicture(TChart& chart, PictureFormat format, const PictureOptions& options)
 {
+    // A chart that was never on screen has not had its resize event yet (Qt keeps it until the
+    // widget is shown), so QCustomPlot would lay out ticks and legend for its default size:
+    // half the strain labels and a legend in 5-point type. It gets its own size first.
+    if (chart.viewport() != chart.rect())
+        chart.setViewport(chart.rect());
     // Changes made since the last drawing (ranges, legend) are brought in first.
     chart.Refresh();
     const QSize screen = chart.size();
