@@ -143,6 +143,9 @@ public:
     // The steel window, made on first use and kept (hidden when closed) until this window
     // goes; File ▸ Reinforcing Steel… shows and raises it.
     TSteelForm* SteelForm();
+    // The basis the steel grades fill in on: the one hook for the strength-basis choice, which
+    // the steel window follows at once and starts with when it is made.
+    void SetSteelBasis(StrengthBasis basis, double cv);
 
     bool ValidateDefinition();
     bool ConcreteExists(std::string name) const;
@@ -184,6 +187,8 @@ private:
     std::uint64_t savedRevision = 0;
     std::uint64_t savedSteelRevision = 0;
     QPointer<TSteelForm> steelForm;
+    StrengthBasis steelBasis = StrengthBasis::Characteristic;
+    double steelCv = 0;
 
     void BuildControls();
     void BuildMenu();

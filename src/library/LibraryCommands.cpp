@@ -16,6 +16,7 @@
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "library/LibraryFile.h"
+#include "steelwindow/SteelForm.h"
 
 namespace {
 
@@ -69,16 +70,21 @@ void TForm1::SaveLibraryAs1Click()
 
 bool TForm1::OpenLibraryFile(const QString& path)
 {
-    ConcreteRegistry loaded;
+    MaterialLibrary loaded;
     try {
-        loaded = ReadLibrary(path);
+        loaded = ReadMaterialLibrary(path);
     } catch (const LibraryError& error) {
         MessageDlg(this, Platform::MsgKind::Warning, QString::fromStdString(error.what()));
         return false;
     }
-    ReplaceList(std::move(loaded));
+    ReplaceList(std::move(loaded.concretes));
+    // The steels are replaced too, a library without any emptying the steel window.
+    steels = std::move(loaded.steels);
+    if (steelForm)
+        steelForm->Rebuild();
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
+    savedSteelRevision = steels.Revision();
     return true;
 }
 
@@ -124,9 +130,10 @@ bool TForm1::SaveLibraryAs()
 
 void TForm1::SaveLibraryTo(const QString& path)
 {
-    WriteLibrary(path, concretes);
+    WriteLibrary(path, concretes, steels);
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
+    savedSteelRevision = steels.Revision();
 }
 
 bool TForm1::SaveLibraryForQuestion()

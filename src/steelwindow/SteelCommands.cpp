@@ -1,15 +1,26 @@
 // File ▸ Reinforcing Steel…: the steel window beside the main one, one of it for the run.
 
 #include <QScreen>
+#include <algorithm>
 
 #include "app/Unit1.h"
 #include "steelwindow/SteelForm.h"
 
 TSteelForm* TForm1::SteelForm()
 {
-    if (!steelForm)
+    if (!steelForm) {
         steelForm = new TSteelForm(steels, DecimalSeparator(), this);
+        steelForm->SetBasis(steelBasis, steelCv);
+    }
     return steelForm;
+}
+
+void TForm1::SetSteelBasis(StrengthBasis basis, double cv)
+{
+    steelBasis = basis;
+    steelCv = cv;
+    if (steelForm)
+        steelForm->SetBasis(basis, cv);
 }
 
 void TForm1::ReinforcingSteel1Click()

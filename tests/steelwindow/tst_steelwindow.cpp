@@ -6,16 +6,19 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 #include "library/CheckList.h"
+#include "library/LibraryFile.h"
 #include "model/NumberText.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
+#include "support/Files.h"
 #include "support/Mouse.h"
 
 namespace {
@@ -91,6 +94,8 @@ private slots:
     void deleteAndDeleteAll();
     void readoutOverTheChart_data();
     void readoutOverTheChart();
+    void libraryRoundTripWithSteels();
+    void unsavedSteelsAreAskedAbout();
 
 private:
     // Picks the grade (or types the name) and presses Create Steel; no box may come.
@@ -253,7 +258,7 @@ void TestSteelWindow::typedNameIsTheSteelsName()
 void TestSteelWindow::basisRefillsTheGradeInTheBox()
 {
     form->cbb1->setCurrentIndex(form->cbb1->findText("HRB400"));
-    form->SetBasis(StrengthBasis::Design, 0);
+    main->SetSteelBasis(StrengthBasis::Design, 0);
     QCOMPARE(FieldTexts(form),
              Fields({"HRB400d", "200000", "360", "486", "1.800E-03", "0.025", "0.075"}));
     QTest::mouseClick(form->btn1, Qt::LeftButton);
@@ -262,9 +267,17 @@ void TestSteelWindow::basisRefillsTheGradeInTheBox()
     // A name of the user's own in the box is no grade: the basis leaves the fields alone.
     form->cbb1->setEditText("Own");
     form->edt3->setText("410");
-    form->SetBasis(StrengthBasis::Characteristic, 0);
+    main->SetSteelBasis(StrengthBasis::Characteristic, 0);
     QCOMPARE(form->edt1->text(), QString("Own"));
     QCOMPARE(form->edt3->text(), QString("410"));
+
+    // A steel window made after the choice starts on it.
+    TForm1 other;
+    other.SetSteelBasis(StrengthBasis::Mean, 0.1);
+    other.ReinforcingSteel1->trigger();
+    other.SteelForm()->cbb1->setEditText("HRB400");
+    QCOMPARE(other.SteelForm()->edt1->text(), QString("HRB400m"));
+    QCOMPARE(other.SteelForm()->edt3->text(), QString("478.755"));
 }
 
 void TestSteelWindow::createDrawsCurveAndCheckedRow()
@@ -466,6 +479,113 @@ void TestSteelWindow::readoutOverTheChart()
     QVERIFY(!form->cht1->ReadoutVisible() || form->cht1->ReadoutSeries() != hidden);
     MoveTo(form->btn1);
     QVERIFY(!form->cht1->ReadoutVisible());
+}
+
+void TestSteelWindow::libraryRoundTripWithSteels()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bars.json");
+    main->cbb1->setEditText("30");
+    main->btn1Click();
+    Create("HRB400");
+    Create("HPB300", "Stirrups φ8");
+    form->SetBasis(StrengthBasis::Mean, 0.08);
+    Create("HRB500");
+    ClickCheckBox(1);
+    const QStringList rows = RowTexts(form->lst1);
+    const QStringList looks = SeriesLooks(form->cht1);
+    platform->saveAnswers = {path};
+    main->SaveLibraryAs1->trigger();
+    QVERIFY(platform->messages.isEmpty());
+    QVERIFY(!main->LibraryModified());
+    const QByteArray saved = testfiles::Read(path);
+    QVERIFY(saved.contains("\"version\": 2"));
+
+    // Into a window that holds other steels, its steel window open: replaced, not added to.
+    TForm1 other;
+    other.show();
+    other.ReinforcingSteel1->trigger();
+    TSteelForm* otherForm = other.findChild<TSteelForm*>();
+    otherForm->cbb1->setEditText("RRB400");
+    otherForm->btn1Click();
+    platform->saveChangesAnswers = {Platform::SaveAnswer::Discard};
+    platform->openAnswers = {path};
+    other.OpenLibrary1->trigger();
+    QCOMPARE(platform->Texts(), QStringList());
+    QCOMPARE(RowTexts(otherForm->lst1), rows);
+    QCOMPARE(SeriesLooks(otherForm->cht1), looks);
+    QCOMPARE(other.concretes.size(), std::size_t(1));
+    QCOMPARE(other.steels.size(), std::size_t(3));
+    for (std::size_t i = 0; i < 3; ++i) {
+        const CSteel& a = main->steels.at(i);
+        const CSteel& b = other.steels.at(i);
+        QCOMPARE(b.SteelName, a.SteelName);
+        QCOMPARE(b.Es, a.Es);
+        QCOMPARE(b.fy, a.fy);
+        QCOMPARE(b.fst, a.fst);
+        QCOMPARE(b.euy, a.euy);
+        QCOMPARE(b.eu, a.eu);
+        QCOMPARE(b.basis, a.basis);
+        QCOMPARE(b.cv, a.cv);
+        // The same points on the chart.
+        const TLineSeries* mine = form->cht1->Series(int(i));
+        const TLineSeries* theirs = otherForm->cht1->Series(int(i));
+        QCOMPARE(theirs->Count(), mine->Count());
+        for (int k = 0; k < mine->Count(); ++k) {
+            QCOMPARE(theirs->data()->at(k)->key, mine->data()->at(k)->key);
+            QCOMPARE(theirs->data()->at(k)->value, mine->data()->at(k)->value);
+        }
+    }
+    QCOMPARE(other.steels.at(2).basis, StrengthBasis::Mean);
+    QVERIFY(!other.LibraryModified());
+
+    // Saved again unchanged: the very same bytes. A library without steels opened later
+    // empties the steel window.
+    other.SaveLibrary1->trigger();
+    QCOMPARE(testfiles::Read(path), saved);
+    const QString concretesOnly = dir.filePath("concretes.json");
+    QVERIFY(testfiles::Write(concretesOnly, LibraryJson(main->concretes)));
+    platform->openAnswers = {concretesOnly};
+    other.OpenLibrary1->trigger();
+    QCOMPARE(otherForm->lst1->Count(), 0);
+    QCOMPARE(otherForm->cht1->SeriesCount(), 0);
+    QVERIFY(other.steels.empty());
+    QCOMPARE(other.concretes.size(), std::size_t(1));
+}
+
+void TestSteelWindow::unsavedSteelsAreAskedAbout()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bars.json");
+    Create("HRB400");
+    // Steels never saved: opening a library over them asks first; cancelled, they stay.
+    QVERIFY(testfiles::Write(path, LibraryJson(main->concretes, main->steels)));
+    platform->openAnswers = {path};
+    main->OpenLibrary1->trigger();
+    QCOMPARE(platform->saveChangesQuestions, QStringList({"Save changes to Untitled?"}));
+    QVERIFY(platform->openRequests.isEmpty());
+    QCOMPARE(main->steels.size(), std::size_t(1));
+
+    platform->saveAnswers = {path};
+    main->SaveLibraryAs1->trigger();
+    QVERIFY(!main->LibraryModified());
+    // Each change of the steels is one the library has not seen yet.
+    const std::function<void()> changes[] = {
+        [&] { Create("HRB500"); },
+        [&] { ClickCheckBox(0); },
+        [&] { form->lst1->SetItemIndex(0); QTest::mouseClick(form->btn2, Qt::LeftButton); },
+        [&] { QTest::mouseClick(form->btn3, Qt::LeftButton); },
+    };
+    for (const auto& change : changes) {
+        main->SaveLibrary1->trigger();
+        QVERIFY(!main->LibraryModified());
+        change();
+        QVERIFY(main->LibraryModified());
+    }
+    platform->saveChangesQuestions.clear();
+    platform->saveChangesAnswers = {Platform::SaveAnswer::Cancel};
+    QVERIFY(!main->close());
+    QCOMPARE(platform->saveChangesQuestions, QStringList({"Save changes to bars.json?"}));
 }
 
 QTEST_MAIN(TestSteelWindow)
