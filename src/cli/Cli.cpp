@@ -19,20 +19,26 @@ const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard
 const std::vector<CliCommand>& Commands()
 {
     static const std::vector<CliCommand> commands{
-        {"parameters", "--grade G [--json]",
-         "the name and the seven values that picking grade G fills in",
+        {"parameters", "--grade G | --steel GRADE [--json]",
+         "the name and the values that picking grade G (or steel GRADE) fills in",
          "Prints what the definition fields show once grade G is picked in the window: the name\n"
          "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
          "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
-         "(strains in m/m).\n",
+         "(strains in m/m).\n"
+         "With --steel GRADE instead: what the steel window's fields show for a reinforcing\n"
+         "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500): the name, Es,\n"
+         "fy, fst, the yield strain, euy (an assumption: the code gives none) and eu; with\n"
+         "--json the library's keys name, Es, fy, fst, euy, eu and basis.\n",
          false, false, false,
          {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
+          {"steel", "GRADE", "a reinforcing steel grade, e.g. HRB400"},
           {"json", nullptr, "print JSON with full-precision numbers"}},
          RunParameters},
         {"library", "[SOURCES] -o LIB.json",
-         "write the concretes into one library file",
-         "Writes the concretes of SOURCES, in order, into a library file that the window opens\n"
-         "(File > Open Library...).\n",
+         "write the concretes and steels into one library file",
+         "Writes the concretes and the steels of SOURCES, in order, into a library file that the\n"
+         "window opens (File > Open Library...). Without steels it is a version-1 library, as\n"
+         "before steels existed; with steels version 2.\n",
          true, true, false, {kOutputFile}, RunLibrary},
         {"csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
          "write the CSV file that Save Data writes",
@@ -42,6 +48,15 @@ const std::vector<CliCommand>& Commands()
          {kOutputFile,
           {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
          RunCsv},
+        {"steel-csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
+         "write the steel CSV file: parameters and corner points",
+         "Writes every steel of SOURCES, shown or hidden, in order: a table of the parameters,\n"
+         "then the corner points of each steel's curve (origin, yield, start of hardening,\n"
+         "ultimate), numbers as in the concrete CSV file.\n",
+         true, true, false,
+         {kOutputFile,
+          {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
+         RunSteelCsv},
         {"pictures", "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf]",
          "write Compression and Tension pictures of the charts",
          "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
@@ -58,7 +73,9 @@ const std::vector<CliCommand>& Commands()
          "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
          "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
          "curve that ends before its peak) fails the command and nothing is written; names\n"
-         "that had to change for Abaqus are noted on stderr.\n",
+         "that had to change for Abaqus are noted on stderr.\n"
+         "The shown steels follow the concretes: *Elastic and *Plastic, true stress against\n"
+         "logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).\n",
          true, true, false,
          {{"output", "FILE", "the file to write; - for standard output"},
           {"units", "mm|m", "N, mm, MPa (default) or N, m, Pa"},
@@ -72,18 +89,23 @@ const std::vector<CliCommand>& Commands()
           {"damage", "RULE", "energy (default), code or none"},
           {"rows", "N", "at most N rows per table, 3 <= N <= 100000 (40)"},
           {"model", "NAME", "the model of the CAE script (Model-1)"},
+          {"steel-plastic", "true|nominal", "steels' *Plastic: true (default) or nominal values"},
+          {"steel-poisson", "X", "steels' Poisson's ratio, 0 <= X < 0.5 (0.3)"},
           {"output-type", "inp|py", "input file or CAE script (default: from FILE)"}},
          RunAbaqus},
         {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py]",
-         "write OpenSees ConcreteD materials",
+         "write OpenSees ConcreteD materials (and steel materials)",
          "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
          "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
          "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
-         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n",
+         "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"
+         "The shown steels follow, their tags after the concretes': Hysteretic with the code's\n"
+         "curve as its envelope, or Steel02 with --steel-material steel02.\n",
          true, true, false,
          {kOutputFile,
           {"first-tag", "N", "the tag of the first material; the others follow (1)"},
-          {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"}},
+          {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"},
+          {"steel-material", "hysteretic|steel02", "the steels' material (hysteretic)"}},
          RunOpenSees},
     };
     return commands;
@@ -113,6 +135,9 @@ QString Usage()
         "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
         "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
         "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+        "--steel GRADE, repeatable too, is the reinforcing steel that picking GRADE in the steel\n"
+        "window and pressing Create Steel makes (e.g. HRB400); steels come from library files as\n"
+        "well, and their names must be unique among the steels.\n"
         "\n"
         "Run tarvolin-cli COMMAND --help for the options of a command.\n"
         "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n");
@@ -144,6 +169,7 @@ QString CommandUsage(const CliCommand& command)
     if (command.takesSources) {
         text += QStringLiteral("  LIBRARY.json           the concretes of a library file\n");
         text += QStringLiteral("  --grade G              the concrete of strength grade G (repeatable)\n");
+        text += QStringLiteral("  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n");
     }
     for (const CliOption& option : command.options) {
         if (command.takesSources && qstrcmp(option.name, "grade") == 0)
@@ -220,6 +246,11 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
                 {CliSource::Kind::Grade, takeValue(QStringLiteral("--grade"), inlineValue)});
             continue;
         }
+        if (name == QLatin1String("steel") && command.takesSources) {
+            parsed.sources.push_back(
+                {CliSource::Kind::Steel, takeValue(QStringLiteral("--steel"), inlineValue)});
+            continue;
+        }
         const CliOption* option = FindOption(command, name);
         if (!option)
             throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
@@ -249,7 +280,7 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
     if (command.needsOutput && !parsed.hasOutput)
         throw CliUsageError("-o is missing: say where to write.");
     if (command.takesSources && parsed.sources.empty())
-        throw CliUsageError("No concretes: give library files or --grade G.");
+        throw CliUsageError("No concretes or steels: give library files, --grade G or --steel GRADE.");
     return parsed;
 }
 

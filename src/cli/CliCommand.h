@@ -23,9 +23,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A library file or a strength grade, in the order given.
+// A library file, a strength grade or a steel grade, in the order given.
 struct CliSource {
-    enum class Kind { Library, Grade };
+    enum class Kind { Library, Grade, Steel };
     Kind kind;
     QString text;  // the path, or the grade as typed
 };
@@ -64,7 +64,7 @@ struct CliCommand {
     const char* synopsis;  // after "tarvolin-cli NAME "
     const char* summary;   // one line for the command list
     const char* details;   // paragraphs for NAME --help; may be empty
-    bool takesSources;     // library files and --grade G
+    bool takesSources;     // library files, --grade G and --steel GRADE
     bool needsOutput;      // -o is required
     bool draws;            // needs the application object (offscreen)
     std::vector<CliOption> options;
@@ -80,6 +80,7 @@ void WriteOutput(const CliArguments& arguments, const CliContext& context, const
 int RunParameters(const CliArguments& arguments, const CliContext& context);
 int RunLibrary(const CliArguments& arguments, const CliContext& context);
 int RunCsv(const CliArguments& arguments, const CliContext& context);
+int RunSteelCsv(const CliArguments& arguments, const CliContext& context);
 int RunPictures(const CliArguments& arguments, const CliContext& context);
 int RunAbaqus(const CliArguments& arguments, const CliContext& context);
 int RunOpenSees(const CliArguments& arguments, const CliContext& context);

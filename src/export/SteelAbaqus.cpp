@@ -115,6 +115,17 @@ private:
 
 }  // namespace
 
+std::string SteelRefusalText(const std::vector<SolverRefusal>& refusals)
+{
+    std::string text;
+    for (const SolverRefusal& r : refusals) {
+        if (!text.empty()) text += '\n';
+        text += r.name.empty() ? "Cannot write the steels: " + r.reason
+                               : "Steel \"" + r.name + "\" cannot be written: " + r.reason;
+    }
+    return text;
+}
+
 bool SetSteelAbaqusOption(SteelAbaqusOptions& options, std::string_view name,
                           std::string_view value, std::string& error)
 {

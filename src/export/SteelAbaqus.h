@@ -55,6 +55,9 @@ struct SteelAbaqusOptions {
 // How closely the true-stress table follows the curve: 0.1 % of the stress.
 inline constexpr double kSteelPlasticTolerance = 0.001;
 
+// One line per refusal: Steel "HRB400" cannot be written: <reason>
+std::string SteelRefusalText(const std::vector<SolverRefusal>& refusals);
+
 bool SetSteelAbaqusOption(SteelAbaqusOptions& options, std::string_view name,
                           std::string_view value, std::string& error);
 // The units, output and model of the concretes' options.

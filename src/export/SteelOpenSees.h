@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "export/OpenSeesWriter.h"
+#include "export/SteelAbaqus.h"  // SteelRefusalText
 #include "export/SolverCommon.h"
 
 class CSteel;
