@@ -58,10 +58,11 @@ const std::vector<CliCommand>& Commands()
           {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
          RunSteelCsv},
         {"pictures", "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf]",
-         "write Compression and Tension pictures of the charts",
+         "write Compression, Tension (and Steel) pictures of the charts",
          "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
-         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
-         "when it does not exist.\n",
+         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. When SOURCES hold\n"
+         "steels, the steel chart too, with the curves of the shown steels, as FOLDER/Steel.bmp.\n"
+         "FOLDER is created when it does not exist.\n",
          true, true, true,
          {{"output", "FOLDER", "the folder to write into"},
           {"format", "FORMAT", "bmp (default), png, svg or pdf"}},

@@ -27,6 +27,7 @@
 #include "input/FieldText.h"
 #include "chart/Chart.h"
 #include "library/ChartSetup.h"
+#include "library/SteelChart.h"
 #include "library/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/GradeFields.h"
@@ -498,7 +499,8 @@ int RunSteelCsv(const CliArguments& arguments, const CliContext& context)
 int RunPictures(const CliArguments& arguments, const CliContext& context)
 {
     if (arguments.output == QLatin1String("-"))
-        throw CliUsageError("pictures writes two files into a folder: -o - is for text outputs.");
+        throw CliUsageError(
+            "pictures writes its files into a folder: -o - is for text outputs.");
     const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
     const PictureFormatEntry* format = nullptr;
     for (const PictureFormatEntry& entry : kPictureFormats)
@@ -511,7 +513,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
                 .toStdString());
 
     const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const MaterialLibrary materials = LoadMaterials(arguments, separator);
 
     // Everything is drawn before the disk is touched.
     // The charts take their fonts from the widget they are made in, as in the window.
@@ -523,16 +525,30 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     tension.resize(kTensionChartSize);
     SetUpCompressionChart(&compression, separator);
     SetUpTensionChart(&tension, separator);
-    AddRegistryCurves(&compression, &tension, registry);
+    AddRegistryCurves(&compression, &tension, materials.concretes);
+    // The steel chart, as the steel window draws it, when the sources hold steels.
+    std::unique_ptr<TChart> steel;
+    if (!materials.steels.empty()) {
+        steel = std::make_unique<TChart>(&host);
+        steel->resize(kSteelChartSize);
+        SetUpSteelChart(steel.get(), separator);
+        AddSteelRegistryCurves(steel.get(), materials.steels);
+        steel->move(0, kCompressionChartSize.height() + kTensionChartSize.height());
+    }
     // The strain labels are spaced to fit the axis as laid out on screen, and the window's
     // charts were shown before Save Picture: so are these, on the offscreen platform.
-    host.resize(kCompressionChartSize.width(), kCompressionChartSize.height() * 3);
+    host.resize(kCompressionChartSize.width(), kCompressionChartSize.height() * 3 +
+                                                   kSteelChartSize.height());
     tension.move(0, kCompressionChartSize.height());
     host.show();
     QCoreApplication::processEvents();
-    const QByteArray pictures[] = {RenderChartPicture(compression, format->format),
-                                   RenderChartPicture(tension, format->format)};
-    const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
+    std::vector<QByteArray> pictures = {RenderChartPicture(compression, format->format),
+                                        RenderChartPicture(tension, format->format)};
+    QStringList names = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
+    if (steel) {
+        pictures.push_back(RenderChartPicture(*steel, format->format));
+        names.append(QStringLiteral("Steel."));
+    }
 
     const QString folder = arguments.output;
     if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
@@ -548,8 +564,9 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     };
     std::vector<Replaced> replaced;
     try {
-        for (int i = 0; i < 2; ++i) {
-            const QString path = QDir(folder).filePath(names[i] + QLatin1String(format->name));
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            const QString path =
+                QDir(folder).filePath(names[int(i)] + QLatin1String(format->name));
             Replaced entry{path, std::nullopt};
             QFile old(path);
             if (old.exists() && old.open(QIODevice::ReadOnly))
