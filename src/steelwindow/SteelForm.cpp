@@ -129,12 +129,7 @@ void TSteelForm::BuildControls()
     edt5->setToolTip(tr("Derived from Es and fy,r; it follows them."));
     lbl7 = MakeLabel(grp1, "lbl7", 10, 167, tr("Strain at start of hardening  \u03B5uy"));
     edt6 = Make<QLineEdit>(grp1, "edt6", 249, 164, 74, 21);
-    const QString assumption =
-        tr("An assumption: GB 50010-2010 gives no strain at the start of hardening, and %1 is "
-           "proposed for every grade. Replace it by test data of the bars where there are any.")
-            .arg(Print("0.###", kProposedEuy, decimalSeparator));
-    lbl7->setToolTip(assumption);
-    edt6->setToolTip(assumption);
+    SetAssumptionTips();
     lbl8 = MakeLabel(grp1, "lbl8", 10, 192, tr("Strain at ultimate strength  \u03B5u"));
     edt7 = Make<QLineEdit>(grp1, "edt7", 249, 189, 74, 21);
     btn1 = Make<QPushButton>(grp1, "btn1", 10, 214, 314, 24);
@@ -180,6 +175,17 @@ void TSteelForm::Wire()
             [this] { SaveChartImageAs(this, cht1, QStringLiteral("Steel")); });
 }
 
+void TSteelForm::SetAssumptionTips()
+{
+    const QString assumption =
+        tr("An assumption: GB 50010-2010 gives no strain at the start of hardening,\n"
+           "and %1 is proposed for every grade.\n"
+           "Replace it by test data of the bars where there are any.")
+            .arg(Print("0.###", kProposedEuy, decimalSeparator));
+    lbl7->setToolTip(assumption);
+    edt6->setToolTip(assumption);
+}
+
 void TSteelForm::Run(void (TSteelForm::*handler)())
 {
     RunGuarded([this, handler] { (this->*handler)(); });
@@ -189,6 +195,7 @@ void TSteelForm::SetDecimalSeparator(char separator)
 {
     decimalSeparator = separator;
     cht1->SetDecimalSeparator(separator);
+    SetAssumptionTips();
 }
 
 void TSteelForm::SetBasis(StrengthBasis newBasis, double newCv)

@@ -82,6 +82,8 @@ private:
     void DeleteAllSteels();
     void ShowSteelCurve(const std::string& name, bool visible);
     void Run(void (TSteelForm::*handler)());
+    // εuy's tooltip: the proposed value is an assumption, to be replaced by test data.
+    void SetAssumptionTips();
 
     SteelRegistry& steels;
     char decimalSeparator;

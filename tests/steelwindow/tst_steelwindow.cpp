@@ -163,6 +163,15 @@ void TestSteelWindow::menuOpensOneWindow()
     QCOMPARE(FieldTexts(form), Fields({"", "", "", "", "", "", ""}));
     QCOMPARE(form->lst1->Count(), 0);
     QCOMPARE(form->cht1->SeriesCount(), 0);
+    // εuy is the code's gap: its tooltip says the proposal is an assumption.
+    for (char separator : {'.', ','}) {
+        main->SetDecimalSeparator(separator);
+        const QString tip = form->edt6->toolTip();
+        QVERIFY2(tip.contains("assumption") && tip.contains("test data") &&
+                     tip.contains(QString("0%1025").arg(separator)),
+                 qPrintable(tip));
+    }
+    main->SetDecimalSeparator('.');
 
     // Closed and opened again: the same window, with what it held.
     Create("HRB400");
