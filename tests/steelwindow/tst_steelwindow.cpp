@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -83,6 +84,7 @@ private slots:
     void cleanup();
 
     void menuOpensOneWindow();
+    void closingTheMainWindowEndsTheRun();
     void gradeFillsTheFields_data();
     void gradeFillsTheFields();
     void typedNameIsTheSteelsName();
@@ -168,7 +170,7 @@ void TestSteelWindow::menuOpensOneWindow()
         main->SetDecimalSeparator(separator);
         const QString tip = form->edt6->toolTip();
         QVERIFY2(tip.contains("assumption") && tip.contains("test data") &&
-                     tip.contains(QString("0%1025").arg(separator)),
+                     tip.contains(QString("0") + separator + "025"),
                  qPrintable(tip));
     }
     main->SetDecimalSeparator('.');
@@ -183,6 +185,18 @@ void TestSteelWindow::menuOpensOneWindow()
     QCOMPARE(RowTexts(form->lst1), QStringList({"HRB400[x]"}));
     main->ReinforcingSteel1->trigger();
     QCOMPARE(main->findChildren<TSteelForm*>().size(), 1);
+}
+
+void TestSteelWindow::closingTheMainWindowEndsTheRun()
+{
+    // The steel window belongs to the main one: a window with a transient parent is no primary
+    // window, so closing the main window is closing the last one, and the run ends (Qt says so
+    // only inside the event loop, which a test does not run).
+    Create("HRB400");
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->windowHandle()->transientParent(), main->windowHandle());
+    QVERIFY(main->close());
+    QVERIFY(platform->saveChangesQuestions.isEmpty());
 }
 
 void TestSteelWindow::gradeFillsTheFields_data()
