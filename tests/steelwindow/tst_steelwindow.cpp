@@ -562,6 +562,13 @@ void TestSteelWindow::libraryRoundTripWithSteels()
     QCOMPARE(other.steels.at(2).basis, StrengthBasis::Mean);
     QVERIFY(!other.LibraryModified());
 
+    // A steel window first opened after the library shows its steels the same way.
+    TForm1 third;
+    QVERIFY(third.OpenLibraryFile(path));
+    third.ReinforcingSteel1->trigger();
+    QCOMPARE(RowTexts(third.SteelForm()->lst1), rows);
+    QCOMPARE(SeriesLooks(third.SteelForm()->cht1), looks);
+
     // Saved again unchanged: the very same bytes. A library without steels opened later
     // empties the steel window.
     other.SaveLibrary1->trigger();
