@@ -723,14 +723,8 @@ void TChart::RebuildLegend()
 {
     // Active series only, in list order (creation order), whatever order they were shown in.
     legend->clearItems();
-    for (int i = 0; i < graphCount(); ++i) {
-        if (!graph(i)->visible() || !graph(i)->addToLegend(legend))
-            continue;
-        // QCustomPlot clips every item one pixel above its bottom edge, and the underscore of
-        // "Con_20" lies in the two rows at the bottom of the text: the name read "Con 20".
-        // Two pixels of margin keep it whole.
-        if (QCPAbstractLegendItem* entry = legend->itemWithPlottable(graph(i)))
-            entry->setMargins(QMargins(0, 0, 0, 2));
-    }
+    for (int i = 0; i < graphCount(); ++i)
+        if (graph(i)->visible())
+            graph(i)->addToLegend(legend);
     legend->setVisible(legend->itemCount() > 0);
 }

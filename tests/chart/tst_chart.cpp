@@ -63,8 +63,6 @@ private slots:
     void labelsFollowTheDecimalSeparator();
     void manyPointsCostOneRedraw();
     void thinnedCurveLooksLikeEveryPoint();
-    void legendShowsTheWholeName_data();
-    void legendShowsTheWholeName();
 
 private:
     std::unique_ptr<TChart> chart;
@@ -329,49 +327,6 @@ void TestChart::thinnedCurveLooksLikeEveryPoint()
     QVERIFY2(differing <= 40, qPrintable(QStringLiteral("%1 pixels differ, worst by %2")
                                              .arg(differing)
                                              .arg(worst)));
-}
-
-void TestChart::legendShowsTheWholeName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("without");  // the same name less the marks at the bottom
-    QTest::addColumn<QFont>("font");
-
-    QFont liberation(QStringLiteral("Liberation Sans"));
-    liberation.setPixelSize(11);
-    QTest::newRow("underscore, window font") << "Con_20" << "Con 20" << liberation;
-    QTest::newRow("underscore, default font") << "HRB_400" << "HRB 400" << QFont();
-    QTest::newRow("descenders") << "gjpqy" << "aaaaa" << liberation;
-}
-
-void TestChart::legendShowsTheWholeName()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, without);
-    QFETCH(QFont, font);
-
-    // The marks of a name below its baseline must reach the picture: the underscore of
-    // "Con_20" was clipped away, and the legend read "Con 20". Dark pixels below the baseline,
-    // right of the symbol, with and without such marks.
-    const auto marksBelow = [&](const QString& title) {
-        TChart other;
-        other.setFont(font);
-        other.resize(585, 223);
-        AddCurve(other, title, 0.01, 10);
-        other.Refresh();
-        const QImage image = other.ShownImage().convertToFormat(QImage::Format_RGB32);
-        const QCPAbstractLegendItem* entry = other.legend->item(0);
-        const QRect text = entry->rect().adjusted(
-            other.legend->iconSize().width() + other.legend->iconTextPadding(), 0, 0, 0);
-        const int baseline = text.top() + QFontMetrics(entry->font()).ascent();
-        int dark = 0;
-        for (int y = baseline + 1; y <= entry->outerRect().bottom(); ++y)
-            for (int x = text.left(); x <= text.right(); ++x)
-                dark += qGray(image.pixel(x, y)) < 160;
-        return dark;
-    };
-    QCOMPARE(marksBelow(without), 0);
-    QVERIFY2(marksBelow(name) >= 4, qPrintable(QString::number(marksBelow(name))));
 }
 
 QTEST_MAIN(TestChart)
