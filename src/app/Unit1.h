@@ -144,8 +144,9 @@ public:
     // goes; File ▸ Reinforcing Steel… shows and raises it.
     TSteelForm* SteelForm();
     // The basis the steel grades fill in on: the one hook for the strength-basis choice, which
-    // the steel window follows at once and starts with when it is made.
-    void SetSteelBasis(StrengthBasis basis, double cv);
+    // the steel window follows at once and starts with when it is made. Its δs is the steel
+    // window's own.
+    void SetSteelBasis(StrengthBasis basis);
 
     bool ValidateDefinition();
     bool ConcreteExists(std::string name) const;
@@ -188,7 +189,6 @@ private:
     std::uint64_t savedSteelRevision = 0;
     QPointer<TSteelForm> steelForm;
     StrengthBasis steelBasis = StrengthBasis::Characteristic;
-    double steelCv = 0;
 
     void BuildControls();
     void BuildMenu();

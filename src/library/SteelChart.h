@@ -15,7 +15,7 @@ class TChart;
 // width.
 
 // The chart's on-screen size, which is also the size of its picture.
-inline constexpr QSize kSteelChartSize{585, 372};
+inline constexpr QSize kSteelChartSize{585, 396};
 
 // Grid, zoom pen, legend and labels, as the Compression chart has them.
 void SetUpSteelChart(TChart* chart, char separator);

@@ -10,17 +10,16 @@ TSteelForm* TForm1::SteelForm()
 {
     if (!steelForm) {
         steelForm = new TSteelForm(steels, DecimalSeparator(), this);
-        steelForm->SetBasis(steelBasis, steelCv);
+        steelForm->SetBasis(steelBasis);
     }
     return steelForm;
 }
 
-void TForm1::SetSteelBasis(StrengthBasis basis, double cv)
+void TForm1::SetSteelBasis(StrengthBasis basis)
 {
     steelBasis = basis;
-    steelCv = cv;
     if (steelForm)
-        steelForm->SetBasis(basis, cv);
+        steelForm->SetBasis(basis);
 }
 
 void TForm1::ReinforcingSteel1Click()

@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <cmath>
 #include <memory>
 #include <new>
@@ -42,6 +44,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QS
     label->adjustSize();
     return label;
 }
+
+const QString kSteelCvSetting = QStringLiteral("basis/steelCv");
 
 // Windows' active-caption colour, the background of the fields a grade fills, as in the
 // concrete window; the derived εy, which nobody types, gets the window's own colour.
@@ -92,6 +96,7 @@ TSteelForm::TSteelForm(SteelRegistry& steels, char decimalSeparator, QWidget* ow
     BuildControls();
     SetUpSteelChart(cht1, decimalSeparator);
     Wire();
+    SetBasis(basis);
     Rebuild();
 }
 
@@ -100,7 +105,7 @@ void TSteelForm::BuildControls()
     setWindowTitle(tr("Reinforcing Steel"));
     setFont(ChartFont());
 
-    grp1 = Make<QGroupBox>(this, "grp1", 6, 1, 333, 245);
+    grp1 = Make<QGroupBox>(this, "grp1", 6, 1, 333, 269);
     grp1->setTitle(tr("Define Steel"));
     lbl1 = MakeLabel(grp1, "lbl1", 10, 21, tr("Steel Name"));
     edt1 = Make<QLineEdit>(grp1, "edt1", 200, 18, 123, 21);
@@ -132,12 +137,25 @@ void TSteelForm::BuildControls()
     SetAssumptionTips();
     lbl8 = MakeLabel(grp1, "lbl8", 10, 192, tr("Strain at ultimate strength  \u03B5u"));
     edt7 = Make<QLineEdit>(grp1, "edt7", 249, 189, 74, 21);
-    btn1 = Make<QPushButton>(grp1, "btn1", 10, 214, 314, 24);
+    lbl9 = MakeLabel(grp1, "lbl9", 10, 216, tr("Coefficient of variation  \u03B4s"));
+    edt8 = Make<QLineEdit>(grp1, "edt8", 249, 213, 74, 21);
+    const QString cvTip = tr("The bars' coefficient of variation of strength, from your test "
+                             "statistics:\nused on the mean basis only, fy,m = fy,k / (1 \u2212 "
+                             "1.645 \u03B4s).");
+    lbl9->setToolTip(cvTip);
+    edt8->setToolTip(cvTip);
+    // The last δs typed, kept between runs as the concretes' δc is.
+    const double remembered =
+        QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).value(kSteelCvSetting).toDouble();
+    if (ValidCoefficientOfVariation(remembered))
+        edt8->setText(QString::number(remembered, 'g', QLocale::FloatingPointShortest)
+                          .replace(QLatin1Char('.'), QLatin1Char(decimalSeparator)));
+    btn1 = Make<QPushButton>(grp1, "btn1", 10, 238, 314, 24);
     btn1->setText(tr("Create Steel"));
     for (QLineEdit* edit : {edt2, edt3, edt4, edt6, edt7})
         Colour(edit, QPalette::Base, kActiveCaption);
 
-    grp3 = Make<QGroupBox>(this, "grp3", 6, 247, 333, 143);
+    grp3 = Make<QGroupBox>(this, "grp3", 6, 271, 333, 143);
     grp3->setTitle(tr("Control"));
     btn2 = Make<QPushButton>(grp3, "btn2", 10, 16, 127, 25);
     btn2->setText(tr("Delete"));
@@ -145,18 +163,18 @@ void TSteelForm::BuildControls()
     btn3->setText(tr("Delete All"));
     lst1 = Make<TRzCheckList>(grp3, "lst1", 147, 16, 177, 121);
 
-    grp2 = Make<QGroupBox>(this, "grp2", 344, 1, 589, 389);
+    grp2 = Make<QGroupBox>(this, "grp2", 344, 1, 589, 413);
     grp2->setTitle(tr("Steel (tension; compression is the same with the signs reversed)"));
     cht1 = Make<TChart>(grp2, "cht1", 2, 15, kSteelChartSize.width(), kSteelChartSize.height());
 
     // Enter and Return press the focused button, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
-    QWidget* order[] = {edt1, cbb1, edt2, edt3, edt4, edt6, edt7, btn1, btn2, btn3, lst1};
+    QWidget* order[] = {edt1, cbb1, edt2, edt3, edt4, edt6, edt7, edt8, btn1, btn2, btn3, lst1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    setFixedSize(938, 396);
+    setFixedSize(938, 420);
 }
 
 void TSteelForm::Wire()
@@ -167,6 +185,7 @@ void TSteelForm::Wire()
     on(cbb1, &QComboBox::editTextChanged, &TSteelForm::cbb1Change);
     on(edt2, &QLineEdit::textChanged, &TSteelForm::edt2Change);
     on(edt3, &QLineEdit::textChanged, &TSteelForm::edt2Change);
+    on(edt8, &QLineEdit::textChanged, &TSteelForm::edt8Change);
     on(btn1, &QPushButton::clicked, &TSteelForm::btn1Click);
     on(btn2, &QPushButton::clicked, &TSteelForm::btn2Click);
     on(btn3, &QPushButton::clicked, &TSteelForm::btn3Click);
@@ -198,10 +217,29 @@ void TSteelForm::SetDecimalSeparator(char separator)
     SetAssumptionTips();
 }
 
-void TSteelForm::SetBasis(StrengthBasis newBasis, double newCv)
+void TSteelForm::SetBasis(StrengthBasis newBasis)
 {
     basis = newBasis;
-    cv = newBasis == StrengthBasis::Mean ? newCv : 0;
+    edt8->setEnabled(basis == StrengthBasis::Mean);
+    lbl9->setEnabled(basis == StrengthBasis::Mean);
+    if (GradeNamed(TrimControl(cbb1->currentText())))
+        cbb1Change();
+}
+
+std::optional<double> TSteelForm::TypedCv() const
+{
+    const std::optional<double> cv = ReadNumber(TrimControl(edt8->text()), decimalSeparator);
+    if (cv && ValidCoefficientOfVariation(*cv))
+        return cv;
+    return std::nullopt;
+}
+
+void TSteelForm::edt8Change()
+{
+    if (basis != StrengthBasis::Mean)
+        return;
+    if (const std::optional<double> cv = TypedCv())
+        QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).setValue(kSteelCvSetting, *cv);
     if (GradeNamed(TrimControl(cbb1->currentText())))
         cbb1Change();
 }
@@ -217,12 +255,17 @@ void TSteelForm::cbb1Change()
             edt1->setText(text);
         return;
     }
-    const SteelValues v = SteelGradeValues(*grade, basis, cv);
+    // On the mean basis without a δs that reads, the strengths wait for one: the fields that
+    // do not depend on it fill, the two strengths stay empty.
+    const std::optional<double> cv = TypedCv();
+    const bool strengths = basis != StrengthBasis::Mean || cv;
+    const SteelValues v = SteelGradeValues(*grade, strengths ? basis : StrengthBasis::Characteristic,
+                                           cv.value_or(0));
     const char separator = decimalSeparator;
-    edt1->setText(QString::fromStdString(v.name));
+    edt1->setText(QString::fromStdString(grade->name + std::string(BasisMark(basis))));
     edt2->setText(Print("0", v.Es, separator));
-    edt3->setText(Print("0.###", v.fy, separator));
-    edt4->setText(Print("0.###", v.fst, separator));
+    edt3->setText(strengths ? Print("0.###", v.fy, separator) : QString());
+    edt4->setText(strengths ? Print("0.###", v.fst, separator) : QString());
     edt6->setText(Print("0.###", v.euy, separator));
     edt7->setText(Print("0.###", v.eu, separator));
 }
@@ -256,7 +299,7 @@ bool TSteelForm::ValidateSteel(SteelValues& values)
                    {edt7, &SteelValues::eu}};
     values.name = NameOf(name);
     values.basis = basis;
-    values.cv = cv;
+    values.cv = 0;
     // The name's own refusals come before any number's, as in the concrete window: the name is
     // checked beside values that pass.
     SteelValues nameOnly;
@@ -266,6 +309,24 @@ bool TSteelForm::ValidateSteel(SteelValues& values)
     if (const auto refusal = CheckSteel(nameOnly)) {
         WarnAndFocus(this, edt1, QString::fromStdString(refusal->message));
         return false;
+    }
+    // On the mean basis δs travels with the steel: it must read before anything else does.
+    if (basis == StrengthBasis::Mean) {
+        const QString text = TrimControl(edt8->text());
+        if (text != edt8->text())
+            edt8->setText(text);
+        const std::optional<double> cv = ReadNumber(text, decimalSeparator);
+        if (!cv) {
+            WarnAndFocus(this, edt8, NotANumberMessage(text));
+            return false;
+        }
+        if (!ValidCoefficientOfVariation(*cv)) {
+            WarnAndFocus(this, edt8,
+                         tr("\u03B4s must be greater than 0 and less than %1.")
+                             .arg(Print("0.0", kMaxCoefficientOfVariation, decimalSeparator)));
+            return false;
+        }
+        values.cv = *cv;
     }
     for (const auto& number : numbers) {
         const QString text = TrimControl(number.edit->text());

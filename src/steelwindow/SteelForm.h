@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "model/StrengthBasis.h"
@@ -44,6 +45,8 @@ public:
     QLineEdit* edt6;  // εuy
     QLabel* lbl8;
     QLineEdit* edt7;  // εu
+    QLabel* lbl9;
+    QLineEdit* edt8;  // δs, the bars' coefficient of variation: mean basis only
     QPushButton* btn1;
     QGroupBox* grp3;
     QPushButton* btn2;
@@ -55,14 +58,17 @@ public:
     // Event handlers.
     void cbb1Change();
     void edt2Change();  // also runs for edt3: εy follows Es and fy,r
+    void edt8Change();  // a new δs refills the grade's strengths on the mean basis
     void btn1Click();   // Create Steel
     void btn2Click();   // Delete
     void btn3Click();   // Delete All
     void lst1Change();
 
     // The basis the grades fill the fields on. Changing it refills the fields for the grade in
-    // the box, as picking it again would; the main window's basis choice calls it.
-    void SetBasis(StrengthBasis basis, double cv);
+    // the box, as picking it again would; the main window's basis choice calls it. On the mean
+    // basis the strengths come from δs, the steel's own coefficient of variation, typed in
+    // edt8 (the concretes' δc says nothing about bars).
+    void SetBasis(StrengthBasis basis);
     StrengthBasis Basis() const { return basis; }
 
     // The list and the chart drawn anew from the registry, after it was replaced as a whole
@@ -87,6 +93,8 @@ private:
 
     SteelRegistry& steels;
     char decimalSeparator;
+    // δs as edt8 holds it, or nothing when it does not read as a valid one.
+    std::optional<double> TypedCv() const;
+
     StrengthBasis basis = StrengthBasis::Characteristic;
-    double cv = 0;
 };

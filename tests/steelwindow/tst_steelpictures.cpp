@@ -137,7 +137,7 @@ void TestSteelPictures::savePicturesAs()
         return;
     }
     QCOMPARE(optionRequests[0].names, QStringList({"Compression", "Tension", "Steel"}));
-    QCOMPARE(optionRequests[0].sizes.value(2), QSize(585, 372));
+    QCOMPARE(optionRequests[0].sizes.value(2), QSize(585, 396));
     expected.append("Steel" + suffix);
     expected.sort();
     QCOMPARE(Entries(dir->path()), expected);
@@ -147,7 +147,7 @@ void TestSteelPictures::savePicturesAs()
     case PictureFormat::Png:
     case PictureFormat::Bmp: {
         const QImage image = QImage::fromData(bytes);
-        QCOMPARE(image.size(), QSize(585, 372));
+        QCOMPARE(image.size(), QSize(585, 396));
         // Every steel's curve in its colour.
         for (int i = 0; i < steels; ++i)
             QVERIFY2(CountPixels(image, TChart::PaletteColor(i).rgb()) > 100, qPrintable(grades[i]));

@@ -89,6 +89,7 @@ private slots:
     void gradeFillsTheFields();
     void typedNameIsTheSteelsName();
     void basisRefillsTheGradeInTheBox();
+    void meanBasisTakesTheSteelsOwnCv();
     void createDrawsCurveAndCheckedRow();
     void refusalNamesTheField_data();
     void refusalNamesTheField();
@@ -236,7 +237,8 @@ void TestSteelWindow::gradeFillsTheFields()
     QFETCH(Fields, fields);
 
     form->SetDecimalSeparator(separator);
-    form->SetBasis(basis, 0.1);
+    form->edt8->setText(QString("0.1").replace('.', separator));
+    form->SetBasis(basis);
     // Typed key by key: each keystroke is a text of its own, and the last one fills.
     form->cbb1->setFocus();
     QTest::keyClicks(form->cbb1, typed);
@@ -281,7 +283,7 @@ void TestSteelWindow::typedNameIsTheSteelsName()
 void TestSteelWindow::basisRefillsTheGradeInTheBox()
 {
     form->cbb1->setCurrentIndex(form->cbb1->findText("HRB400"));
-    main->SetSteelBasis(StrengthBasis::Design, 0);
+    main->SetSteelBasis(StrengthBasis::Design);
     QCOMPARE(FieldTexts(form),
              Fields({"HRB400d", "200000", "360", "486", "1.800E-03", "0.025", "0.075"}));
     QTest::mouseClick(form->btn1, Qt::LeftButton);
@@ -290,17 +292,58 @@ void TestSteelWindow::basisRefillsTheGradeInTheBox()
     // A name of the user's own in the box is no grade: the basis leaves the fields alone.
     form->cbb1->setEditText("Own");
     form->edt3->setText("410");
-    main->SetSteelBasis(StrengthBasis::Characteristic, 0);
+    main->SetSteelBasis(StrengthBasis::Characteristic);
     QCOMPARE(form->edt1->text(), QString("Own"));
     QCOMPARE(form->edt3->text(), QString("410"));
 
     // A steel window made after the choice starts on it.
     TForm1 other;
-    other.SetSteelBasis(StrengthBasis::Mean, 0.1);
+    other.SetSteelBasis(StrengthBasis::Mean);
     other.ReinforcingSteel1->trigger();
+    QVERIFY(other.SteelForm()->edt8->isEnabled());
+    other.SteelForm()->edt8->setText("0.1");
     other.SteelForm()->cbb1->setEditText("HRB400");
     QCOMPARE(other.SteelForm()->edt1->text(), QString("HRB400m"));
     QCOMPARE(other.SteelForm()->edt3->text(), QString("478.755"));
+}
+
+void TestSteelWindow::meanBasisTakesTheSteelsOwnCv()
+{
+    // δs is the bars' own; on any other basis its field is off and never read.
+    QVERIFY(!form->edt8->isEnabled());
+    form->edt8->setText("nonsense");
+    Create("HRB400");
+    QCOMPARE(main->steels.at(0).cv, 0.0);
+
+    main->SetSteelBasis(StrengthBasis::Mean);
+    QVERIFY(form->edt8->isEnabled());
+    form->edt8->clear();
+    form->cbb1->setCurrentIndex(form->cbb1->findText("HRB500"));
+    // Without δs the strengths wait; the rest fills.
+    QCOMPARE(FieldTexts(form), Fields({"HRB500m", "200000", "", "", "", "0.025", "0.075"}));
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QCOMPARE(platform->Texts(), QStringList({"\"\" is not a valid floating number!"}));
+    QCOMPARE(form->focusWidget(), form->edt8);
+
+    // Typed key by key, each δs that reads refills them: 500 / (1 − 1.645 × 0.05).
+    platform->Clear();
+    QTest::keyClicks(form->edt8, "0.05");
+    QCOMPARE(FieldTexts(form), Fields({"HRB500m", "200000", "544.811", "686.461", "2.724E-03",
+                                       "0.025", "0.075"}));
+    form->edt8->setText("0.6");
+    QCOMPARE(form->edt3->text(), QString());
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QCOMPARE(platform->Texts(), QStringList({"δs must be greater than 0 and less than 0.6."}));
+    QCOMPARE(form->focusWidget(), form->edt8);
+    QCOMPARE(main->steels.size(), std::size_t(1));
+
+    platform->Clear();
+    form->edt8->setText("0.05");
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QVERIFY(platform->messages.isEmpty());
+    QCOMPARE(main->steels.size(), std::size_t(2));
+    QCOMPARE(main->steels.at(1).basis, StrengthBasis::Mean);
+    QCOMPARE(main->steels.at(1).cv, 0.05);
 }
 
 void TestSteelWindow::createDrawsCurveAndCheckedRow()
@@ -512,7 +555,8 @@ void TestSteelWindow::libraryRoundTripWithSteels()
     main->btn1Click();
     Create("HRB400");
     Create("HPB300", "Stirrups φ8");
-    form->SetBasis(StrengthBasis::Mean, 0.08);
+    form->edt8->setText("0.08");
+    form->SetBasis(StrengthBasis::Mean);
     Create("HRB500");
     ClickCheckBox(1);
     const QStringList rows = RowTexts(form->lst1);
