@@ -14,21 +14,26 @@ namespace {
 constexpr const char* kProgram = "tarvolin-cli";
 
 const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
+// The strengths every --grade and --steel is filled on; library files carry their own.
+const CliOption kBasisOptions[] = {
+    {"basis", "B", "strengths of --grade and --steel: characteristic (default), mean or design"},
+    {"cv", "X", "coefficient of variation delta c (delta s), with --basis mean: 0 < X < 0.6"},
+};
 
 // One entry per command.
 const std::vector<CliCommand>& Commands()
 {
-    static const std::vector<CliCommand> commands{
-        {"parameters", "--grade G | --steel GRADE [--json]",
+    static std::vector<CliCommand> commands{
+        {"parameters", "--grade G | --steel GRADE [--basis B [--cv X]] [--json]",
          "the name and the values that picking grade G (or steel GRADE) fills in",
-         "Prints what the definition fields show once grade G is picked in the window: the name\n"
-         "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
-         "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
-         "(strains in m/m).\n"
+         "Prints what the definition fields show once grade G is picked in the window: the\n"
+         "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
+         "parameters, with the decimal separator of the locale. With --json: the same\n"
+         "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n"
          "With --steel GRADE instead: what the steel window's fields show for a reinforcing\n"
-         "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500): the name, Es,\n"
-         "fy, fst, the yield strain, euy (an assumption: the code gives none) and eu; with\n"
-         "--json the library's keys name, Es, fy, fst, euy, eu and basis.\n",
+         "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:\n"
+         "the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and\n"
+         "eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).\n",
          false, false, false,
          {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
           {"steel", "GRADE", "a reinforcing steel grade, e.g. HRB400"},
@@ -75,6 +80,11 @@ const std::vector<CliCommand>& Commands()
          "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
          "curve that ends before its peak) fails the command and nothing is written; names\n"
          "that had to change for Abaqus are noted on stderr.\n"
+         "\n"
+         "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
+         "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
+         "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
+         "--tension displacement needs --crack-band H.\n"
          "The shown steels follow the concretes: *Elastic and *Plastic, true stress against\n"
          "logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).\n",
          true, true, false,
@@ -86,29 +96,46 @@ const std::vector<CliCommand>& Commands()
           {"fb0-fc0", "X", "biaxial to uniaxial compressive strength, X > 1 (1.16)"},
           {"k", "X", "K, 0.5 < X <= 1 (0.6667)"},
           {"viscosity", "X", "viscosity parameter, X >= 0 (0.0005)"},
-          {"elastic-limit", "X", "compression elastic limit, fraction of fc,k, 0 < X <= 1 (0.4)"},
-          {"damage", "RULE", "energy (default), code or none"},
+          {"elastic-limit", "X", "compression elastic limit, fraction of fc, 0 < X <= 1 (0.4)"},
+          {"e0", "ec|secant", "E0: Ec (default) or the secant to the elastic limit"},
+          {"damage", "RULE", "energy (default), code, birtel-mark or none"},
+          {"bc", "X", "birtel-mark's plastic share in compression, 0 < X <= 1 (0.7)"},
+          {"bt", "X", "birtel-mark's plastic share in tension, 0 < X <= 1 (0.1)"},
+          {"tension", "TYPE", "strain (default) or displacement: u = cracking strain x H"},
+          {"crack-band", "H", "crack-band width (element size) in the units' length, H > 0"},
           {"rows", "N", "at most N rows per table, 3 <= N <= 100000 (40)"},
           {"model", "NAME", "the model of the CAE script (Model-1)"},
           {"steel-plastic", "true|nominal", "steels' *Plastic: true (default) or nominal values"},
           {"steel-poisson", "X", "steels' Poisson's ratio, 0 <= X < 0.5 (0.3)"},
           {"output-type", "inp|py", "input file or CAE script (default: from FILE)"}},
          RunAbaqus},
-        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py]",
+        {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py] [options]",
          "write OpenSees ConcreteD materials (and steel materials)",
          "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
          "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
          "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
          "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"
+         "ConcreteD follows the code's compression curve exactly, but its tension curve\n"
+         "differs from the code's by some 4 to 13 % of ft (the export dialog shows both).\n"
          "The shown steels follow, their tags after the concretes': Hysteretic with the code's\n"
          "curve as its envelope, or Steel02 with --steel-material steel02.\n",
          true, true, false,
          {kOutputFile,
           {"first-tag", "N", "the tag of the first material; the others follow (1)"},
           {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"},
+          {"eps-sp", "X", "ConcreteD's plastic-strain parameter epssp, X > 0 (0.25)"},
+          {"eta-p", "X", "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)"},
           {"steel-material", "hysteretic|steel02", "the steels' material (hysteretic)"}},
          RunOpenSees},
     };
+    static const bool withBasis = [] {
+        for (CliCommand& command : commands)
+            if (command.takesSources || command.run == RunParameters)
+                command.options.insert(command.options.end(), std::begin(kBasisOptions),
+                                       std::end(kBasisOptions));
+        return true;
+    }();
+    (void)withBasis;
     return commands;
 }
 
@@ -139,6 +166,9 @@ QString Usage()
         "--steel GRADE, repeatable too, is the reinforcing steel that picking GRADE in the steel\n"
         "window and pressing Create Steel makes (e.g. HRB400); steels come from library files as\n"
         "well, and their names must be unique among the steels.\n"
+        "--basis mean|design fills every --grade and --steel with mean or design strengths\n"
+        "instead of characteristic ones (names Con_Gm, HRB400m; Con_Gd, HRB400d); mean needs\n"
+        "--cv, the coefficient of variation (delta c, delta s) they share.\n"
         "\n"
         "Run tarvolin-cli COMMAND --help for the options of a command.\n"
         "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n");

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <map>
 #include <memory>
 #include <optional>
@@ -57,15 +58,61 @@ double ReadGradeArgument(const QString& text)
     return grade;
 }
 
-namespace {
-
-// The strength basis of --steel sources and of parameters --steel. The concretes' --basis and
-// --cv are to apply to steels too; until the command line has them, steels are proposed on the
-// characteristic basis, as grades are.
-std::pair<StrengthBasis, double> SteelBasisArgument(const CliArguments&)
+GradeBasis ReadBasisArguments(const CliArguments& arguments)
 {
-    return {StrengthBasis::Characteristic, 0.0};
+    GradeBasis chosen;
+    if (arguments.Has("basis")) {
+        const QString key = arguments.Value("basis");
+        const std::optional<StrengthBasis> basis = BasisFromKey(key.toStdString());
+        if (!basis)
+            throw CliUsageError(
+                QStringLiteral("--basis must be characteristic, mean or design (not \"%1\").")
+                    .arg(key)
+                    .toStdString());
+        chosen.basis = *basis;
+    }
+    if (chosen.basis != StrengthBasis::Mean) {
+        if (arguments.Has("cv"))
+            throw CliUsageError("--cv is for --basis mean only.");
+        return chosen;
+    }
+    if (!arguments.Has("cv"))
+        throw CliUsageError("--cv X is missing: --basis mean needs delta c, 0 < X < 0.6.");
+    const QString text = arguments.Value("cv");
+    const std::string bytes = text.toStdString();
+    double cv = 0;
+    try {
+        cv = StrToFloat(bytes, '.');
+    } catch (const ConvertError&) {
+        try {
+            cv = StrToFloat(bytes, ',');
+        } catch (const ConvertError&) {
+            throw CliUsageError(
+                QStringLiteral("--cv: %1").arg(NotANumberMessage(text)).toStdString());
+        }
+    }
+    if (!ValidCoefficientOfVariation(cv))
+        throw CliUsageError(QStringLiteral("--cv must be greater than 0 and less than 0.6 "
+                                           "(not %1).")
+                                .arg(Quoted(text))
+                                .toStdString());
+    chosen.cv = cv;
+    return chosen;
 }
+
+void NoteGradeRange(double grade, const CliContext& context)
+{
+    if (InLawGradeRange(grade))
+        return;
+    // Not an error: the window takes such a grade too, and only says so.
+    std::fprintf(context.err,
+                 "tarvolin-cli: note: grade %s lies outside C20-C80, the grades the law of "
+                 "GB 50010-2010 Appendix C is stated for.\n",
+                 FormatFloat(NumberPattern::UpTo3, grade, '.').c_str());
+    std::fflush(context.err);
+}
+
+namespace {
 
 // A steel grade as typed after --steel, in any letter case, as the steel window's grade box
 // takes it. Throws CliUsageError listing the grades for anything else.
@@ -82,13 +129,11 @@ const SteelGrade& ReadSteelGradeArgument(const QString& text)
                             .toStdString());
 }
 
-// The steel that picking the grade in the steel window and pressing Create Steel makes: its
-// values as the fields show them.
-SteelValues SteelFromGrade(const QString& text, const CliArguments& arguments)
+// The steel that picking the grade in the steel window and pressing Create Steel makes, on the
+// basis of --basis and --cv: its values as the fields show them.
+SteelValues SteelFromGrade(const QString& text, const GradeBasis& basis)
 {
-    const SteelGrade& grade = ReadSteelGradeArgument(text);
-    const auto [basis, cv] = SteelBasisArgument(arguments);
-    return SteelValuesAsShown(SteelGradeValues(grade, basis, cv));
+    return SteelValuesAsShown(SteelGradeValues(ReadSteelGradeArgument(text), basis.basis, basis.cv));
 }
 
 void PrintParameters(const CliContext& context, const QByteArray& bytes)
@@ -101,8 +146,8 @@ void PrintParameters(const CliContext& context, const QByteArray& bytes)
 int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
 {
     const SteelGrade& grade = ReadSteelGradeArgument(arguments.Value("steel"));
-    const auto [basis, cv] = SteelBasisArgument(arguments);
-    const SteelValues v = SteelGradeValues(grade, basis, cv);
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    const SteelValues v = SteelGradeValues(grade, basis.basis, basis.cv);
     QByteArray bytes;
     if (arguments.Flag("json")) {
         QJsonObject object{
@@ -118,9 +163,22 @@ int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
             object.insert(QStringLiteral("cv"), v.cv);
         bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
+        std::string basisText;
+        switch (v.basis) {
+        case StrengthBasis::Characteristic: basisText = "characteristic (fy,k, fst,k)"; break;
+        case StrengthBasis::Design: basisText = "design (fy, fst,k x fy / fy,k)"; break;
+        case StrengthBasis::Mean:
+            basisText = QStringLiteral("mean (fym, fstm), \u03B4s = %1")
+                            .arg(QString::number(v.cv, 'g', QLocale::FloatingPointShortest)
+                                     .replace(QLatin1Char('.'),
+                                              QLatin1Char(context.localeSeparator)))
+                            .toStdString();
+            break;
+        }
         const SteelFieldTexts texts = SteelTexts(v, context.localeSeparator);
-        // The steel window's labels, in the order of its fields.
+        // The steel window's labels, in the order of its fields, after the basis.
         const std::pair<QString, const std::string*> rows[] = {
+            {QStringLiteral("Strength basis"), &basisText},
             {QStringLiteral("Steel Name"), &texts.name},
             {QStringLiteral("Modulus of elasticity Es (N/mm2)"), &texts.Es},
             {QStringLiteral("Yield strength fy,r (N/mm2)"), &texts.fy},
@@ -150,12 +208,15 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
     if (!arguments.Has("grade"))
         throw CliUsageError("--grade G is missing.");
     const double grade = ReadGradeArgument(arguments.Value("grade"));
-    const DefinitionTexts texts = GradeDefinitionTexts(grade, context.localeSeparator);
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    const DefinitionTexts texts =
+        GradeDefinitionTexts(grade, context.localeSeparator, basis.basis, basis.cv);
 
     QByteArray bytes;
     if (arguments.Flag("json")) {
-        const GradeValues v = GradeValuesFor(grade);
-        const QJsonObject object{
+        const GradeValues v = GradeValuesFor(grade, basis.basis, basis.cv);
+        QJsonObject object{
+            {QStringLiteral("basis"), QLatin1String(BasisKey(basis.basis))},
             {QStringLiteral("name"), QString::fromStdString(texts.name)},
             {QStringLiteral("grade"), v.grade},
             {QStringLiteral("Ec"), v.Ec},
@@ -166,10 +227,26 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             {QStringLiteral("ac"), v.ac},
             {QStringLiteral("at"), v.at},
         };
+        if (basis.basis == StrengthBasis::Mean)
+            object.insert(QStringLiteral("cv"), basis.cv);
         bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
-        // The window's labels, in the order of the fields on screen.
+        // The window's labels, in the order of the fields on screen, after the basis.
+        std::string basisText;
+        switch (basis.basis) {
+        case StrengthBasis::Characteristic: basisText = "characteristic (fc,k, ft,k)"; break;
+        case StrengthBasis::Design: basisText = "design (fc, ft)"; break;
+        case StrengthBasis::Mean:
+            // δc in full: it is the user's own statistic, not a rounded code value.
+            basisText = QStringLiteral("mean (fcm, ftm), \u03B4c = %1")
+                            .arg(QString::number(basis.cv, 'g', QLocale::FloatingPointShortest)
+                                     .replace(QLatin1Char('.'),
+                                              QLatin1Char(context.localeSeparator)))
+                            .toStdString();
+            break;
+        }
         const std::pair<QString, const std::string*> rows[] = {
+            {QStringLiteral("Strength basis"), &basisText},
             {QStringLiteral("Concrete Name"), &texts.name},
             {QStringLiteral("Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
             {QStringLiteral("Axial Compression strength fc,k (N/mm2)"), &texts.fck},
@@ -186,6 +263,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
         }
     }
     PrintParameters(context, bytes);
+    NoteGradeRange(grade, context);
     return 0;
 }
 
@@ -246,8 +324,18 @@ private:
 // The concretes and steels of every source, in order, with their shown flags. Refuses the
 // first source that fails and, after all were read, every name that more than one concrete
 // (or more than one steel) bears.
-MaterialLibrary LoadMaterials(const CliArguments& arguments, char separator)
+MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& context,
+                              char separator)
 {
+    // The command line is checked in full before any source is read or any note printed.
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    for (const CliSource& source : arguments.sources) {
+        if (source.kind == CliSource::Kind::Grade)
+            ReadGradeArgument(source.text);
+        if (source.kind == CliSource::Kind::Steel)
+            ReadSteelGradeArgument(source.text);
+    }
+
     MaterialLibrary materials;
     UniqueAdder<ConcreteRegistry, CConcrete> concretes(materials.concretes);
     UniqueAdder<SteelRegistry, CSteel> steels(materials.steels);
@@ -256,7 +344,9 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, char separator)
         const QString where = SourceName(source);
         if (source.kind == CliSource::Kind::Grade) {
             const double grade = ReadGradeArgument(source.text);
-            const GradeDefinitionResult made = GradeDefinition(grade, separator);
+            NoteGradeRange(grade, context);
+            const GradeDefinitionResult made =
+                GradeDefinition(grade, separator, basis.basis, basis.cv);
             const Definition& d = made.definition;
             if (made.refusal)
                 throw CliFailure(QStringLiteral("%1: concrete \"%2\", field %3: %4")
@@ -264,11 +354,13 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, char separator)
                                           FromUtf8(std::string(FieldKey(made.refusal->field))),
                                           FromUtf8(made.refusal->message))
                                      .toStdString());
-            concretes.Add(
-                CConcrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax),
-                d.name, true, where);
+            CConcrete concrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax,
+                               d.etmax);
+            concrete.basis = d.basis;
+            concrete.cv = d.cv;
+            concretes.Add(concrete, concrete.ConcreteName, true, where);
         } else if (source.kind == CliSource::Kind::Steel) {
-            const SteelValues v = SteelFromGrade(source.text, arguments);
+            const SteelValues v = SteelFromGrade(source.text, basis);
             if (const auto refusal = CheckSteel(v))
                 throw CliFailure(QStringLiteral("%1: steel \"%2\", field %3: %4")
                                      .arg(where, FromUtf8(v.name),
@@ -293,9 +385,10 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, char separator)
     return materials;
 }
 
-ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator)
 {
-    return std::move(LoadMaterials(arguments, separator).concretes);
+    return std::move(LoadMaterials(arguments, context, separator).concretes);
 }
 
 char CsvSeparator(const CliArguments& arguments, const CliContext& context)
@@ -344,8 +437,10 @@ QStringList MakeFolder(const QString& path)
 }
 
 // Solver writers' option names as the command line spells them.
-const char* const kAbaqusOptions[] = {"units", "poisson", "dilation", "eccentricity", "fb0-fc0", "k",
-                                      "viscosity", "elastic-limit", "damage", "rows", "model"};
+const char* const kAbaqusOptions[] = {"units",     "poisson", "dilation",      "eccentricity",
+                                      "fb0-fc0",   "k",       "viscosity",     "elastic-limit",
+                                      "e0",        "damage",  "bc",            "bt",
+                                      "tension",   "crack-band", "rows",       "model"};
 const char* const kSteelAbaqusOptions[] = {"steel-plastic", "steel-poisson"};
 
 template <typename Options, typename Setter>
@@ -399,13 +494,15 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
         SetSolverOption(options, SetAbaqusOption, "output", arguments.Value("output-type"));
     else if (arguments.output != QLatin1String("-"))
         AbaqusOutputForPath(arguments.output.toStdString(), options.output);
+    if (const std::string problem = AbaqusOptionsProblem(options); !problem.empty())
+        throw CliUsageError("--tension displacement: " + problem + ".");
     SteelAbaqusOptions steelOptions;
     for (const char* name : kSteelAbaqusOptions)
         if (arguments.Has(name))
             SetSolverOption(steelOptions, SetSteelAbaqusOption, name, arguments.Value(name));
     TakeAbaqusOptions(steelOptions, options);
 
-    const MaterialLibrary materials = LoadMaterials(arguments, context.localeSeparator);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
     const ShownMaterials shown = Shown(materials);
     AbaqusExport out;
     std::vector<std::string> taken;
@@ -421,6 +518,8 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     if (!shown.steels.empty())
         text += WriteSteelAbaqus(steels.materials, steelOptions, shown.concretes.empty());
     WriteOutput(arguments, context, QByteArray::fromStdString(text));
+    if (options.damage == AbaqusOptions::Damage::Code && !shown.concretes.empty())
+        std::fprintf(context.err, "tarvolin-cli: warning: %s.\n", kCodeDamageWarning);
     // Not an error: the file is written, but a model refers to the materials by these names.
     for (const NameMapping& renamed : out.renamed)
         std::fprintf(context.err,
@@ -439,6 +538,9 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
     OpenSeesOptions options;
     if (arguments.Has("first-tag"))
         SetSolverOption(options, SetOpenSeesOption, "first-tag", arguments.Value("first-tag"));
+    for (const char* name : {"eps-sp", "eta-p"})
+        if (arguments.Has(name))
+            SetSolverOption(options, SetOpenSeesOption, name, arguments.Value(name));
     if (arguments.Has("format"))
         SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     else if (arguments.output != QLatin1String("-"))
@@ -448,7 +550,7 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
         SetSolverOption(steelOptions, SetSteelOpenSeesOption, "steel-material",
                         arguments.Value("steel-material"));
 
-    const MaterialLibrary materials = LoadMaterials(arguments, context.localeSeparator);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
     const ShownMaterials shown = Shown(materials);
     OpenSeesExport out;
     if (!shown.concretes.empty()) {
@@ -469,7 +571,7 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
-    const MaterialLibrary materials = LoadMaterials(arguments, context.localeSeparator);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
     WriteOutput(arguments, context, LibraryJson(materials.concretes, materials.steels));
     return 0;
 }
@@ -477,7 +579,7 @@ int RunLibrary(const CliArguments& arguments, const CliContext& context)
 int RunCsv(const CliArguments& arguments, const CliContext& context)
 {
     const char separator = CsvSeparator(arguments, context);
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
     if (registry.empty())
         throw CliFailure("No concretes have been create!.");
     const std::string text = BuildConcreteCsv(registry, separator);
@@ -488,7 +590,7 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
 int RunSteelCsv(const CliArguments& arguments, const CliContext& context)
 {
     const char separator = CsvSeparator(arguments, context);
-    const MaterialLibrary materials = LoadMaterials(arguments, separator);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, separator);
     if (materials.steels.empty())
         throw CliFailure("No steels have been created: nothing to write.");
     const std::string text = BuildSteelCsv(materials.steels, separator);
@@ -513,7 +615,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
                 .toStdString());
 
     const char separator = context.localeSeparator;
-    const MaterialLibrary materials = LoadMaterials(arguments, separator);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, separator);
 
     // Everything is drawn before the disk is touched.
     // The charts take their fonts from the widget they are made in, as in the window.

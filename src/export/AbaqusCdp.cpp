@@ -62,6 +62,14 @@ std::string Lower(std::string_view text)
     return lower;
 }
 
+// Characters a material name keeps: what every Abaqus release, the input file's keyword line
+// and a script's literal all read alike.
+bool IsNameCharacter(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x80 && (std::isalnum(u) || c == '_' || c == '-');
+}
+
 // ---- Tables ----------------------------------------------------------------------------------
 
 struct Point {
@@ -82,6 +90,9 @@ struct Curve {
     double step;
     double (CConcrete::*stress)(double) const;
     double (CConcrete::*lawDamage)(double) const;
+    double share;       // b of the birtel-mark rule
+    double lengthScale; // 1, or the crack band for cracking displacements
+    bool displacement;  // the table is against cracking displacements
 };
 
 // Largest vertical distance of points a+1 .. b-1 from the chord a-b, and where it is.
@@ -137,12 +148,34 @@ std::string At(double strain)
     return " at strain " + Text(strain);
 }
 
-// The table of one curve; empty reason on success.
+// The strain where the ascending branch of the compression curve reaches `stress`, to the last
+// bit: the branch rises monotonically from 0 to (eck, fck).
+double AscendingStrainAt(const CConcrete& c, double stress)
+{
+    if (!(stress < c.fck))
+        return c.eck;
+    double low = 0, high = c.eck;
+    for (int i = 0; i < 2000; ++i) {
+        const double middle = low + (high - low) / 2;
+        if (!(middle > low && middle < high))
+            break;
+        (c.CompressionStress(middle) < stress ? low : high) = middle;
+    }
+    // The nearer of the two neighbours.
+    const double below = std::fabs(c.CompressionStress(low) - stress);
+    return below < std::fabs(c.CompressionStress(high) - stress) ? low : high;
+}
+
+// The table of one curve; empty reason on success. E0 is the modulus as printed, in N/mm².
 CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions& options,
-                    double printedE, double scale, std::string& reason)
+                    double E0, double printedE, double scale, std::string& reason)
 {
     CdpTable table;
-    const double E0 = c.Ec;
+    const bool compression = curve.lawDamage == &CConcrete::CompressionDamage;
+    const bool displacement = curve.displacement;
+    const std::string inelasticName = displacement  ? "cracking displacement"
+                                      : compression ? "inelastic strain"
+                                                    : "cracking strain";
     if (!(curve.end >= curve.peakStrain)) {
         reason = std::string("the ") + curve.what + " curve ends at " + curve.endName + " = " +
                  StrainText(curve.end) + ", before its peak strain " + curve.peakName + " = " +
@@ -162,40 +195,66 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
     if (peak == strains.size() || strains[peak] != curve.peakStrain)
         strains.insert(strains.begin() + std::ptrdiff_t(peak), curve.peakStrain);
 
-    // Compression starts at the first sample on the ascending branch that reaches the elastic
-    // limit; tension at its peak.
+    // Compression starts at the point of the ascending branch where the stress is the elastic
+    // limit, tension at its peak.
     std::size_t start = peak;
-    if (curve.lawDamage == &CConcrete::CompressionDamage) {
-        const double limit = options.elasticLimit * curve.peakStress;
-        for (std::size_t i = 0; i < peak; ++i)
-            if ((c.*curve.stress)(strains[i]) >= limit) {
-                start = i;
-                break;
-            }
+    double startStress = curve.peakStress;
+    if (compression && options.elasticLimit < 1) {
+        startStress = options.elasticLimit * curve.peakStress;
+        const double e0 = AscendingStrainAt(c, startStress);
+        start = std::size_t(std::upper_bound(strains.begin(), strains.end(), e0) - strains.begin());
+        if (start > peak || e0 == curve.peakStrain) {
+            start = peak;  // rounding put it on the peak itself
+            startStress = curve.peakStress;
+        } else {
+            strains.insert(strains.begin() + std::ptrdiff_t(start), e0);
+            ++peak;
+        }
     }
 
     std::vector<Point> points;
     points.reserve(strains.size() - start);
     for (std::size_t i = start; i < strains.size(); ++i) {
         const double e = strains[i];
-        const double stress = (c.*curve.stress)(e);
+        const double stress = i == start ? startStress : (c.*curve.stress)(e);
         if (!std::isfinite(stress) || !(stress > 0)) {
             reason = std::string("the ") + curve.what + " stress is " + solvertext::Shortest(stress) +
                      At(e) + "; the law needs a positive, finite stress there";
             return table;
         }
+        const double elastic = stress / E0;
+        const double inelastic = e - elastic;
         double damage = 0;
         if (i != start) {
-            if (options.damage == AbaqusOptions::Damage::Energy)
+            switch (options.damage) {
+            case AbaqusOptions::Damage::Energy:
                 damage = 1 - std::sqrt(stress / (E0 * e));
-            else if (options.damage == AbaqusOptions::Damage::Code)
-                damage = (c.*curve.lawDamage)(e / curve.peakStrain);
+                break;
+            case AbaqusOptions::Damage::Code:
+                // The law's damage is secant to Ec; against another E0 it is the same secant.
+                damage = E0 == c.Ec ? (c.*curve.lawDamage)(e / curve.peakStrain)
+                                    : 1 - stress / (E0 * e);
+                break;
+            case AbaqusOptions::Damage::BirtelMark: {
+                const double plastic = curve.share * inelastic;
+                damage = 1 - elastic / (plastic * (1 / curve.share - 1) + elastic);
+                break;
+            }
+            case AbaqusOptions::Damage::None:
+                break;
+            }
         }
-        points.push_back({e, stress, i == start ? 0.0 : e - stress / E0, damage, i == peak});
+        points.push_back({e, stress, i == start ? 0.0 : inelastic * curve.lengthScale, damage,
+                          i == peak});
     }
 
     // Points whose inelastic strains print alike would give Abaqus two rows at one strain:
     // keep the first row, else the peak, else the later point.
+    const std::string tooSmall =
+        options.e0 == AbaqusOptions::Modulus::Secant
+            ? " (E0, the secant to the elastic limit, is too small for this curve: choose a "
+              "lower elastic limit or E0 = Ec)"
+            : "";
     std::vector<Point> merged;
     std::vector<double> printedInelastic;
     for (const Point& p : points) {
@@ -206,8 +265,8 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
             continue;
         }
         if (!merged.empty() && !(x > printedInelastic.back())) {
-            reason = std::string("the ") + curve.what + " inelastic strain decreases" +
-                     At(p.strain) + "; Abaqus needs it strictly increasing";
+            reason = std::string("the ") + curve.what + " " + inelasticName + " decreases" +
+                     At(p.strain) + tooSmall + "; Abaqus needs it strictly increasing";
             return table;
         }
         merged.push_back(p);
@@ -230,17 +289,21 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
     table.deviation = deviation / curve.peakStress * 100;
 
     const char* what = curve.what;
+    const std::string plasticName =
+        std::string("the plastic ") + (displacement ? "displacement" : "strain") +
+        " Abaqus derives from the " + what + " damage";
     double lastDamage = 0;
     double lastPlastic = 0;
     for (std::size_t r : rows) {
         const Point& p = merged[r];
-        CdpRow row{Printed(p.stress * scale), Printed(p.inelastic), Printed(p.damage), p.strain, 0};
+        CdpRow row{Printed(p.stress * scale), Printed(p.inelastic), Printed(p.damage), p.strain,
+                   0, 0};
         const auto plastic = [&] {
             return row.inelastic - row.damage / (1 - row.damage) * row.stress / printedE;
         };
         if (!(row.damage >= 0 && row.damage < 1)) {
             reason = std::string("the ") + what + " damage is " + Text(row.damage) + At(p.strain) +
-                     "; Abaqus needs it at least 0 and below 1";
+                     tooSmall + "; Abaqus needs it at least 0 and below 1";
             return table;
         }
         if (row.damage < lastDamage) {
@@ -259,16 +322,22 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
             row.damage = lower;
             row.plastic = plastic();
         }
+        // Abaqus takes a unit specimen length for displacements: a crack band below one length
+        // unit leaves less displacement than the damage asks to be elastic.
+        const std::string unitLength =
+            displacement && options.crackBand < 1
+                ? " (Abaqus takes the elastic part for a unit length, and the crack band is "
+                  "shorter: choose a smaller length unit, strain or less damage)"
+                : "";
         if (!(row.plastic >= 0)) {
-            reason = std::string("the plastic strain Abaqus derives from the ") + what +
-                     " damage is negative" + At(p.strain);
+            reason = plasticName + " is negative" + At(p.strain) + unitLength;
             return table;
         }
         if (!(row.plastic >= lastPlastic)) {
-            reason = std::string("the plastic strain Abaqus derives from the ") + what +
-                     " damage decreases" + At(p.strain);
+            reason = plasticName + " decreases" + At(p.strain) + unitLength;
             return table;
         }
+        row.effective = row.stress / (1 - row.damage);
         lastDamage = row.damage;
         lastPlastic = row.plastic;
         table.rows.push_back(row);
@@ -289,7 +358,7 @@ void Line(std::string& out, std::initializer_list<double> values)
 }
 
 void PyTable(std::string& out, std::string_view call, const std::vector<CdpRow>& rows,
-             bool damage)
+             bool damage, std::string_view arguments)
 {
     out += call;
     out += "(table=(\n";
@@ -300,12 +369,19 @@ void PyTable(std::string& out, std::string_view call, const std::vector<CdpRow>&
         out += Text(r.inelastic);
         out += "),\n";
     }
-    out += "))\n";
+    out += ")";
+    out += arguments;
+    out += ")\n";
 }
 
 const char* UnitsText(const AbaqusOptions& options)
 {
     return options.units == AbaqusOptions::Units::NMmMPa ? "N, mm, MPa" : "N, m, Pa";
+}
+
+const char* LengthText(const AbaqusOptions& options)
+{
+    return options.units == AbaqusOptions::Units::NMmMPa ? "mm" : "m";
 }
 
 }  // namespace
@@ -352,16 +428,45 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
         return real(options.viscosity, 0, false, inf, true, "at least 0");
     if (name == "elastic-limit")
         return real(options.elasticLimit, 0, true, 1, false, "above 0 and at most 1");
+    if (name == "bc")
+        return real(options.bc, 0, true, 1, false, "above 0 and at most 1");
+    if (name == "bt")
+        return real(options.bt, 0, true, 1, false, "above 0 and at most 1");
+    if (name == "crack-band")
+        return real(options.crackBand, 0, true, inf, true, "above 0");
     if (name == "damage") {
         if (v == "energy")
             options.damage = AbaqusOptions::Damage::Energy;
         else if (v == "code")
             options.damage = AbaqusOptions::Damage::Code;
+        else if (v == "birtel-mark")
+            options.damage = AbaqusOptions::Damage::BirtelMark;
         else if (v == "none")
             options.damage = AbaqusOptions::Damage::None;
         else
             return error = "--damage: \"" + std::string(value) +
-                           "\" is none of energy, code and none.",
+                           "\" is none of energy, code, birtel-mark and none.",
+                   false;
+        return true;
+    }
+    if (name == "e0") {
+        if (v == "ec")
+            options.e0 = AbaqusOptions::Modulus::Ec;
+        else if (v == "secant")
+            options.e0 = AbaqusOptions::Modulus::Secant;
+        else
+            return error = "--e0: \"" + std::string(value) + "\" is neither ec nor secant.",
+                   false;
+        return true;
+    }
+    if (name == "tension") {
+        if (v == "strain")
+            options.tension = AbaqusOptions::Tension::Strain;
+        else if (v == "displacement")
+            options.tension = AbaqusOptions::Tension::Displacement;
+        else
+            return error = "--tension: \"" + std::string(value) +
+                           "\" is neither strain nor displacement.",
                    false;
         return true;
     }
@@ -401,6 +506,43 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
     return false;
 }
 
+bool AbaqusOptionRange(std::string_view name, OptionRange& range)
+{
+    if (name.substr(0, 2) == "--")
+        name.remove_prefix(2);
+    const double inf = HUGE_VAL;
+    struct Entry {
+        std::string_view name;
+        OptionRange range;
+    };
+    static const Entry entries[] = {
+        {"poisson", {0, false, 0.5, true}},    {"dilation", {0, true, 90, true}},
+        {"eccentricity", {0, true, inf, true}}, {"fb0-fc0", {1, true, inf, true}},
+        {"k", {0.5, true, 1, false}},           {"viscosity", {0, false, inf, true}},
+        {"elastic-limit", {0, true, 1, false}}, {"bc", {0, true, 1, false}},
+        {"bt", {0, true, 1, false}},            {"crack-band", {0, true, inf, true}},
+    };
+    for (const Entry& e : entries)
+        if (e.name == name) {
+            range = e.range;
+            return true;
+        }
+    return false;
+}
+
+std::string AbaqusOptionsProblem(const AbaqusOptions& options)
+{
+    if (options.tension == AbaqusOptions::Tension::Displacement &&
+        !(options.crackBand > 0 && std::isfinite(options.crackBand)))
+        return "tension as cracking displacement needs the crack-band width h (--crack-band)";
+    return {};
+}
+
+const char* const kCodeDamageWarning =
+    "the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the "
+    "effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to "
+    "converge; birtel-mark or energy is the usual choice";
+
 bool AbaqusOutputForPath(std::string_view path, AbaqusOptions::Output& output)
 {
     const std::size_t dot = path.find_last_of("./");
@@ -422,12 +564,7 @@ bool IsValidAbaqusName(std::string_view name)
         !std::isalpha(static_cast<unsigned char>(name[0])) ||
         static_cast<unsigned char>(name[0]) >= 0x80)
         return false;
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        const auto u = static_cast<unsigned char>(c);
-        // '=' would be read as the start of a keyword parameter's value.
-        return u <= 0x20 || u >= 0x7F || c == ',' || c == '\'' || c == '"' || c == '.' ||
-               c == '=';
-    });
+    return std::all_of(name.begin(), name.end(), IsNameCharacter);
 }
 
 std::vector<std::string> AbaqusMaterialNames(std::span<const std::string> names)
@@ -457,9 +594,7 @@ std::vector<std::string> AbaqusMaterialNames(std::span<const std::string> names)
             if (u >= 0x80 && u < 0xC0 && previousHigh)
                 continue;
             previousHigh = u >= 0x80;
-            const bool bad = u <= 0x20 || u >= 0x7F || c == ',' || c == '\'' || c == '"' ||
-                             c == '.' || c == '=';
-            base += bad ? '_' : c;
+            base += IsNameCharacter(c) ? c : '_';
         }
         if (base.empty() || !std::isalpha(static_cast<unsigned char>(base[0])))
             base = "M_" + base;
@@ -495,17 +630,32 @@ CdpMaterial BuildCdpMaterial(const CConcrete& c, const AbaqusOptions& options,
         reason = "its parameters are not all positive, finite numbers";
         return m;
     }
-    // The checks divide by the modulus as printed, as Abaqus will.
-    m.E = Printed(c.Ec * scale);
+    reason = AbaqusOptionsProblem(options);
+    if (!reason.empty())
+        return m;
+    double E0 = c.Ec;
+    if (options.e0 == AbaqusOptions::Modulus::Secant) {
+        const double limit = options.elasticLimit < 1 ? options.elasticLimit * c.fck : c.fck;
+        E0 = limit / AscendingStrainAt(c, limit);
+        if (!(E0 > 0 && std::isfinite(E0))) {
+            reason = "its compression curve has no secant to the elastic limit";
+            return m;
+        }
+    }
+    // Everything divides by the modulus as printed, as Abaqus will.
+    m.E = Printed(E0 * scale);
+    E0 = m.E / scale;
 
+    const bool displacement = options.tension == AbaqusOptions::Tension::Displacement;
     const Curve compression{"compression", "ecmax", "eck", c.eck, c.fck, c.ecmax,
                             kCompressionStep, &CConcrete::CompressionStress,
-                            &CConcrete::CompressionDamage};
+                            &CConcrete::CompressionDamage, options.bc, 1.0, false};
     const Curve tension{"tension", "etmax", "etk", c.etk, c.ftk, c.etmax,
-                        kTensionStep, &CConcrete::TensionStress, &CConcrete::TensionDamage};
-    m.compression = BuildTable(c, compression, options, m.E, scale, reason);
+                        kTensionStep, &CConcrete::TensionStress, &CConcrete::TensionDamage,
+                        options.bt, displacement ? options.crackBand : 1.0, displacement};
+    m.compression = BuildTable(c, compression, options, E0, m.E, scale, reason);
     if (reason.empty())
-        m.tension = BuildTable(c, tension, options, m.E, scale, reason);
+        m.tension = BuildTable(c, tension, options, E0, m.E, scale, reason);
     return m;
 }
 
@@ -513,6 +663,10 @@ AbaqusExport BuildAbaqusExport(std::span<const CConcrete* const> concretes,
                                const AbaqusOptions& options)
 {
     AbaqusExport result;
+    if (const std::string problem = AbaqusOptionsProblem(options); !problem.empty()) {
+        result.refused.push_back({"", problem});
+        return result;
+    }
     std::vector<std::string> names;
     for (const CConcrete* c : concretes)
         names.push_back(c->ConcreteName);
@@ -538,11 +692,16 @@ AbaqusExport BuildAbaqusExport(std::span<const CConcrete* const> concretes,
 
 std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusOptions& options)
 {
+    const bool displacement = options.tension == AbaqusOptions::Tension::Displacement;
+    const std::string tensionType = displacement ? ", TYPE=DISPLACEMENT" : "";
     std::string out;
     out += "** Concrete damaged plasticity written by Tarvolin\n";
     out += "** Units: ";
     out += UnitsText(options);
     out += "; strains in m/m\n";
+    if (displacement)
+        out += "** Tension against cracking displacement (" + std::string(LengthText(options)) +
+               "), crack band h = " + Text(options.crackBand) + "\n";
     const bool damage = options.damage != AbaqusOptions::Damage::None;
     for (const CdpMaterial& m : materials) {
         out += "*Material, name=" + m.name + "\n";
@@ -556,14 +715,14 @@ std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusO
         out += "*Concrete Compression Hardening\n";
         for (const CdpRow& r : m.compression.rows)
             Line(out, {r.stress, r.inelastic});
-        out += "*Concrete Tension Stiffening\n";
+        out += "*Concrete Tension Stiffening" + tensionType + "\n";
         for (const CdpRow& r : m.tension.rows)
             Line(out, {r.stress, r.inelastic});
         if (damage) {
             out += "*Concrete Compression Damage\n";
             for (const CdpRow& r : m.compression.rows)
                 Line(out, {r.damage, r.inelastic});
-            out += "*Concrete Tension Damage\n";
+            out += "*Concrete Tension Damage" + tensionType + "\n";
             for (const CdpRow& r : m.tension.rows)
                 Line(out, {r.damage, r.inelastic});
         }
@@ -574,30 +733,44 @@ std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusO
 std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOptions& options)
 {
     using solvertext::PythonString;
-    const std::string model = "mdb.models[" + PythonString(options.model) + "]";
+    const bool displacement = options.tension == AbaqusOptions::Tension::Displacement;
+    const std::string tensionType = displacement ? ", type=DISPLACEMENT" : "";
+    const std::string model = PythonString(options.model);
     std::string out;
     out += "# -*- coding: utf-8 -*-\n";
     out += "# Concrete damaged plasticity written by Tarvolin, for Abaqus/CAE.\n";
     out += "# Units: ";
     out += UnitsText(options);
     out += "; strains in m/m\n";
-    out += "from abaqus import mdb\n\n";
-    out += "if " + PythonString(options.model) + " not in mdb.models.keys():\n";
-    out += "    mdb.Model(name=" + PythonString(options.model) + ")\n";
+    if (displacement)
+        out += "# Tension against cracking displacement (" + std::string(LengthText(options)) +
+               "), crack band h = " + Text(options.crackBand) + "\n";
+    // u'' literals read as the same text in the Python 2.7 of older releases and in Python 3.
+    out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the first.\n";
+    out += "from abaqus import mdb\n";
+    if (displacement)
+        out += "from abaqusConstants import DISPLACEMENT\n";
+    out += "\nif " + model + " not in mdb.models.keys():\n";
+    out += "    mdb.Model(name=" + model + ")\n";
+    out += "model = mdb.models[" + model + "]\n";
+    out += "\n\ndef new_material(name):\n";
+    out += "    if name in model.materials.keys():\n";
+    out += "        del model.materials[name]\n";
+    out += "    return model.Material(name=name)\n";
     const bool damage = options.damage != AbaqusOptions::Damage::None;
     for (const CdpMaterial& m : materials) {
-        out += "\nmaterial = " + model + ".Material(name=" + PythonString(m.name) + ")\n";
+        out += "\n\nmaterial = new_material(" + PythonString(m.name) + ")\n";
         out += "material.Density(table=((" + Text(m.density) + ", ), ))\n";
         out += "material.Elastic(table=((" + Text(m.E) + ", " + Text(options.poisson) + "), ))\n";
         out += "material.ConcreteDamagedPlasticity(table=((" + Text(options.dilation) + ", " +
                Text(options.eccentricity) + ", " + Text(options.fb0fc0) + ", " +
                Text(options.k) + ", " + Text(options.viscosity) + "), ))\n";
         out += "cdp = material.concreteDamagedPlasticity\n";
-        PyTable(out, "cdp.ConcreteCompressionHardening", m.compression.rows, false);
-        PyTable(out, "cdp.ConcreteTensionStiffening", m.tension.rows, false);
+        PyTable(out, "cdp.ConcreteCompressionHardening", m.compression.rows, false, "");
+        PyTable(out, "cdp.ConcreteTensionStiffening", m.tension.rows, false, tensionType);
         if (damage) {
-            PyTable(out, "cdp.ConcreteCompressionDamage", m.compression.rows, true);
-            PyTable(out, "cdp.ConcreteTensionDamage", m.tension.rows, true);
+            PyTable(out, "cdp.ConcreteCompressionDamage", m.compression.rows, true, "");
+            PyTable(out, "cdp.ConcreteTensionDamage", m.tension.rows, true, tensionType);
         }
     }
     return out;

@@ -6,9 +6,10 @@
 #include <cmath>
 #include <limits>
 
+#include "library/Sampling.h"
 #include "model/Concrete.h"
 
-using solvertext::Shortest;
+using solvertext::ForSolver;
 
 namespace {
 
@@ -41,6 +42,20 @@ bool SetOpenSeesOption(OpenSeesOptions& options, std::string_view name, std::str
         options.firstTag = tag;
         return true;
     }
+    if (name == "eps-sp" || name == "eta-p") {
+        double number = 0;
+        std::string_view text = value;
+        if (!text.empty() && text.front() == '+')
+            text.remove_prefix(1);
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+            !std::isfinite(number) || !(number > 0))
+            return error = "--" + std::string(name) + ": \"" + std::string(value) +
+                           "\" is not a number above 0.",
+                   false;
+        (name == "eps-sp" ? options.epsSp : options.etaP) = number;
+        return true;
+    }
     if (name == "format") {
         const std::string v = Lower(value);
         if (v == "tcl")
@@ -71,15 +86,20 @@ bool OpenSeesFormatForPath(std::string_view path, OpenSeesOptions::Format& forma
     return true;
 }
 
-std::string ConcreteDCommand(const CConcrete& c, long long tag, OpenSeesOptions::Format format)
+std::string ConcreteDCommand(const CConcrete& c, long long tag, const OpenSeesOptions& options)
 {
-    const double values[] = {-c.fck, -c.eck, c.ftk, c.etk, c.Ec, c.ac, c.at};
-    const bool py = format == OpenSeesOptions::Format::Py;
+    std::vector<double> values = {-c.fck, -c.eck, c.ftk, c.etk, c.Ec, c.ac, c.at};
+    if (options.epsSp != OpenSeesOptions::kDefaultEpsSp ||
+        options.etaP != OpenSeesOptions::kDefaultEtaP) {
+        values.push_back(options.epsSp);
+        values.push_back(options.etaP);
+    }
+    const bool py = options.format == OpenSeesOptions::Format::Py;
     std::string line = py ? "ops.uniaxialMaterial('ConcreteD', " : "uniaxialMaterial ConcreteD ";
     line += std::to_string(tag);
     for (double v : values) {
         line += py ? ", " : " ";
-        line += Shortest(v);
+        line += ForSolver(v);
     }
     if (py)
         line += ')';
@@ -119,8 +139,45 @@ OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
         // The units close the comment, so that not even a trailing backslash (a Tcl line
         // continuation) can pull the command into it.
         out += "\n# " + solvertext::CommentText(c->ConcreteName) + " (N, mm, MPa)\n";
-        out += ConcreteDCommand(*c, tag++, options.format);
+        out += ConcreteDCommand(*c, tag++, options);
         out += '\n';
     }
+    return result;
+}
+
+double ConcreteDTensionStress(const CConcrete& c, double strain)
+{
+    const double rho = c.ftk / (c.Ec * c.etk);
+    const double x = strain / c.etk;
+    double damage;
+    if (x > 1) {
+        damage = 1 - rho / (c.at * (x - 1) * (x - 1) + x);
+    } else {
+        const double n = 1 / (1 - rho);
+        damage = 1 - rho * n / (n - 1 + std::pow(x, n));
+    }
+    return (1 - damage) * c.Ec * strain;
+}
+
+TensionComparison CompareConcreteDTension(const CConcrete& c)
+{
+    TensionComparison result;
+    if (!(c.ftk > 0) || !std::isfinite(c.etmax) || !CurveFits(c.etmax, kTensionStep))
+        return result;
+    const auto compare = [&](double e) {
+        const double difference =
+            std::fabs(ConcreteDTensionStress(c, e) - c.TensionStress(e)) / c.ftk * 100;
+        if (!std::isfinite(difference))
+            return;
+        double& side = e > c.etk ? result.afterPeak : result.beforePeak;
+        side = std::max(side, difference);
+        if (difference > result.largest) {
+            result.largest = difference;
+            result.strain = e;
+        }
+    };
+    SampleCurve(c.etmax, kTensionStep, compare);
+    if (c.etk <= c.etmax)
+        compare(c.etk);
     return result;
 }

@@ -50,6 +50,11 @@ std::string Rounded(double value, int digits)
     return AsReal(buffer, result.ptr);
 }
 
+std::string ForSolver(double value)
+{
+    return Rounded(value, 15);
+}
+
 double Parse(std::string_view text)
 {
     double value = std::nan("");
@@ -122,7 +127,7 @@ std::string CommentText(std::string_view name)
 
 std::string PythonString(std::string_view name)
 {
-    std::string text = "'";
+    std::string text = "u'";
     while (!name.empty()) {
         char32_t code = 0;
         std::size_t length = Utf8Length(name, code);

@@ -22,6 +22,11 @@ std::string RefusalText(const std::vector<SolverRefusal>& refusals);
 
 namespace solvertext {
 
+// Solver input: at most 15 significant digits, trailing zeros dropped, so that a value such as
+// 1403.31e-6 reads -0.00140331 and not as the binary noise of its double (a solver reads it
+// within 1e-15 of the double); the same spelling rules as Shortest. Library files, which must
+// read back bit for bit, do not use it.
+std::string ForSolver(double value);
 // The shortest text that reads back as the same double, always with a point and, for numbers
 // that would look like integers, a trailing ".0" so that every reader takes them as reals.
 std::string Shortest(double value);
@@ -33,8 +38,9 @@ double Parse(std::string_view text);
 // A name made safe for a one-line comment: control characters (a line break above all) become
 // '?', bytes that are not valid UTF-8 become '?', and nothing can end the line early.
 std::string CommentText(std::string_view name);
-// A Python string literal in single quotes holding the name, every character that could end or
-// bend the literal escaped; the result is plain ASCII.
+// A Python unicode literal u'...' holding the text, every character that could end or bend the
+// literal escaped and every other character outside printable ASCII as a \x, \u or \U escape:
+// plain ASCII that Python 2.7 and Python 3 both read as the very same text.
 std::string PythonString(std::string_view text);
 
 }  // namespace solvertext

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <vector>
 
 #include "export/AbaqusCdp.h"
 #include "export/OpenSeesWriter.h"
+#include "export/SteelExportPanel.h"
 
 class CConcrete;
 class QComboBox;
+class QFormLayout;
 class QCustomPlot;
 class QLabel;
 class QLineEdit;
@@ -32,11 +35,13 @@ public:
     };
 
     SolverExportDialog(Solver solver, std::vector<Entry> concretes, QWidget* parent = nullptr);
+    // With steels: they are listed beside the concretes and written after them.
+    SolverExportDialog(Solver solver, std::vector<Entry> concretes,
+                       std::vector<SteelExportPanel::Entry> steels, QWidget* parent = nullptr);
 
     // The options of the last dialog, kept while the program runs.
     static AbaqusOptions& RememberedAbaqus();
     static OpenSeesOptions& RememberedOpenSees();
-    static QString& RememberedFolder();
 
     // The checked concretes, in list order.
     std::vector<const CConcrete*> Checked() const;
@@ -54,26 +59,48 @@ public:
     QLineEdit* kEdit = nullptr;
     QLineEdit* viscosityEdit = nullptr;
     QLineEdit* elasticLimitEdit = nullptr;
+    QComboBox* e0Box = nullptr;
     QComboBox* damageBox = nullptr;
+    QLineEdit* bcEdit = nullptr;
+    QLineEdit* btEdit = nullptr;
+    QComboBox* tensionBox = nullptr;
+    QLineEdit* crackBandEdit = nullptr;
     QSpinBox* rowsSpin = nullptr;
     QComboBox* outputBox = nullptr;
     QLineEdit* modelEdit = nullptr;
     QComboBox* formatBox = nullptr;
     QSpinBox* firstTagSpin = nullptr;
+    QLineEdit* epsSpEdit = nullptr;
+    QLineEdit* etaPEdit = nullptr;
     QTableWidget* compressionTable = nullptr;
     QTableWidget* tensionTable = nullptr;
     QCustomPlot* compressionPlot = nullptr;
     QCustomPlot* tensionPlot = nullptr;
+    QLabel* basisLabel = nullptr;
     QLabel* deviationLabel = nullptr;
+    QLabel* derivedLabel = nullptr;   // what Abaqus derives: plastic strain, effective stress
+    QLabel* warningLabel = nullptr;   // the code rule's warning
+    QCustomPlot* concreteDPlot = nullptr;  // OpenSees: ConcreteD's tension curve and the code's
+    QLabel* concreteDLabel = nullptr;
     QPlainTextEdit* namesText = nullptr;
     QPlainTextEdit* commandsText = nullptr;
     QLabel* messageLabel;
     QPushButton* saveButton;
     QPushButton* closeButton;
+    SteelExportPanel* steelPanel = nullptr;  // only when there are steels
 
 private:
-    void BuildAbaqusOptions(class QFormLayout* form);
-    void BuildOpenSeesOptions(class QFormLayout* form);
+    void BuildAbaqusOptions(QFormLayout* form);
+    void BuildOpenSeesOptions(QFormLayout* form);
+    QLineEdit* AddNumber(QFormLayout* form, const char* name, const char* option,
+                         const QString& label, double value);
+    // Reads a number field through the writer's own setter; the message, if any, in the
+    // dialog's words: the field's label, the user's decimal separator.
+    template <typename Options, typename Setter>
+    void ReadNumber(Options& options, Setter set, QLineEdit* edit, QStringList& errors);
+    void UpdateAbaqusLabels();
+    static QString RefusalMessage(const std::vector<SolverRefusal>& refused);
+    static QString RangeText(const OptionRange& range);
     void OptionChanged();
     void UpdatePreview();
     void ShowAbaqusPreview();
@@ -85,4 +112,12 @@ private:
     AbaqusOptions abaqus;
     OpenSeesOptions opensees;
     QString optionError;
+    QLabel* crackBandLabel = nullptr;
+    bool built = false;  // every control exists: changes may be read
+    struct NumberField {
+        QLineEdit* edit;
+        const char* option;  // the writer's name of the option
+        QString label;       // the field's label, without its unit
+    };
+    std::vector<NumberField> numberFields;
 };

@@ -313,22 +313,30 @@ std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
         return out;
     }
 
-    const std::string model = "mdb.models[" + PythonString(options.model) + "]";
+    // After the concretes the script has its model and new_material already; alone it makes
+    // them as the concretes' script does, so that a second run replaces the materials.
+    const std::string model = PythonString(options.model);
     if (header) {
         out += "# -*- coding: utf-8 -*-\n";
         out += "# Reinforcing steel written by Tarvolin, for Abaqus/CAE.\n";
         out += "# Units: ";
         out += UnitsText(options.units);
         out += "; strains in m/m\n";
-        out += "from abaqus import mdb\n\n";
-        out += "if " + PythonString(options.model) + " not in mdb.models.keys():\n";
-        out += "    mdb.Model(name=" + PythonString(options.model) + ")\n";
+        out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the first.\n";
+        out += "from abaqus import mdb\n";
+        out += "\nif " + model + " not in mdb.models.keys():\n";
+        out += "    mdb.Model(name=" + model + ")\n";
+        out += "model = mdb.models[" + model + "]\n";
+        out += "\n\ndef new_material(name):\n";
+        out += "    if name in model.materials.keys():\n";
+        out += "        del model.materials[name]\n";
+        out += "    return model.Material(name=name)\n";
     }
-    out += "\n# Reinforcing steel: Plastic holds ";
+    out += "\n\n# Reinforcing steel: Plastic holds ";
     out += kind;
     out += "\n";
     for (const SteelAbaqusMaterial& m : materials) {
-        out += "\nmaterial = " + model + ".Material(name=" + PythonString(m.name) + ")\n";
+        out += "\nmaterial = new_material(" + PythonString(m.name) + ")\n";
         out += "material.Density(table=((" + Text(m.density) + ", ), ))\n";
         out += "material.Elastic(table=((" + Text(m.E) + ", " + Text(options.poisson) + "), ))\n";
         out += "material.Plastic(table=(\n";

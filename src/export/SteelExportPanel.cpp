@@ -121,7 +121,8 @@ SteelExportPanel::SteelExportPanel(Solver solver, std::vector<Entry> steels, QWi
         steelCommandText->setObjectName(QStringLiteral("steelCommandText"));
         steelCommandText->setReadOnly(true);
         steelCommandText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        steelCommandText->setMaximumHeight(90);
+        steelCommandText->setMinimumHeight(100);
+        steelCommandText->setMaximumHeight(130);
         listLayout->addWidget(steelCommandText);
     }
     steelMessageLabel = new QLabel(listGroup);

@@ -6,7 +6,7 @@
 
 #include "steel/Steel.h"
 
-using solvertext::Shortest;
+using solvertext::ForSolver;
 
 namespace {
 
@@ -63,7 +63,7 @@ std::string SteelOpenSeesCommand(const CSteel& s, long long tag,
     line += std::to_string(tag);
     for (double v : values) {
         line += py ? ", " : " ";
-        line += Shortest(v);
+        line += ForSolver(v);
     }
     if (py) line += ')';
     return line;

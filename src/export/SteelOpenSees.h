@@ -12,8 +12,9 @@
 //     for cyclic analyses: Menegotto–Pinto with b the ratio to Es of the slope from (εy, fy)
 //     to (εu, fst), R0 18, cR1 0.925, cR2 0.15; it rounds the corners and has no plateau.
 //
-// Stresses in N/mm² (N, mm, MPa), strains in m/m, every number in the shortest form that reads
-// back as the same double, a comment with the steel's name and units before each command.
+// Stresses in N/mm² (N, mm, MPa), strains in m/m, every number as the concretes' commands print
+// theirs (at most 15 significant digits, solvertext::ForSolver), a comment with the steel's
+// name and units before each command.
 //
 // Options, as the command line spells them (SetSteelOpenSeesOption):
 //   --steel-material hysteretic|steel02   (hysteretic)

@@ -8,8 +8,8 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QLocale>
-#include <tuple>
 #include <utility>
+#include <optional>
 
 #include "export/AtomicFile.h"
 #include "model/DefinitionRules.h"
@@ -54,6 +54,7 @@ QString Shown(const QJsonValue& value)
         return QStringLiteral("a list");
     if (value.isObject())
         return QStringLiteral("an object");
+    // The shortest text that reads back as the number: 0.6 as in the file, not 0.59999999999999998.
     return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
 }
 
@@ -109,25 +110,36 @@ public:
         return value.toBool();
     }
 
-    // An optional basis, characteristic when missing; the mean basis needs its δ in "cv".
-    std::pair<StrengthBasis, double> ReadBasis() const
+    // Absent: characteristic, as every file written before the choice existed.
+    StrengthBasis ReadBasis() const
     {
         const QJsonValue value = object.value(kBasisKey);
         if (value.isUndefined())
-            return {StrengthBasis::Characteristic, 0.0};
-        const auto basis = value.isString()
-                               ? BasisFromKey(value.toString().toStdString())
-                               : std::nullopt;
+            return StrengthBasis::Characteristic;
+        const std::optional<StrengthBasis> basis =
+            value.isString() ? BasisFromKey(value.toString().toStdString()) : std::nullopt;
         if (!basis)
-            Fail(kBasisKey, QStringLiteral("%1 is none of \"characteristic\", \"mean\", \"design\".")
+            Fail(kBasisKey, QStringLiteral("%1 is not \"characteristic\", \"mean\" or \"design\".")
                                 .arg(Shown(value)));
-        if (*basis != StrengthBasis::Mean)
-            return {*basis, 0.0};
-        const double cv = ReadNumber(kCvKey);
-        if (!ValidCoefficientOfVariation(cv))
-            Fail(kCvKey, QStringLiteral("the coefficient of variation %1 is not between 0 and 0.6.")
-                             .arg(Shown(QJsonValue(cv))));
-        return {*basis, cv};
+        return *basis;
+    }
+
+    // δc belongs to mean values and to them only: a mean concrete without it, or another with
+    // one, is a file edited by hand into something Tarvolin never wrote.
+    double ReadCv(StrengthBasis basis) const
+    {
+        const QJsonValue value = object.value(kCvKey);
+        if (basis != StrengthBasis::Mean) {
+            if (!value.isUndefined())
+                Fail(kCvKey, QStringLiteral("only mean values have a coefficient of variation."));
+            return 0;
+        }
+        const QJsonValue cv = Required(kCvKey);
+        if (!cv.isDouble())
+            Fail(kCvKey, QStringLiteral("%1 is not a number.").arg(Shown(cv)));
+        if (!ValidCoefficientOfVariation(cv.toDouble()))
+            Fail(kCvKey, QStringLiteral("%1 is not between 0 and 0.6.").arg(Shown(cv)));
+        return cv.toDouble();
     }
 
 private:
@@ -162,7 +174,8 @@ void ReadSteels(const QString& path, const QJsonValue& list, SteelRegistry& stee
         v.euy = reader.ReadNumber(Key(SteelField::euy));
         v.eu = reader.ReadNumber(Key(SteelField::eu));
         const bool shown = reader.ReadShown();
-        std::tie(v.basis, v.cv) = reader.ReadBasis();
+        v.basis = reader.ReadBasis();
+        v.cv = reader.ReadCv(v.basis);
 
         auto refusal = CheckSteel(v);
         if (!refusal)
@@ -229,6 +242,8 @@ MaterialLibrary ParseMaterialLibrary(const QByteArray& bytes, const QString& pat
         for (DefinitionField field : kNumberFieldOrder)
             FieldValue(definition, field) = reader.ReadNumber(field);
         const bool shown = reader.ReadShown();
+        definition.basis = reader.ReadBasis();
+        definition.cv = reader.ReadCv(definition.basis);
 
         if (const auto refusal = CheckDefinition(definition))
             reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
@@ -237,9 +252,11 @@ MaterialLibrary ParseMaterialLibrary(const QByteArray& bytes, const QString& pat
                         QStringLiteral("concrete %1 has the same name.").arg(earlier + 1));
 
         const Definition& d = definition;
-        concretes.Add(std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
-                                                  d.etk, d.ecmax, d.etmax),
-                      shown);
+        auto concrete = std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
+                                                    d.etk, d.ecmax, d.etmax);
+        concrete->basis = d.basis;
+        concrete->cv = d.cv;
+        concretes.Add(std::move(concrete), shown);
     }
     // Read from a version-1 file too: nothing is lost of a file edited by hand.
     ReadSteels(path, root.value(kSteelsKey), library.steels);
@@ -289,6 +306,11 @@ QJsonObject LibraryRoot(const ConcreteRegistry& concretes)
         object.insert(Key(DefinitionField::ecmax), c.ecmax);
         object.insert(Key(DefinitionField::etmax), c.etmax);
         object.insert(kShownKey, concretes.Shown(i));
+        // Characteristic concretes are written as before the choice existed, byte for byte.
+        if (c.basis != StrengthBasis::Characteristic)
+            object.insert(kBasisKey, QLatin1String(BasisKey(c.basis)));
+        if (c.basis == StrengthBasis::Mean)
+            object.insert(kCvKey, c.cv);
         list.append(object);
     }
     QJsonObject root;

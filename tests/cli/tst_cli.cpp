@@ -85,6 +85,10 @@ private slots:
     void exitStatusAndMessage_data();
     void exitStatusAndMessage();
     void helpAndVersion();
+    void basisOfGrades_data();
+    void basisOfGrades();
+    void lawRangeNoteOnStandardError_data();
+    void lawRangeNoteOnStandardError();
     void csvSameAsSaveData_data();
     void csvSameAsSaveData();
     void textOutputsToStandardOutput();
@@ -138,6 +142,26 @@ void TestCli::exitStatusAndMessage_data()
         {"--separator must be . or ,"});
     row("format", {"pictures", "--grade", "30", "--format", "gif", "-o", "@D@/out"}, 2,
         {"--format must be bmp, png, svg or pdf"});
+    // The basis of --grade: a wrong one or a bad δc names the option, before anything is read.
+    row("basis unknown", {"csv", "--grade", "30", "--basis", "average", "-o", "@D@/out.csv"}, 2,
+        {"--basis must be characteristic, mean or design (not \"average\").",
+         "Usage: tarvolin-cli csv"});
+    row("mean without cv", {"library", "--grade", "30", "--basis", "mean", "-o", "@D@/out.json"},
+        2, {"--cv X is missing"});
+    row("cv without mean", {"parameters", "--grade", "30", "--cv", "0.1"}, 2,
+        {"--cv is for --basis mean only."});
+    row("cv with design", {"csv", "--grade", "30", "--basis", "design", "--cv", "0.1", "-o",
+                           "@D@/out.csv"}, 2, {"--cv is for --basis mean only."});
+    row("cv zero", {"csv", "--grade", "30", "--basis", "mean", "--cv", "0", "-o", "@D@/out.csv"},
+        2, {"--cv must be greater than 0 and less than 0.6 (not \"0\")."});
+    row("cv negative", {"parameters", "--grade", "30", "--basis", "mean", "--cv=-0.1"}, 2,
+        {"--cv must be greater than 0"});
+    row("cv 0.6", {"abaqus", "--grade", "30", "--basis", "mean", "--cv", "0.6", "-o",
+                   "@D@/out.inp"}, 2, {"(not \"0.6\")"});
+    row("cv text", {"opensees", "--grade", "30", "--basis", "mean", "--cv", "abc", "-o",
+                    "@D@/out.tcl"}, 2, {"--cv: \"abc\" is not a valid floating number!"});
+    row("basis before a missing library", {"csv", "@D@/missing.json", "--basis", "x", "-o",
+                                           "@D@/out.csv"}, 2, {"--basis must be"});
     row("pictures to stdout", {"pictures", "--grade", "30", "-o", "-"}, 2, {"-o - is for text"});
     row("-o twice", {"csv", "--grade", "30", "-o", "@D@/out.csv", "-o", "@D@/out2.csv"}, 2,
         {"-o is given twice."});
@@ -172,6 +196,18 @@ void TestCli::exitStatusAndMessage_data()
         {"--damage: \"full\""});
     row("abaqus output type", {"abaqus", "--grade", "30", "--output", "cae", "-o",
                                "@D@/out.inp"}, 2, {"--output: \"cae\""});
+    row("abaqus displacement without a crack band",
+        {"abaqus", "--grade", "30", "--tension", "displacement", "-o", "@D@/out.inp"}, 2,
+        {"--tension displacement", "--crack-band", "Usage: tarvolin-cli abaqus"});
+    row("abaqus crack band 0", {"abaqus", "--grade", "30", "--tension", "displacement",
+                                "--crack-band", "0", "-o", "@D@/out.inp"}, 2,
+        {"--crack-band: \"0\""});
+    row("abaqus bc", {"abaqus", "--grade", "30", "--bc", "1.5", "-o", "@D@/out.inp"}, 2,
+        {"--bc: \"1.5\""});
+    row("abaqus e0", {"abaqus", "--grade", "30", "--e0", "initial", "-o", "@D@/out.inp"}, 2,
+        {"--e0: \"initial\""});
+    row("opensees eta-p", {"opensees", "--grade", "30", "--eta-p", "-1", "-o", "@D@/out.tcl"}, 2,
+        {"--eta-p: \"-1\""});
     row("abaqus option before a missing library", {"abaqus", "@D@/missing.json", "--k", "0.5",
                                                    "-o", "@D@/out.inp"}, 2, {"--k: \"0.5\""});
     row("opensees first tag", {"opensees", "--grade", "30", "--first-tag", "0", "-o",
@@ -259,6 +295,109 @@ void TestCli::helpAndVersion()
     const QJsonObject json = QJsonDocument::fromJson(result.out).object();
     QCOMPARE(json.value("name").toString(), QStringLiteral("Con_30"));
     QCOMPARE(json.value("fck").toDouble(), 0.88 * 0.76 * 30);
+}
+
+void TestCli::basisOfGrades_data()
+{
+    QTest::addColumn<QStringList>("basisOptions");
+    QTest::addColumn<QString>("basisLine");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fck");
+    QTest::addColumn<QString>("key");  // "basis" in JSON and library files; "" when absent
+    QTest::addColumn<double>("cv");    // 0: no "cv"
+    QTest::newRow("characteristic") << QStringList{} << "characteristic (fc,k, ft,k)" << "Con_30"
+                                    << "20.1" << "" << 0.0;
+    QTest::newRow("characteristic, said") << QStringList{"--basis", "characteristic"}
+                                          << "characteristic (fc,k, ft,k)" << "Con_30" << "20.1"
+                                          << "" << 0.0;
+    QTest::newRow("mean") << QStringList{"--basis", "mean", "--cv", "0.1"}
+                          << "mean (fcm, ftm), \u03B4c = 0.1" << "Con_30m" << "24.0" << "mean"
+                          << 0.1;
+    QTest::newRow("mean, comma") << QStringList{"--basis=mean", "--cv=0,15"}
+                                 << "mean (fcm, ftm), \u03B4c = 0.15" << "Con_30m" << "26.6"
+                                 << "mean" << 0.15;
+    QTest::newRow("design") << QStringList{"--basis", "design"} << "design (fc, ft)" << "Con_30d"
+                            << "14.3" << "design" << 0.0;
+}
+
+// parameters says the basis; library writes it into the file, as the window does.
+void TestCli::basisOfGrades()
+{
+    QFETCH(QStringList, basisOptions);
+    QFETCH(QString, basisLine);
+    QFETCH(QString, name);
+    QFETCH(QString, fck);
+    QFETCH(QString, key);
+    QFETCH(double, cv);
+
+    Result result = RunCli(QStringList{"parameters", "--grade", "30"} + basisOptions);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.value(0), QStringLiteral("Strength basis").leftJustified(44).toUtf8() +
+                                 basisLine.toUtf8());
+    QVERIFY(result.out.contains(QByteArray("Concrete Name").leftJustified(44) + name.toUtf8()));
+    QVERIFY(result.out.contains(QByteArray("Axial Compression strength fc,k (N/mm2)     ") +
+                                fck.toUtf8() + '\n'));
+
+    result = RunCli(QStringList{"parameters", "--grade", "30", "--json"} + basisOptions);
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(result.out).object();
+    QCOMPARE(json.value("basis").toString(), key.isEmpty() ? QStringLiteral("characteristic") : key);
+    QCOMPARE(json.value("name").toString(), name);
+    QCOMPARE(json.contains("cv"), cv > 0);
+    if (cv > 0)
+        QCOMPARE(json.value("cv").toDouble(), cv);
+
+    const QString library = dir->filePath("basis.json");
+    result = RunCli(QStringList{"library", "--grade", "30", "-o", library} + basisOptions);
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject concrete = QJsonDocument::fromJson(Read(library))
+                                     .object()
+                                     .value("concretes")
+                                     .toArray()
+                                     .at(0)
+                                     .toObject();
+    QCOMPARE(concrete.value("name").toString(), name);
+    QCOMPARE(concrete.contains("basis"), !key.isEmpty());
+    QCOMPARE(concrete.value("basis").toString(), key);
+    QCOMPARE(concrete.contains("cv"), cv > 0);
+    if (cv > 0)
+        QCOMPARE(concrete.value("cv").toDouble(), cv);
+}
+
+void TestCli::lawRangeNoteOnStandardError_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("noted");  // grades noted on stderr, in order
+    QTest::newRow("inside") << QStringList{"parameters", "--grade", "30"} << QStringList{};
+    QTest::newRow("ends") << QStringList{"csv", "--grade", "20", "--grade", "80", "-o", "-"}
+                          << QStringList{};
+    QTest::newRow("below") << QStringList{"parameters", "--grade", "15", "--json"}
+                           << QStringList{"15"};
+    QTest::newRow("between and beyond")
+        << QStringList{"csv", "--grade", "19.5", "--grade", "30", "--grade", "85", "-o", "-"}
+        << QStringList{"19.5", "85"};
+    QTest::newRow("design") << QStringList{"library", "--grade", "85", "--basis", "design", "-o",
+                                           "-"}
+                            << QStringList{"85"};
+}
+
+// Any positive grade is taken, as in the window; outside C20-C80 a note says so on stderr and
+// the exit status stays 0.
+void TestCli::lawRangeNoteOnStandardError()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, noted);
+    const Result result = RunCli(arguments);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(!result.out.isEmpty());
+    QString expected;
+    for (const QString& grade : noted)
+        expected += QStringLiteral("tarvolin-cli: note: grade %1 lies outside C20-C80, the grades "
+                                   "the law of GB 50010-2010 Appendix C is stated for.\n")
+                        .arg(grade);
+    QCOMPARE(result.err, expected);
 }
 
 void TestCli::csvSameAsSaveData_data()
@@ -382,38 +521,49 @@ void TestCli::solverFilesSameAsWriters_data()
     QTest::addColumn<QString>("output");  // file name in the test's folder, or -
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QByteArray>("expectedPart");
+    QTest::addColumn<QString>("warning");  // a part of standard error, or empty for none
 
     QTest::newRow("abaqus inp") << "abaqus" << "out.inp" << QStringList{}
-                                << QByteArray("*Concrete Damaged Plasticity");
+                                << QByteArray("*Concrete Damaged Plasticity") << QString();
     QTest::newRow("abaqus py by suffix") << "abaqus" << "out.PY" << QStringList{}
-                                         << QByteArray("mdb.models['Model-1']");
+                                         << QByteArray("mdb.models[u'Model-1']") << QString();
     QTest::newRow("abaqus --output beats the suffix")
         << "abaqus" << "out.inp" << QStringList{"--output", "py", "--model", "Beam 2"}
-        << QByteArray("mdb.models['Beam 2']");
+        << QByteArray("mdb.models[u'Beam 2']") << QString();
     QTest::newRow("abaqus to stdout is inp") << "abaqus" << "-" << QStringList{}
-                                             << QByteArray("*Material, name=Con_30");
+                                             << QByteArray("*Material, name=Con_30") << QString();
     QTest::newRow("abaqus other suffix is inp") << "abaqus" << "out.txt" << QStringList{}
-                                                << QByteArray("*Material, name=Con_30");
+                                                << QByteArray("*Material, name=Con_30") << QString();
     QTest::newRow("abaqus units m") << "abaqus" << "out.inp" << QStringList{"--units", "m"}
-                                    << QByteArray("*Elastic\n2.9791e+10, 0.2\n");
+                                    << QByteArray("*Elastic\n2.9791e+10, 0.2\n") << QString();
     QTest::newRow("abaqus plasticity options")
         << "abaqus" << "out.inp"
         << QStringList{"--poisson", "0.15", "--dilation", "36", "--eccentricity", "0.2",
                        "--fb0-fc0", "1.2", "--k", "0.7", "--viscosity", "0", "--elastic-limit",
                        "0.3", "--damage", "none", "--rows", "5"}
-        << QByteArray("36.0, 0.2, 1.2, 0.7, 0.0");
+        << QByteArray("36.0, 0.2, 1.2, 0.7, 0.0") << QString();
     QTest::newRow("abaqus code damage, inline values")
         << "abaqus" << "out.inp" << QStringList{"--damage=code", "--rows=100"}
-        << QByteArray("*Concrete Compression Damage");
+        << QByteArray("*Concrete Compression Damage")
+        << "warning: the code damage rule leaves Abaqus no plastic strain";
+    QTest::newRow("abaqus birtel-mark, secant, displacement")
+        << "abaqus" << "out.py"
+        << QStringList{"--damage", "birtel-mark", "--bc", "0.6", "--bt", "0.2", "--e0", "secant",
+                       "--tension", "displacement", "--crack-band", "50", "--elastic-limit",
+                       "0.35"}
+        << QByteArray("cdp.ConcreteTensionDamage(table=(\n    (0.0, 0.0),") << QString();
     QTest::newRow("opensees tcl") << "opensees" << "out.tcl" << QStringList{}
-                                  << QByteArray("uniaxialMaterial ConcreteD 1 ");
+                                  << QByteArray("uniaxialMaterial ConcreteD 1 ") << QString();
     QTest::newRow("opensees py by suffix") << "opensees" << "out.py" << QStringList{}
-                                           << QByteArray("ops.uniaxialMaterial('ConcreteD', 1,");
+                                           << QByteArray("ops.uniaxialMaterial('ConcreteD', 1,") << QString();
     QTest::newRow("opensees first tag") << "opensees" << "-" << QStringList{"--first-tag", "7"}
-                                        << QByteArray("uniaxialMaterial ConcreteD 8 ");
+                                        << QByteArray("uniaxialMaterial ConcreteD 8 ") << QString();
     QTest::newRow("opensees --format beats the suffix")
         << "opensees" << "out.tcl" << QStringList{"--format", "py"}
-        << QByteArray("ops.uniaxialMaterial('ConcreteD', 1,");
+        << QByteArray("ops.uniaxialMaterial('ConcreteD', 1,") << QString();
+    QTest::newRow("opensees plastic-strain parameters")
+        << "opensees" << "out.tcl" << QStringList{"--eps-sp", "0.3", "--eta-p", "1.2"}
+        << QByteArray(" 0.3 1.2\n") << QString();
 }
 
 void TestCli::solverFilesSameAsWriters()
@@ -422,6 +572,7 @@ void TestCli::solverFilesSameAsWriters()
     QFETCH(QString, output);
     QFETCH(QStringList, options);
     QFETCH(QByteArray, expectedPart);
+    QFETCH(QString, warning);
 
     // The window's own concretes, as its export dialog starts with them checked.
     auto form = MakeWindow('.');
@@ -464,7 +615,10 @@ void TestCli::solverFilesSameAsWriters()
     const Result result = RunCli(QStringList{command, "--grade", "30", "--grade", "50", "-o", path} +
                                  options);
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    if (warning.isEmpty())
+        QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    else
+        QVERIFY2(result.err.contains(warning), qPrintable(result.err));
     const QByteArray written = toFile ? Read(path) : result.out;
     if (toFile)
         QVERIFY(result.out.isEmpty());

@@ -66,6 +66,7 @@ class TestOpenSees : public QObject {
 private slots:
     void workedExample();
     void gradesReadBack();
+    void concreteDTension();
     void tcl();
     void openSeesPy();
     void tags();
@@ -77,12 +78,19 @@ private slots:
 void TestOpenSees::workedExample()
 {
     const auto c = C30();
-    QCOMPARE(ConcreteDCommand(*c, 1, Format::Tcl),
+    OpenSeesOptions options;
+    QCOMPARE(ConcreteDCommand(*c, 1, options),
              std::string("uniaxialMaterial ConcreteD 1 -20.1 -0.001471 2.01 9.5e-05 30000.0 0.75 "
                          "1.26"));
-    QCOMPARE(ConcreteDCommand(*c, 3, Format::Py),
+    options.format = Format::Py;
+    QCOMPARE(ConcreteDCommand(*c, 3, options),
              std::string("ops.uniaxialMaterial('ConcreteD', 3, -20.1, -0.001471, 2.01, 9.5e-05, "
                          "30000.0, 0.75, 1.26)"));
+    // The plastic-strain parameters, both, as soon as one differs from ConcreteD's default.
+    options.etaP = 1.2;
+    QCOMPARE(ConcreteDCommand(*c, 3, options),
+             std::string("ops.uniaxialMaterial('ConcreteD', 3, -20.1, -0.001471, 2.01, 9.5e-05, "
+                         "30000.0, 0.75, 1.26, 0.25, 1.2)"));
     const CConcrete* list[] = {c.get()};
     const OpenSeesExport out = BuildOpenSeesExport(list, OpenSeesOptions{});
     QVERIFY(out.Ok());
@@ -90,27 +98,55 @@ void TestOpenSees::workedExample()
             std::string::npos);
 }
 
-// Values computed by the code's formulas have long expansions: each prints in its shortest
-// form and reads back as the very same double.
+// Solver numbers carry at most 15 significant digits: the binary noise of a value typed as
+// 1403.31 (x 10^-6) stays out of the file, and every value reads back within half a unit of
+// its 15th digit.
 void TestOpenSees::gradesReadBack()
 {
+    const CConcrete typed("C25", 28000, 16.7, 1.78, 0.6, 0.9, 1403.31e-6, 89.2e-6, 0.016, 7e-4);
+    QCOMPARE(QString::fromStdString(ConcreteDCommand(typed, 1, OpenSeesOptions{})).split(' ')[4],
+             QStringLiteral("-0.00140331"));
     for (int fcu = 15; fcu <= 80; fcu += 5) {
         const auto c = Grade(fcu);
         const QStringList tokens =
-            QString::fromStdString(ConcreteDCommand(*c, fcu, Format::Tcl)).split(' ');
+            QString::fromStdString(ConcreteDCommand(*c, fcu, OpenSeesOptions{})).split(' ');
         QCOMPARE(tokens.size(), 10);
         QCOMPARE(tokens[0], QStringLiteral("uniaxialMaterial"));
         QCOMPARE(tokens[1], QStringLiteral("ConcreteD"));
         QCOMPARE(tokens[2].toInt(), fcu);
         const std::vector<double> expected = Expected(*c);
         for (int i = 0; i < 7; ++i) {
-            QCOMPARE(Read(tokens[3 + i]), expected[std::size_t(i)]);
-            // Shortest: one digit fewer would no longer read back exactly.
-            const std::string text = tokens[3 + i].toStdString();
-            char shorter[64];
-            const auto r = std::to_chars(shorter, shorter + 64, expected[std::size_t(i)]);
-            QVERIFY(text.size() <= std::size_t(r.ptr - shorter) + 2);  // at most a ".0" more
+            const double value = expected[std::size_t(i)];
+            QVERIFY(std::fabs(Read(tokens[3 + i]) - value) <= 5e-15 * std::fabs(value));
+            QString mantissa = tokens[3 + i].section('e', 0, 0).remove('-').remove('.');
+            while (mantissa.startsWith('0'))
+                mantissa.remove(0, 1);
+            QVERIFY2(mantissa.size() <= 15, qPrintable(tokens[3 + i]));
+            QVERIFY2(tokens[3 + i].endsWith(".0") || !mantissa.endsWith('0'),
+                     qPrintable(tokens[3 + i]));
         }
+    }
+}
+
+// ConcreteD's tension branch against the code's: equal at the peak, apart on either side by
+// the few per cent of ft measured on the grades.
+void TestOpenSees::concreteDTension()
+{
+    for (int fcu = 15; fcu <= 80; fcu += 5) {
+        const auto c = Grade(fcu);
+        QVERIFY(std::fabs(ConcreteDTensionStress(*c, c->etk) - c->ftk) <= 1e-12 * c->ftk);
+        QCOMPARE(ConcreteDTensionStress(*c, 0), 0.0);
+        const TensionComparison t = CompareConcreteDTension(*c);
+        const QByteArray what = QByteArray::number(fcu) + ": " + QByteArray::number(t.beforePeak) +
+                                " before, " + QByteArray::number(t.afterPeak) + " after";
+        QVERIFY2(t.beforePeak > 3.5 && t.beforePeak < 10.5, what);
+        QVERIFY2(t.afterPeak > 4.5 && t.afterPeak < 13.5, what);
+        QCOMPARE(t.largest, std::max(t.beforePeak, t.afterPeak));
+        QVERIFY(t.strain > 0 && t.strain <= c->etmax);
+        QVERIFY(std::fabs(std::fabs(ConcreteDTensionStress(*c, t.strain) -
+                                    c->TensionStress(t.strain)) /
+                              c->ftk * 100 -
+                          t.largest) < 1e-9);
     }
 }
 
@@ -237,6 +273,10 @@ void TestOpenSees::options_data()
     QTest::newRow("first tag text") << "--first-tag" << "1x" << false << 1LL << int(Format::Tcl);
     QTest::newRow("format py") << "--format" << "PY" << true << 1LL << int(Format::Py);
     QTest::newRow("format bad") << "--format" << "json" << false << 1LL << int(Format::Tcl);
+    QTest::newRow("eps-sp") << "--eps-sp" << "0.3" << true << 1LL << int(Format::Tcl);
+    QTest::newRow("eta-p") << "eta-p" << "1.2" << true << 1LL << int(Format::Tcl);
+    QTest::newRow("eps-sp 0") << "--eps-sp" << "0" << false << 1LL << int(Format::Tcl);
+    QTest::newRow("eta-p text") << "--eta-p" << "high" << false << 1LL << int(Format::Tcl);
     QTest::newRow("unknown") << "--units" << "mm" << false << 1LL << int(Format::Tcl);
 }
 
@@ -253,6 +293,15 @@ void TestOpenSees::options()
     QCOMPARE(error.empty(), ok);
     QCOMPARE(options.firstTag, tag);
     QCOMPARE(int(options.format), format);
+    // Accepted plastic-strain parameters reach the command as its 8th and 9th values.
+    OpenSeesOptions tcl = options;
+    tcl.format = Format::Tcl;
+    const QStringList tokens = QString::fromStdString(ConcreteDCommand(*C30(), 1, tcl)).split(' ');
+    const bool plastic = ok && (name.endsWith(QLatin1String("eps-sp")) ||
+                                name.endsWith(QLatin1String("eta-p")));
+    QCOMPARE(tokens.size(), plastic ? 12 : 10);
+    if (plastic)
+        QCOMPARE(tokens[name.contains(QLatin1String("eps")) ? 10 : 11], value);
 
     Format f = Format::Tcl;
     QVERIFY(OpenSeesFormatForPath("model.PY", f));

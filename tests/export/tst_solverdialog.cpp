@@ -74,6 +74,9 @@ private slots:
     void abaqusPreviewIsReadable_data();
     void abaqusPreviewIsReadable();
     void abaqusSaveAndRemember();
+    void abaqusRulesAndTension();
+    void previewChartsLabelled();
+    void decimalComma();
     void cancelAndFailingTarget();
     void refusedConcrete();
     void openSees();
@@ -88,7 +91,7 @@ void TestSolverDialog::init()
 {
     SolverExportDialog::RememberedAbaqus() = {};
     SolverExportDialog::RememberedOpenSees() = {};
-    SolverExportDialog::RememberedFolder().clear();
+    // Export folders are remembered in the settings, which FakePlatform starts empty.
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     platform = std::make_unique<FakePlatform>();
@@ -149,7 +152,7 @@ void TestSolverDialog::abaqusPreviewFollowsOptions()
         d.unitsBox->setCurrentIndex(1);
         QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2010000.0"));
 
-        d.damageBox->setCurrentIndex(2);  // none
+        d.damageBox->setCurrentIndex(d.damageBox->findText(QStringLiteral("none")));
         QCOMPARE(d.compressionTable->item(1, 2)->text(), QStringLiteral("-"));
         QVERIFY(!d.compressionPlot->graph(1)->visible());
 
@@ -157,14 +160,19 @@ void TestSolverDialog::abaqusPreviewFollowsOptions()
         d.concreteList->setCurrentRow(1);
         QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2640000.0"));
 
-        // A value out of range is named at once, and Save… refuses with it.
+        // A value out of range is named at once, in the dialog's words, and Save… refuses
+        // with it.
         SetText(d.poissonEdit, QStringLiteral("0.6"));
-        QVERIFY(d.messageLabel->text().contains(QStringLiteral("--poisson")));
+        const QString expected =
+            QStringLiteral("Poisson's ratio: \"0.6\" is not a number from 0 to below 0.5.");
+        QCOMPARE(d.messageLabel->text(), expected);
         QTest::mouseClick(d.saveButton, Qt::LeftButton);
         QVERIFY(platform->saveRequests.isEmpty());
         QCOMPARE(platform->messages.size(), 1);
         QCOMPARE(platform->messages[0].kind, Kind::Warning);
-        QVERIFY(platform->messages[0].text.contains(QStringLiteral("--poisson")));
+        QCOMPARE(platform->messages[0].text, expected);
+        SetText(d.poissonEdit, QStringLiteral("abc"));
+        QVERIFY(!d.messageLabel->text().contains(QStringLiteral("--")));
         SetText(d.poissonEdit, QStringLiteral("0,25"));  // a regional comma is understood
         QCOMPARE(d.messageLabel->text(), QString());
     });
@@ -264,6 +272,146 @@ void TestSolverDialog::abaqusSaveAndRemember()
     QCOMPARE(platform->saveRequests[1].directory, dir->path());
 }
 
+// The damage rules, E0 and tension against displacement as the user meets them: the code
+// rule's warning, what Abaqus derives, a crack band that must be given, and a file that is the
+// writer's for the same options.
+void TestSolverDialog::abaqusRulesAndTension()
+{
+    Create(*form, worked::kC30);
+    const QString path = dir->filePath("rules.inp");
+    platform->saveAnswers = {path};
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(d.warningLabel->isHidden());
+        QVERIFY(!d.bcEdit->isEnabled());
+        QVERIFY(!d.crackBandEdit->isEnabled());
+        QVERIFY(d.derivedLabel->text().contains(QStringLiteral("plastic strain")));
+
+        d.damageBox->setCurrentIndex(d.damageBox->findText(QStringLiteral("code")));
+        QVERIFY(d.warningLabel->isVisible());
+        QVERIFY(d.warningLabel->text().contains(QStringLiteral("no plastic strain")));
+        // C30's effective stress under the code rule: E0 eps at the end strain, 30000 x 0.016.
+        QVERIFY2(d.derivedLabel->text().contains(QStringLiteral("480 MPa")),
+                 qPrintable(d.derivedLabel->text()));
+
+        d.damageBox->setCurrentIndex(d.damageBox->findText(QStringLiteral("Birtel-Mark")));
+        QVERIFY(d.warningLabel->isHidden());
+        QVERIFY(d.bcEdit->isEnabled() && d.btEdit->isEnabled());
+        QCOMPARE(d.bcEdit->text(), QStringLiteral("0.7"));
+        SetText(d.btEdit, QStringLiteral("0.2"));
+        // Abaqus's plastic strain is the share asked for: 0.2 of the cracking strain.
+        const int last = d.tensionTable->rowCount() - 1;
+        QVERIFY(std::fabs(d.tensionTable->item(last, 3)->text().toDouble() -
+                          0.2 * d.tensionTable->item(last, 1)->text().toDouble()) < 1e-9);
+
+        d.e0Box->setCurrentIndex(1);  // secant to the elastic limit
+
+        // Displacement without a crack band: said in the dialog's words, and nothing written.
+        d.tensionBox->setCurrentIndex(1);
+        QVERIFY(d.crackBandEdit->isEnabled());
+        QVERIFY2(d.messageLabel->text().startsWith(QStringLiteral("Crack-band width h:")),
+                 qPrintable(d.messageLabel->text()));
+        QCOMPARE(d.tensionTable->rowCount(), 0);
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(platform->saveRequests.isEmpty());
+        QCOMPARE(platform->messages.size(), 1);
+        QVERIFY(platform->messages[0].text.startsWith(QStringLiteral("Crack-band width h:")));
+
+        SetText(d.crackBandEdit, QStringLiteral("50"));
+        QCOMPARE(d.messageLabel->text(), QString());
+        QCOMPARE(d.tensionTable->horizontalHeaderItem(1)->text(),
+                 QStringLiteral("Cracking displacement (mm)"));
+        QCOMPARE(d.tensionPlot->xAxis->label(), QStringLiteral("Cracking displacement (mm)"));
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    }));
+    AbaqusOptions options;
+    options.damage = AbaqusOptions::Damage::BirtelMark;
+    options.bt = 0.2;
+    options.e0 = AbaqusOptions::Modulus::Secant;
+    options.tension = AbaqusOptions::Tension::Displacement;
+    options.crackBand = 50;
+    const CConcrete* c30[] = {&form->concretes.at(0)};
+    const AbaqusExport expected = BuildAbaqusExport(c30, options);
+    QVERIFY(expected.Ok());
+    QCOMPARE(Read(path).toStdString(), expected.text);
+    QVERIFY(Read(path).contains("*Concrete Tension Damage, TYPE=DISPLACEMENT\n"));
+}
+
+// Each preview chart says what it shows: a legend, axis titles with units, and tick labels of
+// one style on an axis (no "1.5·10⁶" beside "500000").
+void TestSolverDialog::previewChartsLabelled()
+{
+    Create(*form, worked::kC30);
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        for (int units : {0, 1}) {
+            d.unitsBox->setCurrentIndex(units);
+            const QString unit = units == 0 ? QStringLiteral("(MPa)") : QStringLiteral("(Pa)");
+            for (QCustomPlot* plot : {d.compressionPlot, d.tensionPlot}) {
+                plot->replot();
+                QVERIFY(plot->legend->visible());
+                QCOMPARE(plot->legend->itemCount(), 3);  // stress, damage, effective stress
+                QVERIFY2(plot->yAxis->label().endsWith(unit), qPrintable(plot->yAxis->label()));
+                QCOMPARE(plot->yAxis2->label(), QStringLiteral("Damage"));
+                QVERIFY(!plot->xAxis->label().isEmpty());
+                for (QCPAxis* axis : {plot->xAxis, plot->yAxis}) {
+                    const QVector<QString> labels = axis->tickVectorLabels();
+                    QVERIFY(labels.size() >= 2);
+                    int powers = 0, decimals = -1;
+                    for (const QString& label : labels) {
+                        if (label == QLatin1String("0"))
+                            continue;
+                        powers += label.contains(QStringLiteral("×10"));
+                        const QString mantissa = label.section(QStringLiteral("×"), 0, 0);
+                        const int places = mantissa.contains('.')
+                                               ? int(mantissa.size() - mantissa.indexOf('.') - 1)
+                                               : 0;
+                        if (decimals >= 0)
+                            QVERIFY2(places == decimals, qPrintable(label));
+                        decimals = places;
+                    }
+                    const qsizetype nonZero = labels.size() - labels.count(QStringLiteral("0"));
+                    QVERIFY2(powers == 0 || powers == nonZero,
+                             qPrintable(QStringList(labels.begin(), labels.end()).join(' ')));
+                }
+            }
+            // Stresses in Pa are millions: one power of ten for the whole axis.
+            if (units == 1)
+                QVERIFY(d.tensionPlot->yAxis->tickVectorLabels().last().contains(
+                    QStringLiteral("×10⁶")));
+        }
+    }));
+}
+
+// Under a decimal comma the dialog speaks the user's numbers in fields, tables, axes and
+// messages; the file keeps its points.
+void TestSolverDialog::decimalComma()
+{
+    Create(*form, worked::kC30);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString path = dir->filePath("comma.inp");
+    platform->saveAnswers = {path};
+    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.poissonEdit->text(), QStringLiteral("0,2"));
+        QCOMPARE(d.viscosityEdit->text(), QStringLiteral("0,0005"));
+        QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2,01"));
+        d.compressionPlot->replot();
+        for (const QString& label : d.compressionPlot->xAxis->tickVectorLabels())
+            QVERIFY2(!label.contains('.'), qPrintable(label));
+        QVERIFY(d.compressionPlot->xAxis->tickVectorLabels().join(QString()).contains(','));
+        SetText(d.poissonEdit, QStringLiteral("0,7"));
+        QCOMPARE(d.messageLabel->text(),
+                 QStringLiteral("Poisson's ratio: \"0,7\" is not a number from 0 to below 0,5."));
+        SetText(d.poissonEdit, QStringLiteral("0,25"));
+        QCOMPARE(d.messageLabel->text(), QString());
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+    }));
+    QLocale::setDefault(previous);
+    QVERIFY(Read(path).contains("*Elastic\n30000.0, 0.25\n"));
+}
+
 void TestSolverDialog::cancelAndFailingTarget()
 {
     Create(*form, worked::kC30);
@@ -351,6 +499,29 @@ void TestSolverDialog::openSees()
             "# C30 (N, mm, MPa)\nuniaxialMaterial ConcreteD 1 -20.1 -0.001471 2.01 9.5e-05 "
             "30000.0 0.75 1.26\n")));
         QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral("ConcreteD 2 -32.4")));
+
+        // ConcreteD's tension curve beside the code's, with the difference in words.
+        QCOMPARE(d.concreteDPlot->graphCount(), 2);
+        QVERIFY(d.concreteDPlot->graph(0)->dataCount() > 300);
+        QCOMPARE(d.concreteDPlot->graph(1)->dataCount(), d.concreteDPlot->graph(0)->dataCount());
+        QVERIFY(d.concreteDPlot->legend->visible());
+        QVERIFY2(d.concreteDLabel->text().contains(QStringLiteral("% of ft")),
+                 qPrintable(d.concreteDLabel->text()));
+
+        // The plastic-strain parameters, when changed, become the 8th and 9th values.
+        SetText(d.etaPEdit, QStringLiteral("1.3"));
+        QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral(" 1.26 0.25 1.3\n")));
+        SetText(d.etaPEdit, QStringLiteral("0"));
+        QCOMPARE(d.messageLabel->text(),
+                 QStringLiteral("Plastic-strain parameter ηp: \"0\" is not a number above 0."));
+        SetText(d.etaPEdit, QStringLiteral("1.15"));
+
+        // No command is cut at the right edge.
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QFontMetrics metrics(d.commandsText->font());
+        for (const QString& line : d.commandsText->toPlainText().split('\n'))
+            QVERIFY2(metrics.horizontalAdvance(line) <= d.commandsText->viewport()->width(),
+                     qPrintable(line));
 
         d.firstTagSpin->setValue(101);
         QVERIFY(d.commandsText->toPlainText().contains(QStringLiteral("ConcreteD 101 -20.1")));

@@ -283,7 +283,8 @@ void TestSteelWindow::typedNameIsTheSteelsName()
 void TestSteelWindow::basisRefillsTheGradeInTheBox()
 {
     form->cbb1->setCurrentIndex(form->cbb1->findText("HRB400"));
-    main->SetSteelBasis(StrengthBasis::Design);
+    // Chosen in the main window's Basis menu.
+    main->Design1->trigger();
     QCOMPARE(FieldTexts(form),
              Fields({"HRB400d", "200000", "360", "486", "1.800E-03", "0.025", "0.075"}));
     QTest::mouseClick(form->btn1, Qt::LeftButton);
@@ -292,7 +293,7 @@ void TestSteelWindow::basisRefillsTheGradeInTheBox()
     // A name of the user's own in the box is no grade: the basis leaves the fields alone.
     form->cbb1->setEditText("Own");
     form->edt3->setText("410");
-    main->SetSteelBasis(StrengthBasis::Characteristic);
+    main->Characteristic1->trigger();
     QCOMPARE(form->edt1->text(), QString("Own"));
     QCOMPARE(form->edt3->text(), QString("410"));
 
