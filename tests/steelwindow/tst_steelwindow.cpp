@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
@@ -99,6 +102,7 @@ private slots:
     void readoutOverTheChart();
     void libraryRoundTripWithSteels();
     void unsavedSteelsAreAskedAbout();
+    void exportDialogsListTheSteels();
 
 private:
     // Picks the grade (or types the name) and presses Create Steel; no box may come.
@@ -196,8 +200,10 @@ void TestSteelWindow::closingTheMainWindowEndsTheRun()
     Create("HRB400");
     QVERIFY(form->isVisible());
     QCOMPARE(form->windowHandle()->transientParent(), main->windowHandle());
+    // Steels never saved are asked about, as concretes are.
+    platform->saveChangesAnswers = {Platform::SaveAnswer::Discard};
     QVERIFY(main->close());
-    QVERIFY(platform->saveChangesQuestions.isEmpty());
+    QCOMPARE(platform->saveChangesQuestions, QStringList({"Save changes to Untitled?"}));
 }
 
 void TestSteelWindow::gradeFillsTheFields_data()
@@ -661,6 +667,31 @@ void TestSteelWindow::unsavedSteelsAreAskedAbout()
     platform->saveChangesAnswers = {Platform::SaveAnswer::Cancel};
     QVERIFY(!main->close());
     QCOMPARE(platform->saveChangesQuestions, QStringList({"Save changes to bars.json?"}));
+}
+
+void TestSteelWindow::exportDialogsListTheSteels()
+{
+    main->cbb1->setEditText("30");
+    main->btn1Click();
+    Create("HRB400");
+    Create("HPB300");
+    ClickCheckBox(1);
+    for (QAction* item : {main->ExportAbaqus1, main->ExportOpenSees1}) {
+        QStringList rows;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (auto* list = dialog->findChild<QListWidget*>("steelList"))
+                for (int i = 0; i < list->count(); ++i)
+                    rows << list->item(i)->text() +
+                                (list->item(i)->checkState() == Qt::Checked ? "[x]" : "[ ]");
+            dialog->reject();
+        });
+        item->trigger();
+        // Checked as their rows in the steel window are.
+        QCOMPARE(rows, QStringList({"HRB400[x]", "HPB300[ ]"}));
+    }
 }
 
 QTEST_MAIN(TestSteelWindow)
