@@ -88,6 +88,12 @@ private slots:
             {"--steel: \"HRB600\" is not a steel grade", "HRBF500"});
         row("steel and grade", {"parameters", "--steel", "HRB400", "--grade", "30"}, 2,
             {"give one of them"});
+        row("steel mean without cv", {"library", "--steel", "HRB400", "--basis", "mean", "-o",
+                                      "@D@/out.json"}, 2, {"--cv X is missing"});
+        // A wrong grade is found before any library is read.
+        row("steel grade before a missing library", {"library", "@D@/missing.json", "--steel",
+                                                     "HRB4000", "-o", "@D@/out.json"}, 2,
+            {"\"HRB4000\" is not a steel grade"});
         row("no sources", {"steel-csv", "-o", "@D@/out.csv"}, 2, {"--steel GRADE"});
         row("steel csv without steels", {"steel-csv", "--grade", "30", "-o", "@D@/out.csv"}, 1,
             {"No steels"});
@@ -134,11 +140,12 @@ private slots:
         Result result = RunCli({"parameters", "--steel", "hrb335"}, "de_DE.UTF-8");
         QCOMPARE(result.exitCode, 0);
         const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 7);
-        QCOMPARE(lines[0].simplified(), QStringLiteral("Steel Name HRB335"));
-        QVERIFY(lines[2].endsWith(QStringLiteral(" 335")));
-        QVERIFY2(lines[4].endsWith(QStringLiteral(" 1,675E-03")), qPrintable(lines[4]));
-        QVERIFY(lines[5].endsWith(QStringLiteral(" 0,025")));
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines[0].simplified(), QStringLiteral("Strength basis characteristic (fy,k, fst,k)"));
+        QCOMPARE(lines[1].simplified(), QStringLiteral("Steel Name HRB335"));
+        QVERIFY(lines[3].endsWith(QStringLiteral(" 335")));
+        QVERIFY2(lines[5].endsWith(QStringLiteral(" 1,675E-03")), qPrintable(lines[5]));
+        QVERIFY(lines[6].endsWith(QStringLiteral(" 0,025")));
 
         result = RunCli({"parameters", "--steel", "HRB500", "--json"});
         QCOMPARE(result.exitCode, 0);
@@ -149,6 +156,20 @@ private slots:
         QCOMPARE(json["fst"].toDouble(), 630.0);
         QCOMPARE(json["euy"].toDouble(), kProposedEuy);
         QCOMPARE(json["basis"].toString(), QStringLiteral("characteristic"));
+
+        // The design ultimate strength takes the yield strength's partial factor.
+        result = RunCli({"parameters", "--steel", "HRB400", "--basis", "design", "--json"});
+        QCOMPARE(result.exitCode, 0);
+        const QJsonObject design = QJsonDocument::fromJson(result.out).object();
+        QCOMPARE(design["name"].toString(), QStringLiteral("HRB400d"));
+        QCOMPARE(design["fy"].toDouble(), 360.0);
+        QCOMPARE(design["fst"].toDouble(), 486.0);
+        QCOMPARE(design["basis"].toString(), QStringLiteral("design"));
+        result = RunCli({"parameters", "--steel", "HRB400", "--basis", "mean", "--cv", "0.08"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY2(result.out.contains("mean (fym, fstm), \xce\xb4s = 0.08\n"), result.out.constData());
+        QVERIFY(result.out.contains(" 460.617\n"));
+        QVERIFY(result.out.contains(" 621.833\n"));
     }
 
     // A library written from a library and --steel keeps every steel in order with its flag
@@ -173,6 +194,19 @@ private slots:
         const Result csv = RunCli({"steel-csv", d + "/two.json", "-o", "-", "--separator", ","});
         QCOMPARE(csv.exitCode, 0);
         QCOMPARE(csv.out, QByteArray::fromStdString(BuildSteelCsv(read.steels, ',')));
+
+        // A mean steel of --steel is the one the steel window makes: its values as the fields
+        // show them, its basis and δs kept.
+        QCOMPARE(RunCli({"library", "--steel", "HRB400", "--basis", "mean", "--cv", "0.08", "-o",
+                         d + "/mean.json"})
+                     .exitCode,
+                 0);
+        const MaterialLibrary mean = ReadMaterialLibrary(d + "/mean.json");
+        QCOMPARE(mean.steels.at(0).SteelName, std::string("HRB400m"));
+        QCOMPARE(mean.steels.at(0).fy, 460.617);
+        QCOMPARE(mean.steels.at(0).fst, 621.833);
+        QCOMPARE(mean.steels.at(0).basis, StrengthBasis::Mean);
+        QCOMPARE(mean.steels.at(0).cv, 0.08);
 
         // Concretes alone still make a version-1 library.
         const Result v1 = RunCli({"library", "--grade", "30", "-o", "-"});
