@@ -10,7 +10,8 @@ namespace {
 // every steel.
 void OpenSolverExport(TForm1* form, SolverExportDialog::Solver solver)
 {
-    if (form->concretes.empty()) {
+    // Steels alone are written as they are: the dialog leaves the concretes' part out.
+    if (form->concretes.empty() && form->steels.empty()) {
         MessageDlg(form, Platform::MsgKind::Information,
                    QStringLiteral("No concretes have been create!."));
         return;

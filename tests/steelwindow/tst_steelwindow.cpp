@@ -692,6 +692,28 @@ void TestSteelWindow::exportDialogsListTheSteels()
         // Checked as their rows in the steel window are.
         QCOMPARE(rows, QStringList({"HRB400[x]", "HPB300[ ]"}));
     }
+
+    // Steels without any concrete are written too.
+    main->btn3Click();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bars.tcl");
+    platform->saveAnswers = {path};
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (auto* save = dialog->findChild<QPushButton*>("saveButton"))
+                QTest::mouseClick(save, Qt::LeftButton);
+            if (dialog->isVisible())
+                dialog->reject();
+        }
+    });
+    main->ExportOpenSees1->trigger();
+    QVERIFY2(platform->messages.isEmpty() ||
+                 platform->messages.last().kind == Platform::MsgKind::Information,
+             qPrintable(platform->Texts().join('\n')));
+    const QByteArray written = testfiles::Read(path);
+    QVERIFY2(written.contains("uniaxialMaterial") && written.contains("HRB400") &&
+                 !written.contains("ConcreteD"),
+             written.constData());
 }
 
 QTEST_MAIN(TestSteelWindow)
