@@ -11,6 +11,8 @@ TSteelForm* TForm1::SteelForm()
     if (!steelForm) {
         steelForm = new TSteelForm(steels, DecimalSeparator(), this);
         steelForm->SetBasis(steelBasis);
+        // The library keeps the steels too: its keys work while the steel window is in front.
+        steelForm->addActions({OpenLibrary1, SaveLibrary1, SaveLibraryAs1});
     }
     return steelForm;
 }

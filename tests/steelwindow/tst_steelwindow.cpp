@@ -647,8 +647,10 @@ void TestSteelWindow::unsavedSteelsAreAskedAbout()
     QVERIFY(platform->openRequests.isEmpty());
     QCOMPARE(main->steels.size(), std::size_t(1));
 
+    // Saved from the steel window's keyboard: the library's keys work there too.
     platform->saveAnswers = {path};
-    main->SaveLibraryAs1->trigger();
+    QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(platform->saveRequests.size(), 1);
     QVERIFY(!main->LibraryModified());
     // Each change of the steels is one the library has not seen yet.
     const std::function<void()> changes[] = {
