@@ -89,6 +89,19 @@ const SteelGrade* GradeNamed(const QString& text)
 
 }  // namespace
 
+QString TSteelForm::BasisText(const CSteel& steel) const
+{
+    switch (steel.basis) {
+    case StrengthBasis::Mean:
+        return tr("Mean values (fy,m, fst,m), \u03B4s = %1")
+            .arg(QString::number(steel.cv, 'g', QLocale::FloatingPointShortest)
+                     .replace(QLatin1Char('.'), QLatin1Char(decimalSeparator)));
+    case StrengthBasis::Design: return tr("Design values (fy, fst,k \u00D7 fy / fy,k)");
+    case StrengthBasis::Characteristic: break;
+    }
+    return tr("Characteristic values (fy,k, fst,k)");
+}
+
 TSteelForm::TSteelForm(SteelRegistry& steels, char decimalSeparator, QWidget* owner)
     : QWidget(owner, Qt::Window), steels(steels), decimalSeparator(decimalSeparator)
 {
@@ -371,7 +384,8 @@ void TSteelForm::btn1Click()
     const CSteel& steel = steels.Add(
         std::make_unique<CSteel>(v.name, v.Es, v.fy, v.fst, v.euy, v.eu, v.basis, v.cv), true);
     try {
-        lst1->Add(QString::fromStdString(name));
+        // The row's tooltip says which strengths the steel was made from.
+        lst1->Add(QString::fromStdString(name), BasisText(steel));
         AddSteelCurve(cht1, steel);
     } catch (const std::bad_alloc&) {
         // Never a steel without its row or its curve.
@@ -440,7 +454,7 @@ void TSteelForm::Rebuild()
     lst1->Clear();
     for (std::size_t i = 0; i < steels.size(); ++i) {
         const CSteel& steel = steels.at(i);
-        lst1->Add(QString::fromStdString(steel.SteelName));
+        lst1->Add(QString::fromStdString(steel.SteelName), BasisText(steel));
         AddSteelCurve(cht1, steel, steels.Shown(i));
         lst1->SetItemChecked(lst1->Count() - 1, steels.Shown(i));
     }

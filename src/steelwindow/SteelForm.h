@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class CSteel;
 class SteelRegistry;
 class TChart;
 class TRzCheckList;
@@ -77,6 +78,9 @@ public:
 
     void SetDecimalSeparator(char separator);
     char DecimalSeparator() const { return decimalSeparator; }
+
+    // The strength basis of a steel in words, as its row's tooltip shows it.
+    QString BasisText(const CSteel& steel) const;
 
 private:
     void BuildControls();

@@ -611,6 +611,9 @@ void TestSteelWindow::libraryRoundTripWithSteels()
         }
     }
     QCOMPARE(other.steels.at(2).basis, StrengthBasis::Mean);
+    // Each row says the basis of its steel.
+    QCOMPARE(otherForm->lst1->item(0)->toolTip(), QString("Characteristic values (fy,k, fst,k)"));
+    QCOMPARE(otherForm->lst1->item(2)->toolTip(), QString("Mean values (fy,m, fst,m), δs = 0.08"));
     QVERIFY(!other.LibraryModified());
 
     // A steel window first opened after the library shows its steels the same way.
