@@ -5,8 +5,11 @@
 #include <QStringList>
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "library/LibraryFile.h"
+#include "model/Registry.h"
 #include "model/StrengthBasis.h"
 
 // The pieces every command of tarvolin-cli is made of. A command is one entry of the table in
@@ -25,9 +28,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A library file or a strength grade, in the order given.
+// A library file, a strength grade or a steel grade, in the order given.
 struct CliSource {
-    enum class Kind { Library, Grade };
+    enum class Kind { Library, Grade, Steel };
     Kind kind;
     QString text;  // the path, or the grade as typed
 };
@@ -66,7 +69,7 @@ struct CliCommand {
     const char* synopsis;  // after "tarvolin-cli NAME "
     const char* summary;   // one line for the command list
     const char* details;   // paragraphs for NAME --help; may be empty
-    bool takesSources;     // library files and --grade G
+    bool takesSources;     // library files, --grade G and --steel GRADE
     bool needsOutput;      // -o is required
     bool draws;            // needs the application object (offscreen)
     std::vector<CliOption> options;
@@ -78,10 +81,24 @@ struct CliCommand {
 // Throws CliFailure naming the file and the reason.
 void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes);
 
-// The handlers (CliCommands.cpp).
+// The concretes and steels of every source, in order, with their shown flags. Refuses the
+// first source that fails and, after all were read, every name that more than one concrete (or
+// more than one steel) bears.
+MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& context,
+                              char separator);
+// The concretes of LoadMaterials.
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator);
+
+// The arguments of RunCliMain, without the program name, as the bytes it was given.
+std::vector<std::string> CliProgramArguments();
+
+// The handlers (CliCommands.cpp; RunPictures: CliPictures.cpp in tarvolin-cli-draw, the program
+// that draws, and CliDrawStub.cpp in tarvolin-cli, which starts it).
 int RunParameters(const CliArguments& arguments, const CliContext& context);
 int RunLibrary(const CliArguments& arguments, const CliContext& context);
 int RunCsv(const CliArguments& arguments, const CliContext& context);
+int RunSteelCsv(const CliArguments& arguments, const CliContext& context);
 int RunPictures(const CliArguments& arguments, const CliContext& context);
 int RunAbaqus(const CliArguments& arguments, const CliContext& context);
 int RunOpenSees(const CliArguments& arguments, const CliContext& context);

@@ -4,32 +4,32 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "app/Translation.h"
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
-#include "export/ChartPicture.h"
 #include "export/AbaqusCdp.h"
 #include "export/CsvExport.h"
 #include "export/OpenSeesWriter.h"
+#include "export/SteelAbaqus.h"
+#include "export/SteelCsv.h"
+#include "export/SteelOpenSees.h"
 #include "input/FieldText.h"
-#include "chart/Chart.h"
-#include "library/ChartSetup.h"
 #include "library/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
+#include "steel/SteelFields.h"
+#include "steel/SteelRegistry.h"
 
 double ReadGradeArgument(const QString& text)
 {
@@ -88,7 +88,7 @@ GradeBasis ReadBasisArguments(const CliArguments& arguments)
     }
     if (!ValidCoefficientOfVariation(cv))
         throw CliUsageError(ui::translate("Cli", "--cv must be greater than 0 and less than 0.6 "
-                                                 "(not %1).")
+                                           "(not %1).")
                                 .arg(Quoted(text))
                                 .toStdString());
     chosen.cv = cv;
@@ -109,9 +109,96 @@ void NoteGradeRange(double grade, const CliContext& context)
     std::fflush(context.err);
 }
 
+namespace {
+
+// A steel grade as typed after --steel, in any letter case, as the steel window's grade box
+// takes it. Throws CliUsageError listing the grades for anything else.
+const SteelGrade& ReadSteelGradeArgument(const QString& text)
+{
+    QStringList names;
+    for (const SteelGrade& grade : SteelGrades()) {
+        if (text.compare(QLatin1String(grade.name), Qt::CaseInsensitive) == 0)
+            return grade;
+        names << QLatin1String(grade.name);
+    }
+    throw CliUsageError(ui::translate("Cli", "--steel: \"%1\" is not a steel grade (%2).")
+                            .arg(text, names.join(QStringLiteral(", ")))
+                            .toStdString());
+}
+
+// The steel that picking the grade in the steel window and pressing Create Steel makes, on the
+// basis of --basis and --cv: its values as the fields show them.
+SteelValues SteelFromGrade(const QString& text, const GradeBasis& basis)
+{
+    return SteelValuesAsShown(SteelGradeValues(ReadSteelGradeArgument(text), basis.basis, basis.cv));
+}
+
+void PrintParameters(const CliContext& context, const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
+    if (std::fflush(context.out) != 0 || std::ferror(context.out))
+        throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
+}
+
+int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
+{
+    const SteelGrade& grade = ReadSteelGradeArgument(arguments.Value("steel"));
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    const SteelValues v = SteelGradeValues(grade, basis.basis, basis.cv);
+    QByteArray bytes;
+    if (arguments.Flag("json")) {
+        QJsonObject object{
+            {QStringLiteral("name"), QString::fromStdString(v.name)},
+            {QStringLiteral("Es"), v.Es},
+            {QStringLiteral("fy"), v.fy},
+            {QStringLiteral("fst"), v.fst},
+            {QStringLiteral("euy"), v.euy},
+            {QStringLiteral("eu"), v.eu},
+            {QStringLiteral("basis"), QLatin1String(BasisKey(v.basis))},
+        };
+        if (v.basis == StrengthBasis::Mean)
+            object.insert(QStringLiteral("cv"), v.cv);
+        bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        std::string basisText;
+        switch (v.basis) {
+        case StrengthBasis::Characteristic: basisText = "characteristic (fy,k, fst,k)"; break;
+        case StrengthBasis::Design: basisText = "design (fy, fst,k x fy / fy,k)"; break;
+        case StrengthBasis::Mean:
+            basisText = QStringLiteral("mean (fym, fstm), \u03B4s = %1")
+                            .arg(QString::number(v.cv, 'g', QLocale::FloatingPointShortest)
+                                     .replace(QLatin1Char('.'),
+                                              QLatin1Char(context.localeSeparator)))
+                            .toStdString();
+            break;
+        }
+        const SteelFieldTexts texts = SteelTexts(v, context.localeSeparator);
+        // The steel window's labels, in the order of its fields, after the basis.
+        const std::pair<QString, const std::string*> rows[] = {
+            {ui::translate("Cli", "Strength basis"), &basisText},
+            {ui::translate("TSteelForm", "Steel Name"), &texts.name},
+            {ui::translate("TSteelForm", "Modulus of elasticity Es (N/mm2)"), &texts.Es},
+            {ui::translate("TSteelForm", "Yield strength fy,r (N/mm2)"), &texts.fy},
+            {ui::translate("TSteelForm", "Ultimate strength fst,r (N/mm2)"), &texts.fst},
+            {ui::translate("TSteelForm", "Yield strain  εy = fy,r / Es"), &texts.ey},
+            {ui::translate("TSteelForm", "Strain at start of hardening  εuy"), &texts.euy},
+            {ui::translate("TSteelForm", "Strain at ultimate strength  εu"), &texts.eu},
+        };
+        for (const auto& [label, value] : rows) {
+            bytes += PaddedToColumns(label, 44).toUtf8();
+            bytes += QByteArray::fromStdString(*value);
+            bytes += '\n';
+        }
+    }
+    PrintParameters(context, bytes);
+    return 0;
+}
+
+}  // namespace
+
 // The text followed by blanks up to the given width on a terminal, where a Chinese character
 // takes two columns: the values of a Chinese table stand in one column too.
-static QString PaddedToColumns(const QString& text, int columns)
+QString PaddedToColumns(const QString& text, int columns)
 {
     int used = 0;
     for (const QChar c : text) {
@@ -127,6 +214,10 @@ static QString PaddedToColumns(const QString& text, int columns)
 
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
+    if (arguments.Has("steel") && arguments.Has("grade"))
+        throw CliUsageError(ui::translate("Cli", "--grade and --steel: give one of them.").toStdString());
+    if (arguments.Has("steel"))
+        return RunSteelParameters(arguments, context);
     if (!arguments.Has("grade"))
         throw CliUsageError(ui::translate("Cli", "--grade G is missing.").toStdString());
     const double grade = ReadGradeArgument(arguments.Value("grade"));
@@ -184,9 +275,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             bytes += '\n';
         }
     }
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
-    if (std::fflush(context.out) != 0 || std::ferror(context.out))
-        throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
+    PrintParameters(context, bytes);
     NoteGradeRange(grade, context);
     return 0;
 }
@@ -198,35 +287,73 @@ QString FromUtf8(const std::string& text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Where a concrete came from, for messages: the library file, or "--grade G".
+// Where a material came from, for messages: the library file, "--grade G" or "--steel GRADE".
 QString SourceName(const CliSource& source)
 {
-    return source.kind == CliSource::Kind::Grade ? QStringLiteral("--grade ") + source.text
-                                                 : QDir::toNativeSeparators(source.text);
+    switch (source.kind) {
+    case CliSource::Kind::Grade: return QStringLiteral("--grade ") + source.text;
+    case CliSource::Kind::Steel: return QStringLiteral("--steel ") + source.text;
+    case CliSource::Kind::Library: break;
+    }
+    return QDir::toNativeSeparators(source.text);
 }
 
-// The concretes of every source, in order, with their shown flags. Refuses the first source
-// that fails and, after all were read, every name that more than one concrete bears.
-ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
-                             char separator)
+// Keeps the first material of each name and notes where every name came from, so that all
+// names given more than once can be named together at the end.
+template <class Registry, class Material>
+class UniqueAdder {
+public:
+    explicit UniqueAdder(Registry& registry) : registry(registry) {}
+
+    void Add(const Material& material, const std::string& name, bool shown, const QString& where)
+    {
+        QStringList& from = origins[name];
+        from << where;
+        if (from.size() == 2)
+            duplicates.push_back(name);
+        if (from.size() == 1)
+            registry.Add(std::make_unique<Material>(material), shown);
+    }
+
+    void Check(const char* kind) const
+    {
+        if (duplicates.empty())
+            return;
+        QStringList named;
+        for (const std::string& name : duplicates)
+            named << QStringLiteral("\"%1\" (%2)").arg(
+                         FromUtf8(name), origins.at(name).join(QStringLiteral(", ")));
+        throw CliFailure(ui::translate("Cli", "%1 names must be unique; given more than once: %2.")
+                             .arg(QLatin1String(kind), named.join(QStringLiteral("; ")))
+                             .toStdString());
+    }
+
+private:
+    Registry& registry;
+    std::map<std::string, QStringList> origins;  // name → the sources that hold it
+    std::vector<std::string> duplicates;
+};
+
+}  // namespace
+
+// The concretes and steels of every source, in order, with their shown flags. Refuses the
+// first source that fails and, after all were read, every name that more than one concrete
+// (or more than one steel) bears.
+MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& context,
+                              char separator)
 {
     // The command line is checked in full before any source is read or any note printed.
     const GradeBasis basis = ReadBasisArguments(arguments);
-    for (const CliSource& source : arguments.sources)
+    for (const CliSource& source : arguments.sources) {
         if (source.kind == CliSource::Kind::Grade)
             ReadGradeArgument(source.text);
+        if (source.kind == CliSource::Kind::Steel)
+            ReadSteelGradeArgument(source.text);
+    }
 
-    ConcreteRegistry registry;
-    std::map<std::string, QStringList> origins;  // name → the sources that hold it
-    std::vector<std::string> duplicates;
-    const auto add = [&](const CConcrete& concrete, bool shown, const QString& where) {
-        QStringList& from = origins[concrete.ConcreteName];
-        from << where;
-        if (from.size() == 2)
-            duplicates.push_back(concrete.ConcreteName);
-        if (from.size() == 1)
-            registry.Add(std::make_unique<CConcrete>(concrete), shown);
-    };
+    MaterialLibrary materials;
+    UniqueAdder<ConcreteRegistry, CConcrete> concretes(materials.concretes);
+    UniqueAdder<SteelRegistry, CSteel> steels(materials.steels);
 
     for (const CliSource& source : arguments.sources) {
         const QString where = SourceName(source);
@@ -246,26 +373,40 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& co
                                d.etmax);
             concrete.basis = d.basis;
             concrete.cv = d.cv;
-            add(concrete, true, where);
+            concretes.Add(concrete, concrete.ConcreteName, true, where);
+        } else if (source.kind == CliSource::Kind::Steel) {
+            const SteelValues v = SteelFromGrade(source.text, basis);
+            if (const auto refusal = CheckSteel(v))
+                throw CliFailure(ui::translate("Cli", "%1: steel \"%2\", field %3: %4")
+                                     .arg(where, FromUtf8(v.name),
+                                          FromUtf8(std::string(SteelFieldKey(refusal->field))),
+                                          FromUtf8(refusal->message))
+                                     .toStdString());
+            steels.Add(CSteel(v.name, v.Es, v.fy, v.fst, v.euy, v.eu, v.basis, v.cv), v.name, true,
+                       where);
         } else {
-            // The reader's message names the file, the concrete and the field.
-            const ConcreteRegistry library = ReadLibrary(source.text);
-            for (std::size_t i = 0; i < library.size(); ++i)
-                add(library.at(i), library.Shown(i), where);
+            // The reader's message names the file, the material and the field.
+            const MaterialLibrary library = ReadMaterialLibrary(source.text);
+            for (std::size_t i = 0; i < library.concretes.size(); ++i)
+                concretes.Add(library.concretes.at(i), library.concretes.at(i).ConcreteName,
+                              library.concretes.Shown(i), where);
+            for (std::size_t i = 0; i < library.steels.size(); ++i)
+                steels.Add(library.steels.at(i), library.steels.at(i).SteelName,
+                           library.steels.Shown(i), where);
         }
     }
-
-    if (!duplicates.empty()) {
-        QStringList named;
-        for (const std::string& name : duplicates)
-            named << QStringLiteral("\"%1\" (%2)").arg(FromUtf8(name),
-                                                       origins[name].join(QStringLiteral(", ")));
-        throw CliFailure(ui::translate("Cli", "Concrete names must be unique; given more than once: %1.")
-                             .arg(named.join(QStringLiteral("; ")))
-                             .toStdString());
-    }
-    return registry;
+    concretes.Check("Concrete");
+    steels.Check("Steel");
+    return materials;
 }
+
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator)
+{
+    return std::move(LoadMaterials(arguments, context, separator).concretes);
+}
+
+namespace {
 
 char CsvSeparator(const CliArguments& arguments, const CliContext& context)
 {
@@ -279,44 +420,12 @@ char CsvSeparator(const CliArguments& arguments, const CliContext& context)
                             .toStdString());
 }
 
-struct PictureFormatEntry {
-    const char* name;
-    PictureFormat format;
-};
-
-// BMP is what Save Picture writes; the others are the report pictures of the window's
-// Save Pictures As..., at the charts' on-screen size.
-const PictureFormatEntry kPictureFormats[] = {
-    {"bmp", PictureFormat::Bmp},
-    {"png", PictureFormat::Png},
-    {"svg", PictureFormat::Svg},
-    {"pdf", PictureFormat::Pdf},
-};
-
-// The folders that making path created, the deepest first, so that a failure can take them back.
-QStringList MakeFolder(const QString& path)
-{
-    QStringList created;
-    QString missing = QDir::cleanPath(QDir(path).absolutePath());
-    while (!QFileInfo::exists(missing)) {
-        created << missing;
-        const QString parent = QFileInfo(missing).path();
-        if (parent == missing)
-            break;
-        missing = parent;
-    }
-    if (!created.isEmpty() && !QDir().mkpath(path))
-        throw CliFailure(ui::translate("Cli", "Cannot create the folder \"%1\".")
-                             .arg(QDir::toNativeSeparators(path))
-                             .toStdString());
-    return created;
-}
-
 // Solver writers' option names as the command line spells them.
 const char* const kAbaqusOptions[] = {"units",     "poisson", "dilation",      "eccentricity",
                                       "fb0-fc0",   "k",       "viscosity",     "elastic-limit",
                                       "e0",        "damage",  "bc",            "bt",
                                       "tension",   "crack-band", "rows",       "model"};
+const char* const kSteelAbaqusOptions[] = {"steel-plastic", "steel-poisson"};
 
 template <typename Options, typename Setter>
 void SetSolverOption(Options& options, Setter set, const char* name, const QString& value)
@@ -326,28 +435,37 @@ void SetSolverOption(Options& options, Setter set, const char* name, const QStri
         throw CliUsageError(error);
 }
 
-// The dialog starts with the shown concretes checked, and pictures draws the shown ones: the
-// solver files hold the same.
-std::vector<const CConcrete*> ShownConcretes(const ConcreteRegistry& registry)
+// The dialog starts with the shown materials checked, and pictures draws the shown ones: the
+// solver files hold the same. Something must be shown.
+struct ShownMaterials {
+    std::vector<const CConcrete*> concretes;
+    std::vector<const CSteel*> steels;
+};
+
+ShownMaterials Shown(const MaterialLibrary& materials)
 {
-    std::vector<const CConcrete*> shown = registry.ShownConcretes();
-    if (shown.empty())
-        throw CliFailure(ui::translate("Cli", "No concrete is shown: nothing to write.").toStdString());
+    ShownMaterials shown{materials.concretes.ShownConcretes(), materials.steels.ShownSteels()};
+    if (shown.concretes.empty() && shown.steels.empty())
+        throw CliFailure(
+            ui::translate("Cli", materials.steels.empty()
+                                     ? QT_TRANSLATE_NOOP("Cli", "No concrete is shown: nothing to write.")
+                                     : QT_TRANSLATE_NOOP("Cli", "No concrete is shown (nor any steel): "
+                                                                "nothing to write."))
+                .toStdString());
     return shown;
 }
 
-void ThrowRefusals(const std::vector<SolverRefusal>& refused)
+void ThrowRefusals(const std::vector<SolverRefusal>& refused,
+                   const std::vector<SolverRefusal>& steelsRefused = {})
 {
     // A refusal without a name is about the whole set (OpenSees tags that run out).
     std::string text;
     for (const SolverRefusal& refusal : refused)
-        text += refusal.name.empty()
-                    ? ui::translate("Cli", "Cannot write: %1")
-                              .arg(QString::fromStdString(refusal.reason))
-                              .toStdString() +
-                          '\n'
-                    : RefusalText({refusal}) + '\n';
-    throw CliFailure(text + ui::translate("Cli", "Nothing was written.").toStdString());
+        text += refusal.name.empty() ? "Cannot write: " + refusal.reason + '\n'
+                                     : RefusalText({refusal}) + '\n';
+    for (const SolverRefusal& refusal : steelsRefused)
+        text += SteelRefusalText({refusal}) + '\n';
+    throw CliFailure(text + "Nothing was written.");
 }
 
 }  // namespace
@@ -367,13 +485,29 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
         throw CliUsageError(ui::translate("Cli", "--tension displacement: %1.")
                                 .arg(QString::fromStdString(problem))
                                 .toStdString());
+    SteelAbaqusOptions steelOptions;
+    for (const char* name : kSteelAbaqusOptions)
+        if (arguments.Has(name))
+            SetSolverOption(steelOptions, SetSteelAbaqusOption, name, arguments.Value(name));
+    TakeAbaqusOptions(steelOptions, options);
 
-    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
-    const AbaqusExport out = BuildAbaqusExport(ShownConcretes(registry), options);
-    if (!out.refused.empty())
-        ThrowRefusals(out.refused);
-    WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
-    if (options.damage == AbaqusOptions::Damage::Code)
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
+    const ShownMaterials shown = Shown(materials);
+    AbaqusExport out;
+    std::vector<std::string> taken;
+    if (!shown.concretes.empty()) {
+        out = BuildAbaqusExport(shown.concretes, options);
+        for (const CdpMaterial& m : out.materials)
+            taken.push_back(m.name);
+    }
+    const SteelAbaqusExport steels = BuildSteelAbaqusExport(shown.steels, steelOptions, taken);
+    if (!out.refused.empty() || !steels.refused.empty())
+        ThrowRefusals(out.refused, steels.refused);
+    std::string text = out.text;
+    if (!shown.steels.empty())
+        text += WriteSteelAbaqus(steels.materials, steelOptions, shown.concretes.empty());
+    WriteOutput(arguments, context, QByteArray::fromStdString(text));
+    if (options.damage == AbaqusOptions::Damage::Code && !shown.concretes.empty())
         std::fputs(ui::translate("Cli", "tarvolin-cli: warning: %1.\n")
                        .arg(ui::translate("AbaqusCdp", kCodeDamageWarning))
                        .toUtf8()
@@ -383,6 +517,14 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     for (const NameMapping& renamed : out.renamed)
         std::fputs(ui::translate("Cli", "tarvolin-cli: note: concrete \"%1\" is written as "
                                         "material \"%2\".\n")
+                       .arg(QString::fromStdString(renamed.original),
+                            QString::fromStdString(renamed.mapped))
+                       .toUtf8()
+                       .constData(),
+                   context.err);
+    for (const NameMapping& renamed : steels.renamed)
+        std::fputs(ui::translate("Cli", "tarvolin-cli: note: steel \"%1\" is written as material "
+                                        "\"%2\".\n")
                        .arg(QString::fromStdString(renamed.original),
                             QString::fromStdString(renamed.mapped))
                        .toUtf8()
@@ -404,19 +546,34 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
         SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     else if (arguments.output != QLatin1String("-"))
         OpenSeesFormatForPath(arguments.output.toStdString(), options.format);
+    SteelOpenSeesOptions steelOptions;
+    if (arguments.Has("steel-material"))
+        SetSolverOption(steelOptions, SetSteelOpenSeesOption, "steel-material",
+                        arguments.Value("steel-material"));
 
-    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
-    const OpenSeesExport out = BuildOpenSeesExport(ShownConcretes(registry), options);
-    if (!out.refused.empty())
-        ThrowRefusals(out.refused);
-    WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
+    const ShownMaterials shown = Shown(materials);
+    OpenSeesExport out;
+    if (!shown.concretes.empty()) {
+        out = BuildOpenSeesExport(shown.concretes, options);
+        if (!out.refused.empty())
+            ThrowRefusals(out.refused);
+    }
+    // The steels' tags go on from the concretes'.
+    steelOptions.format = options.format;
+    steelOptions.firstTag = options.firstTag + static_cast<long long>(shown.concretes.size());
+    const SteelOpenSeesExport steels =
+        BuildSteelOpenSeesExport(shown.steels, steelOptions, shown.concretes.empty());
+    if (!steels.refused.empty())
+        ThrowRefusals({}, steels.refused);
+    WriteOutput(arguments, context, QByteArray::fromStdString(out.text + steels.text));
     return 0;
 }
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
-    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
-    WriteOutput(arguments, context, LibraryJson(registry));
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
+    WriteOutput(arguments, context, LibraryJson(materials.concretes, materials.steels));
     return 0;
 }
 
@@ -432,82 +589,13 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
     return 0;
 }
 
-int RunPictures(const CliArguments& arguments, const CliContext& context)
+int RunSteelCsv(const CliArguments& arguments, const CliContext& context)
 {
-    if (arguments.output == QLatin1String("-"))
-        throw CliUsageError(ui::translate("Cli", "pictures writes two files into a folder: -o - is for text outputs.").toStdString());
-    const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
-    const PictureFormatEntry* format = nullptr;
-    for (const PictureFormatEntry& entry : kPictureFormats)
-        if (formatName == QLatin1String(entry.name))
-            format = &entry;
-    if (!format)
-        throw CliUsageError(
-            ui::translate("Cli", "--format must be bmp, png, svg or pdf (not \"%1\").")
-                .arg(arguments.Value("format"))
-                .toStdString());
-
-    const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
-
-    // Everything is drawn before the disk is touched.
-    // The charts take their fonts from the widget they are made in, as in the window.
-    QWidget host;
-    host.setFont(ChartFont());
-    TChart compression(&host);
-    TChart tension(&host);
-    compression.resize(kCompressionChartSize);
-    tension.resize(kTensionChartSize);
-    SetUpCompressionChart(&compression, separator);
-    SetUpTensionChart(&tension, separator);
-    AddRegistryCurves(&compression, &tension, registry);
-    // The strain labels are spaced to fit the axis as laid out on screen, and the window's
-    // charts were shown before Save Picture: so are these, on the offscreen platform.
-    host.resize(kCompressionChartSize.width(), kCompressionChartSize.height() * 3);
-    tension.move(0, kCompressionChartSize.height());
-    host.show();
-    QCoreApplication::processEvents();
-    const QByteArray pictures[] = {RenderChartPicture(compression, format->format),
-                                   RenderChartPicture(tension, format->format)};
-    const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
-
-    const QString folder = arguments.output;
-    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
-        throw CliFailure(ui::translate("Cli", "Cannot write into \"%1\": it is not a folder.")
-                             .arg(QDir::toNativeSeparators(folder))
-                             .toStdString());
-    const QStringList createdFolders = MakeFolder(folder);
-
-    // Both pictures or neither: a failure puts back what the first write replaced.
-    struct Replaced {
-        QString path;
-        std::optional<QByteArray> previous;
-    };
-    std::vector<Replaced> replaced;
-    try {
-        for (int i = 0; i < 2; ++i) {
-            const QString path = QDir(folder).filePath(names[i] + QLatin1String(format->name));
-            Replaced entry{path, std::nullopt};
-            QFile old(path);
-            if (old.exists() && old.open(QIODevice::ReadOnly))
-                entry.previous = old.readAll();
-            WriteFileAtomically(path, pictures[i]);
-            replaced.push_back(entry);
-        }
-    } catch (const std::runtime_error& error) {
-        for (const Replaced& entry : replaced) {
-            if (entry.previous) {
-                try {
-                    WriteFileAtomically(entry.path, *entry.previous);
-                } catch (const std::runtime_error&) {
-                }
-            } else {
-                QFile::remove(entry.path);
-            }
-        }
-        for (const QString& created : createdFolders)
-            QDir().rmdir(created);
-        throw CliFailure(error.what());
-    }
+    const char separator = CsvSeparator(arguments, context);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, separator);
+    if (materials.steels.empty())
+        throw CliFailure(ui::translate("Cli", "No steels have been created: nothing to write.").toStdString());
+    const std::string text = BuildSteelCsv(materials.steels, separator);
+    WriteOutput(arguments, context, QByteArray::fromStdString(text));
     return 0;
 }
