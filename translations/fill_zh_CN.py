@@ -462,6 +462,155 @@ ZH = {
     "ConcreteD follows the code's compression curve exactly, but not its tension curve: for %1 the two differ by up to %2 % of ft (%3 % before the peak, %4 % after it).":
         "ConcreteD 的受压曲线与规范完全一致，受拉曲线则不然：对于 %1，两者最多相差 ft 的 %2 %（峰值前 %3 %，峰值后 %4 %）。",
 
+    # Steels on the command line and in the export dialogs.
+    "Cannot encode the chart as a PNG picture.": "无法将图表编码为 PNG 图片。",
+    "strengths of --grade and --steel: characteristic (default), mean or design":
+        "--grade 和 --steel 的强度取值：characteristic（标准值，默认）、mean（平均值）或 design（设计值）",
+    "coefficient of variation delta c (delta s), with --basis mean: 0 < X < 0.6":
+        "变异系数 δc（δs），用于 --basis mean：0 < X < 0.6",
+    "the name and the values that picking grade G (or steel GRADE) fills in":
+        "选择强度等级 G（或钢筋牌号 GRADE）后填入的名称和数值",
+    "With --steel GRADE instead: what the steel window's fields show for a reinforcing\n"
+    "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:\n"
+    "the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and\n"
+    "eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).\n":
+        "改用 --steel GRADE 时：输出钢筋窗口中该钢筋牌号（HPB300、HRB335、HRB400、HRBF400、\n"
+        "RRB400、HRB500、HRBF500）按强度取值显示的内容：名称、Es、fy、fst、屈服应变、euy（假定值：\n"
+        "规范未给出）和 eu；加 --json 时为材料库的键 name、Es、fy、fst、euy、eu、basis（及 cv）。\n",
+    "a reinforcing steel grade, e.g. HRB400": "钢筋牌号，例如 HRB400",
+    "write the concretes and steels into one library file": "把混凝土和钢筋写入一个材料库文件",
+    "Writes the concretes and the steels of SOURCES, in order, into a library file that the\n"
+    "window opens (File > Open Library...). Without steels it is a version-1 library, as\n"
+    "before steels existed; with steels version 2.\n":
+        "按顺序把 SOURCES 中的混凝土和钢筋写入一个材料库文件，可在窗口中打开（文件 > 打开材料库…）。\n"
+        "不含钢筋时为版本 1 的材料库，与有钢筋之前相同；含钢筋时为版本 2。\n",
+    "Writes every steel of SOURCES, shown or hidden, in order: a table of the parameters,\n"
+    "then the corner points of each steel's curve (origin, yield, start of hardening,\n"
+    "ultimate), numbers as in the concrete CSV file.\n":
+        "按顺序写出 SOURCES 中的每根钢筋（无论显示与否）：先是参数表，然后是每根钢筋曲线的\n"
+        "角点（原点、屈服、硬化起点、极限），数字格式与混凝土 CSV 文件相同。\n",
+    "write Compression, Tension (and Steel) pictures of the charts": "写出受压、受拉（及钢筋）图表的图片",
+    "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
+    "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. When SOURCES hold\n"
+    "steels, the steel chart too, with the curves of the shown steels, as FOLDER/Steel.bmp.\n"
+    "FOLDER is created when it does not exist. --width and --height set the size of every\n"
+    "picture in pixels (16 to 10000; each side not given stays the chart's own, 585 x 223,\n"
+    "585 x 203 and 585 x 396) and --scale gives a PNG twice or three times the pixels with\n"
+    "the same look, as the window's picture options do.\n":
+        "像“保存图片”一样写出受压和受拉图表及所显示混凝土的曲线：FOLDER/Compression.bmp 和\n"
+        "FOLDER/Tension.bmp。SOURCES 含钢筋时还写出钢筋图表及所显示钢筋的曲线：FOLDER/Steel.bmp。\n"
+        "FOLDER 不存在时自动创建。--width 和 --height 设定每张图片的像素尺寸（16 至 10000；\n"
+        "未给出的边保持图表自身尺寸：585 x 223、585 x 203 和 585 x 396），--scale 使 PNG 在外观\n"
+        "不变的情况下像素增至两倍或三倍，与窗口中的图片选项相同。\n",
+    "the width of every picture in pixels, 16 to 10000": "每张图片的宽度（像素），16 至 10000",
+    "the height of every picture in pixels, 16 to 10000": "每张图片的高度（像素），16 至 10000",
+    "PNG only: 2 or 3 times the pixels each way (1)": "仅用于 PNG：每个方向像素增至 2 或 3 倍 (1)",
+    "Writes what the window's Export > Abaqus writes for the shown concretes of SOURCES (the\n"
+    "ones the export dialog starts with checked; the ones pictures draws), in order: an\n"
+    "input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless\n"
+    "--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a\n"
+    "curve that ends before its peak) fails the command and nothing is written; names\n"
+    "that had to change for Abaqus are noted on stderr.\n"
+    "\n"
+    "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
+    "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
+    "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
+    "--tension displacement needs --crack-band H.\n"
+    "The shown steels follow the concretes: *Elastic and *Plastic, true stress against\n"
+    "logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).\n":
+        "按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出\n"
+        "与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE\n"
+        "的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在\n"
+        "峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。\n"
+        "\n"
+        "--damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常\n"
+        "不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。\n"
+        "--tension displacement 需要 --crack-band H。\n"
+        "所显示的钢筋排在混凝土之后：*Elastic 和 *Plastic，真应力对对数塑性应变，在 eu 以内与\n"
+        "曲线相差不超过 0.1 %（或名义值）。\n",
+    "steels' *Plastic: true (default) or nominal values": "钢筋的 *Plastic：true（真实值，默认）或 nominal（名义值）",
+    "steels' Poisson's ratio, 0 <= X < 0.5 (0.3)": "钢筋的泊松比，0 <= X < 0.5 (0.3)",
+    "write OpenSees ConcreteD materials (and steel materials)": "写出 OpenSees ConcreteD 材料（及钢筋材料）",
+    "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
+    "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
+    "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
+    "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"
+    "ConcreteD follows the code's compression curve exactly, but its tension curve\n"
+    "differs from the code's by some 4 to 13 % of ft (the export dialog shows both).\n"
+    "The shown steels follow, their tags after the concretes': Hysteretic with the code's\n"
+    "curve as its envelope, or Steel02 with --steel-material steel02.\n":
+        "按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出\n"
+        "与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，\n"
+        "为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及\n"
+        "其他后缀为 tcl。\n"
+        "ConcreteD 的受压曲线与规范完全一致，但受拉曲线与规范相差约 ft 的 4% 至 13%\n"
+        "（导出对话框中可对比两者）。\n"
+        "所显示的钢筋随后写出，编号接在混凝土之后：以规范曲线为骨架的 Hysteretic，或加\n"
+        "--steel-material steel02 时为 Steel02。\n",
+    "the steels' material (hysteretic)": "钢筋的材料 (hysteretic)",
+    "\n"
+    "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
+    "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
+    "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+    "--steel GRADE, repeatable too, is the reinforcing steel that picking GRADE in the steel\n"
+    "window and pressing Create Steel makes (e.g. HRB400); steels come from library files as\n"
+    "well, and their names must be unique among the steels.\n"
+    "--basis mean|design fills every --grade and --steel with mean or design strengths\n"
+    "instead of characteristic ones (names Con_Gm, HRB400m; Con_Gd, HRB400d); mean needs\n"
+    "--cv, the coefficient of variation (delta c, delta s) they share.\n"
+    "\n"
+    "Run tarvolin-cli COMMAND --help for the options of a command.\n"
+    "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n":
+        "\n"
+        "SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在\n"
+        "窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和\n"
+        "700 x 10-6）。所有来源中的名称必须互不相同。\n"
+        "--steel GRADE 也可重复，即在钢筋窗口中选择牌号 GRADE 后按“创建钢筋”得到的钢筋\n"
+        "（例如 HRB400）；钢筋也可来自材料库文件，钢筋名称必须互不相同。\n"
+        "--basis mean|design 使每个 --grade 和 --steel 采用强度平均值或设计值而非标准值（名称为\n"
+        "Con_Gm、HRB400m；Con_Gd、HRB400d）；mean 需要 --cv，即两者共用的变异系数（δc、δs）。\n"
+        "\n"
+        "运行 tarvolin-cli COMMAND --help 查看某个命令的选项。\n"
+        "退出状态：0 成功，1 输入或输出失败，2 命令行有误。\n",
+    "No concretes or steels: give library files, --grade G or --steel GRADE.":
+        "没有混凝土或钢筋：请给出材料库文件、--grade G 或 --steel GRADE。",
+    "--steel: \"%1\" is not a steel grade (%2).": "--steel：\"%1\" 不是钢筋牌号（%2）。",
+    "--grade and --steel: give one of them.": "--grade 和 --steel：请只给出其中之一。",
+    "%1 names must be unique; given more than once: %2.": "%1 名称必须唯一；以下名称出现了不止一次：%2。",
+    "%1: steel \"%2\", field %3: %4": "%1：钢筋 \"%2\"，字段 %3：%4",
+    "No concrete is shown (nor any steel): nothing to write.": "没有显示的混凝土（也没有钢筋）：无内容可写。",
+    "tarvolin-cli: note: steel \"%1\" is written as material \"%2\".\n":
+        "tarvolin-cli：注意：钢筋 \"%1\" 写为材料 \"%2\"。\n",
+    "Steel names must be unique; given more than once: %1.": "钢筋名称必须唯一；以下名称出现了不止一次：%1。",
+    "No steels have been created: nothing to write.": "尚未创建任何钢筋：无内容可写。",
+    "Field \"steels\": %1 is not a list.": "字段 \"steels\"：%1 不是列表。",
+    "The library has version %1, written by a newer Tarvolin; this one reads versions up to %2.":
+        "该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序最高只能读取版本 %2。",
+    "No concrete or steel is checked.": "未勾选任何混凝土或钢筋。",
+    "Steels": "钢筋",
+    "True stress, logarithmic plastic strain": "真应力、对数塑性应变",
+    "Nominal values": "名义值",
+    "Steel plastic table": "钢筋塑性表",
+    "Steel Poisson's ratio": "钢筋泊松比",
+    "Hysteretic (the code's curve)": "Hysteretic（规范曲线）",
+    "Steel02 (cyclic analyses)": "Steel02（往复分析）",
+    "Steel material": "钢筋材料",
+    "Steel Poisson's ratio: \"%1\" is not a number from %2 to below %3.":
+        "钢筋泊松比：\"%1\" 不是不小于 %2 且小于 %3 的数。",
+    "%1 rows; largest gap to the curve %2 % of the stress": "%1 行；与曲线的最大偏差为应力的 %2 %",
+    "Mean values (fy,m, fst,m), δs = %1": "平均值 (fy,m, fst,m)，δs = %1",
+    "Design values (fy, fst,k × fy / fy,k)": "设计值 (fy, fst,k × fy / fy,k)",
+    "Characteristic values (fy,k, fst,k)": "标准值 (fy,k, fst,k)",
+    "Coefficient of variation  δs": "变异系数  δs",
+    "The bars' coefficient of variation of strength, from your test statistics:\n"
+    "used on the mean basis only, fy,m = fy,k / (1 − 1.645 δs).":
+        "钢筋强度的变异系数，取自试验统计：\n仅用于平均值，fy,m = fy,k / (1 − 1.645 δs)。",
+    "An assumption: GB 50010-2010 gives no strain at the start of hardening,\n"
+    "and %1 is proposed for every grade.\n"
+    "Replace it by test data of the bars where there are any.":
+        "假定值：GB 50010-2010 未给出硬化起点应变，\n各牌号均建议取 %1。\n有钢筋试验数据时请以其代替。",
+    "δs must be greater than 0 and less than %1.": "δs 必须大于 0 且小于 %1。",
+
     # About.
     "About Tarvolin": "关于 Tarvolin",
     "Version %1": "版本 %1",

@@ -234,6 +234,10 @@
             <source>A picture of %1 × %2 pixels at %3× is out of bounds (%4 to %5 pixels a side).</source>
             <translation>%1 × %2 像素、倍率 %3× 的图片超出范围（每边 %4 至 %5 像素）。</translation>
         </message>
+        <message>
+            <source>Cannot encode the chart as a PNG picture.</source>
+            <translation>无法将图表编码为 PNG 图片。</translation>
+        </message>
     </context>
     <context>
         <name>Cli</name>
@@ -242,28 +246,12 @@
             <translation>要写入的文件；- 表示标准输出</translation>
         </message>
         <message>
-            <source>the name and the seven values that picking grade G fills in</source>
-            <translation>选择强度等级 G 后填入的名称和七个数值</translation>
-        </message>
-        <message>
             <source>the strength grade fcu,k (N/mm2), e.g. 30 or 22.5</source>
             <translation>强度等级 fcu,k (N/mm2)，例如 30 或 22.5</translation>
         </message>
         <message>
             <source>print JSON with full-precision numbers</source>
             <translation>以全精度数字输出 JSON</translation>
-        </message>
-        <message>
-            <source>write the concretes into one library file</source>
-            <translation>把混凝土写入一个材料库文件</translation>
-        </message>
-        <message>
-            <source>Writes the concretes of SOURCES, in order, into a library file that the window opens
-(File &gt; Open Library...).
-</source>
-            <translation>按顺序把 SOURCES 中的混凝土写入一个材料库文件，可在窗口中打开
-（文件 &gt; 打开材料库…）。
-</translation>
         </message>
         <message>
             <source>write the CSV file that Save Data writes</source>
@@ -280,19 +268,6 @@ shown or hidden, in order.
         <message>
             <source>the decimal separator of the numbers: . or , (default: the locale's)</source>
             <translation>数字的小数点：. 或 ,（默认按区域设置）</translation>
-        </message>
-        <message>
-            <source>write Compression and Tension pictures of the charts</source>
-            <translation>写出受压和受拉图表的图片</translation>
-        </message>
-        <message>
-            <source>Writes the Compression and Tension charts, with the curves of the shown concretes, as
-Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created
-when it does not exist.
-</source>
-            <translation>像“保存图片”一样写出受压和受拉图表及所显示混凝土的曲线：FOLDER/Compression.bmp
-和 FOLDER/Tension.bmp。FOLDER 不存在时自动创建。
-</translation>
         </message>
         <message>
             <source>the folder to write into</source>
@@ -345,10 +320,6 @@ when it does not exist.
         <message>
             <source>input file or CAE script (default: from FILE)</source>
             <translation>输入文件或 CAE 脚本（默认由 FILE 决定）</translation>
-        </message>
-        <message>
-            <source>write OpenSees ConcreteD materials</source>
-            <translation>写出 OpenSees ConcreteD 材料</translation>
         </message>
         <message>
             <source>the tag of the first material; the others follow (1)</source>
@@ -427,10 +398,6 @@ Options:
             <translation>缺少 -o：请指定写入位置。</translation>
         </message>
         <message>
-            <source>No concretes: give library files or --grade G.</source>
-            <translation>没有混凝土：请给出材料库文件或 --grade G。</translation>
-        </message>
-        <message>
             <source>The command %1 is not available in this build.</source>
             <translation>此版本不提供命令 %1。</translation>
         </message>
@@ -469,10 +436,6 @@ Options:
             <translation>%1：混凝土 "%2"，字段 %3：%4</translation>
         </message>
         <message>
-            <source>Concrete names must be unique; given more than once: %1.</source>
-            <translation>混凝土名称必须唯一；以下名称出现了不止一次：%1。</translation>
-        </message>
-        <message>
             <source>--separator must be . or , (not "%1").</source>
             <translation>--separator 必须为 . 或 ,（而不是 "%1"）。</translation>
         </message>
@@ -485,22 +448,10 @@ Options:
             <translation>没有显示的混凝土：无内容可写。</translation>
         </message>
         <message>
-            <source>Cannot write: %1</source>
-            <translation>无法写出：%1</translation>
-        </message>
-        <message>
-            <source>Nothing was written.</source>
-            <translation>未写入任何内容。</translation>
-        </message>
-        <message>
             <source>tarvolin-cli: note: concrete "%1" is written as material "%2".
 </source>
             <translation>tarvolin-cli：注意：混凝土 "%1" 写为材料 "%2"。
 </translation>
-        </message>
-        <message>
-            <source>pictures writes two files into a folder: -o - is for text outputs.</source>
-            <translation>pictures 向一个文件夹写入两个文件：-o - 仅用于文本输出。</translation>
         </message>
         <message>
             <source>--format must be bmp, png, svg or pdf (not "%1").</source>
@@ -509,48 +460,6 @@ Options:
         <message>
             <source>Cannot write into "%1": it is not a folder.</source>
             <translation>无法写入 "%1"：它不是文件夹。</translation>
-        </message>
-        <message>
-            <source>strengths of --grade: characteristic (default), mean or design</source>
-            <translation>--grade 的强度取值：characteristic（标准值，默认）、mean（平均值）或 design（设计值）</translation>
-        </message>
-        <message>
-            <source>coefficient of variation delta c, with --basis mean: 0 &lt; X &lt; 0.6</source>
-            <translation>变异系数 δc，用于 --basis mean：0 &lt; X &lt; 0.6</translation>
-        </message>
-        <message>
-            <source>Prints what the definition fields show once grade G is picked in the window: the
-strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape
-parameters, with the decimal separator of the locale. With --json: the same
-unrounded, as JSON numbers (strains in m/m), with "basis" (and "cv").
-</source>
-            <translation>输出在窗口中选择强度等级 G 后定义栏显示的内容：强度取值、名称以及 Ec、fc,r、ft,r、
-峰值应变（10-6）和下降段参数，小数点按区域设置。加 --json：输出未经舍入的相同数值，
-为 JSON 数字（应变以 m/m 计），并含 "basis"（及 "cv"）。
-</translation>
-        </message>
-        <message>
-            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
-ones the export dialog starts with checked; the ones pictures draws), in order: an
-input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
---output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
-curve that ends before its peak) fails the command and nothing is written; names
-that had to change for Abaqus are noted on stderr.
-
---damage code leaves Abaqus no plastic strain: the effective stress climbs to
-hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);
-birtel-mark makes a share --bc/--bt of the inelastic strain plastic.
---tension displacement needs --crack-band H.
-</source>
-            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
-与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
-的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
-峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
-
---damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常
-不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。
---tension displacement 需要 --crack-band H。
-</translation>
         </message>
         <message>
             <source>compression elastic limit, fraction of fc, 0 &lt; X &lt;= 1 (0.4)</source>
@@ -581,50 +490,12 @@ birtel-mark makes a share --bc/--bt of the inelastic strain plastic.
             <translation>裂缝带宽度（单元尺寸），以所选单位的长度计，H &gt; 0</translation>
         </message>
         <message>
-            <source>Writes what the window's Export &gt; OpenSees writes for the shown concretes of SOURCES
-(the ones the export dialog starts with checked; the ones pictures draws), in order:
-one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the
-suffix of FILE says unless --format does; tcl for -o - and other suffixes.
-ConcreteD follows the code's compression curve exactly, but its tension curve
-differs from the code's by some 4 to 13 % of ft (the export dialog shows both).
-</source>
-            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
-与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，
-为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及
-其他后缀为 tcl。
-ConcreteD 的受压曲线与规范完全一致，但受拉曲线与规范相差约 ft 的 4% 至 13%
-（导出对话框中可对比两者）。
-</translation>
-        </message>
-        <message>
             <source>ConcreteD's plastic-strain parameter epssp, X &gt; 0 (0.25)</source>
             <translation>ConcreteD 塑性应变参数 epssp，X &gt; 0 (0.25)</translation>
         </message>
         <message>
             <source>ConcreteD's plastic-strain parameter etap, X &gt; 0 (1.15)</source>
             <translation>ConcreteD 塑性应变参数 etap，X &gt; 0 (1.15)</translation>
-        </message>
-        <message>
-            <source>
-SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is
-the concrete that picking G in the window and pressing Create Concrete makes (name
-Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.
---basis mean|design fills every --grade with mean or design strengths instead of
-characteristic ones (names Con_Gm, Con_Gd); mean needs --cv, delta c of the concrete.
-
-Run tarvolin-cli COMMAND --help for the options of a command.
-Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.
-</source>
-            <translation>
-SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在
-窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和
-700 x 10-6）。所有来源中的名称必须互不相同。
---basis mean|design 使每个 --grade 采用强度平均值或设计值而非标准值（名称为 Con_Gm、
-Con_Gd）；mean 需要 --cv，即该混凝土的变异系数 δc。
-
-运行 tarvolin-cli COMMAND --help 查看某个命令的选项。
-退出状态：0 成功，1 输入或输出失败，2 命令行有误。
-</translation>
         </message>
         <message>
             <source>--basis must be characteristic, mean or design (not "%1").</source>
@@ -677,6 +548,216 @@ Con_Gd）；mean 需要 --cv，即该混凝土的变异系数 δc。
 </source>
             <translation>tarvolin-cli：警告：%1。
 </translation>
+        </message>
+        <message>
+            <source>strengths of --grade and --steel: characteristic (default), mean or design</source>
+            <translation>--grade 和 --steel 的强度取值：characteristic（标准值，默认）、mean（平均值）或 design（设计值）</translation>
+        </message>
+        <message>
+            <source>coefficient of variation delta c (delta s), with --basis mean: 0 &lt; X &lt; 0.6</source>
+            <translation>变异系数 δc（δs），用于 --basis mean：0 &lt; X &lt; 0.6</translation>
+        </message>
+        <message>
+            <source>the name and the values that picking grade G (or steel GRADE) fills in</source>
+            <translation>选择强度等级 G（或钢筋牌号 GRADE）后填入的名称和数值</translation>
+        </message>
+        <message>
+            <source>With --steel GRADE instead: what the steel window's fields show for a reinforcing
+steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:
+the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and
+eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).
+</source>
+            <translation>改用 --steel GRADE 时：输出钢筋窗口中该钢筋牌号（HPB300、HRB335、HRB400、HRBF400、
+RRB400、HRB500、HRBF500）按强度取值显示的内容：名称、Es、fy、fst、屈服应变、euy（假定值：
+规范未给出）和 eu；加 --json 时为材料库的键 name、Es、fy、fst、euy、eu、basis（及 cv）。
+</translation>
+        </message>
+        <message>
+            <source>a reinforcing steel grade, e.g. HRB400</source>
+            <translation>钢筋牌号，例如 HRB400</translation>
+        </message>
+        <message>
+            <source>write the concretes and steels into one library file</source>
+            <translation>把混凝土和钢筋写入一个材料库文件</translation>
+        </message>
+        <message>
+            <source>Writes the concretes and the steels of SOURCES, in order, into a library file that the
+window opens (File &gt; Open Library...). Without steels it is a version-1 library, as
+before steels existed; with steels version 2.
+</source>
+            <translation>按顺序把 SOURCES 中的混凝土和钢筋写入一个材料库文件，可在窗口中打开（文件 &gt; 打开材料库…）。
+不含钢筋时为版本 1 的材料库，与有钢筋之前相同；含钢筋时为版本 2。
+</translation>
+        </message>
+        <message>
+            <source>Writes every steel of SOURCES, shown or hidden, in order: a table of the parameters,
+then the corner points of each steel's curve (origin, yield, start of hardening,
+ultimate), numbers as in the concrete CSV file.
+</source>
+            <translation>按顺序写出 SOURCES 中的每根钢筋（无论显示与否）：先是参数表，然后是每根钢筋曲线的
+角点（原点、屈服、硬化起点、极限），数字格式与混凝土 CSV 文件相同。
+</translation>
+        </message>
+        <message>
+            <source>write Compression, Tension (and Steel) pictures of the charts</source>
+            <translation>写出受压、受拉（及钢筋）图表的图片</translation>
+        </message>
+        <message>
+            <source>Writes the Compression and Tension charts, with the curves of the shown concretes, as
+Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. When SOURCES hold
+steels, the steel chart too, with the curves of the shown steels, as FOLDER/Steel.bmp.
+FOLDER is created when it does not exist. --width and --height set the size of every
+picture in pixels (16 to 10000; each side not given stays the chart's own, 585 x 223,
+585 x 203 and 585 x 396) and --scale gives a PNG twice or three times the pixels with
+the same look, as the window's picture options do.
+</source>
+            <translation>像“保存图片”一样写出受压和受拉图表及所显示混凝土的曲线：FOLDER/Compression.bmp 和
+FOLDER/Tension.bmp。SOURCES 含钢筋时还写出钢筋图表及所显示钢筋的曲线：FOLDER/Steel.bmp。
+FOLDER 不存在时自动创建。--width 和 --height 设定每张图片的像素尺寸（16 至 10000；
+未给出的边保持图表自身尺寸：585 x 223、585 x 203 和 585 x 396），--scale 使 PNG 在外观
+不变的情况下像素增至两倍或三倍，与窗口中的图片选项相同。
+</translation>
+        </message>
+        <message>
+            <source>the width of every picture in pixels, 16 to 10000</source>
+            <translation>每张图片的宽度（像素），16 至 10000</translation>
+        </message>
+        <message>
+            <source>the height of every picture in pixels, 16 to 10000</source>
+            <translation>每张图片的高度（像素），16 至 10000</translation>
+        </message>
+        <message>
+            <source>PNG only: 2 or 3 times the pixels each way (1)</source>
+            <translation>仅用于 PNG：每个方向像素增至 2 或 3 倍 (1)</translation>
+        </message>
+        <message>
+            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
+ones the export dialog starts with checked; the ones pictures draws), in order: an
+input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
+--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
+curve that ends before its peak) fails the command and nothing is written; names
+that had to change for Abaqus are noted on stderr.
+
+--damage code leaves Abaqus no plastic strain: the effective stress climbs to
+hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);
+birtel-mark makes a share --bc/--bt of the inelastic strain plastic.
+--tension displacement needs --crack-band H.
+The shown steels follow the concretes: *Elastic and *Plastic, true stress against
+logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).
+</source>
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
+的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
+峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
+
+--damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常
+不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。
+--tension displacement 需要 --crack-band H。
+所显示的钢筋排在混凝土之后：*Elastic 和 *Plastic，真应力对对数塑性应变，在 eu 以内与
+曲线相差不超过 0.1 %（或名义值）。
+</translation>
+        </message>
+        <message>
+            <source>steels' *Plastic: true (default) or nominal values</source>
+            <translation>钢筋的 *Plastic：true（真实值，默认）或 nominal（名义值）</translation>
+        </message>
+        <message>
+            <source>steels' Poisson's ratio, 0 &lt;= X &lt; 0.5 (0.3)</source>
+            <translation>钢筋的泊松比，0 &lt;= X &lt; 0.5 (0.3)</translation>
+        </message>
+        <message>
+            <source>write OpenSees ConcreteD materials (and steel materials)</source>
+            <translation>写出 OpenSees ConcreteD 材料（及钢筋材料）</translation>
+        </message>
+        <message>
+            <source>Writes what the window's Export &gt; OpenSees writes for the shown concretes of SOURCES
+(the ones the export dialog starts with checked; the ones pictures draws), in order:
+one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the
+suffix of FILE says unless --format does; tcl for -o - and other suffixes.
+ConcreteD follows the code's compression curve exactly, but its tension curve
+differs from the code's by some 4 to 13 % of ft (the export dialog shows both).
+The shown steels follow, their tags after the concretes': Hysteretic with the code's
+curve as its envelope, or Steel02 with --steel-material steel02.
+</source>
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+与窗口中“导出到 OpenSees”相同的内容：每个混凝土一条 uniaxialMaterial ConcreteD，
+为 Tcl（.tcl）或 OpenSeesPy（.py），由 FILE 的后缀决定，除非给出 --format；-o - 及
+其他后缀为 tcl。
+ConcreteD 的受压曲线与规范完全一致，但受拉曲线与规范相差约 ft 的 4% 至 13%
+（导出对话框中可对比两者）。
+所显示的钢筋随后写出，编号接在混凝土之后：以规范曲线为骨架的 Hysteretic，或加
+--steel-material steel02 时为 Steel02。
+</translation>
+        </message>
+        <message>
+            <source>the steels' material (hysteretic)</source>
+            <translation>钢筋的材料 (hysteretic)</translation>
+        </message>
+        <message>
+            <source>
+SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is
+the concrete that picking G in the window and pressing Create Concrete makes (name
+Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.
+--steel GRADE, repeatable too, is the reinforcing steel that picking GRADE in the steel
+window and pressing Create Steel makes (e.g. HRB400); steels come from library files as
+well, and their names must be unique among the steels.
+--basis mean|design fills every --grade and --steel with mean or design strengths
+instead of characteristic ones (names Con_Gm, HRB400m; Con_Gd, HRB400d); mean needs
+--cv, the coefficient of variation (delta c, delta s) they share.
+
+Run tarvolin-cli COMMAND --help for the options of a command.
+Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.
+</source>
+            <translation>
+SOURCES：材料库文件（.json）和 --grade G，可重复，按给出的顺序读取。--grade G 即在
+窗口中选择强度等级 G 后按“创建混凝土”得到的混凝土（名称 Con_G，极限应变 0.016 和
+700 x 10-6）。所有来源中的名称必须互不相同。
+--steel GRADE 也可重复，即在钢筋窗口中选择牌号 GRADE 后按“创建钢筋”得到的钢筋
+（例如 HRB400）；钢筋也可来自材料库文件，钢筋名称必须互不相同。
+--basis mean|design 使每个 --grade 和 --steel 采用强度平均值或设计值而非标准值（名称为
+Con_Gm、HRB400m；Con_Gd、HRB400d）；mean 需要 --cv，即两者共用的变异系数（δc、δs）。
+
+运行 tarvolin-cli COMMAND --help 查看某个命令的选项。
+退出状态：0 成功，1 输入或输出失败，2 命令行有误。
+</translation>
+        </message>
+        <message>
+            <source>No concretes or steels: give library files, --grade G or --steel GRADE.</source>
+            <translation>没有混凝土或钢筋：请给出材料库文件、--grade G 或 --steel GRADE。</translation>
+        </message>
+        <message>
+            <source>--steel: "%1" is not a steel grade (%2).</source>
+            <translation>--steel："%1" 不是钢筋牌号（%2）。</translation>
+        </message>
+        <message>
+            <source>--grade and --steel: give one of them.</source>
+            <translation>--grade 和 --steel：请只给出其中之一。</translation>
+        </message>
+        <message>
+            <source>%1: steel "%2", field %3: %4</source>
+            <translation>%1：钢筋 "%2"，字段 %3：%4</translation>
+        </message>
+        <message>
+            <source>No concrete is shown (nor any steel): nothing to write.</source>
+            <translation>没有显示的混凝土（也没有钢筋）：无内容可写。</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: steel "%1" is written as material "%2".
+</source>
+            <translation>tarvolin-cli：注意：钢筋 "%1" 写为材料 "%2"。
+</translation>
+        </message>
+        <message>
+            <source>No steels have been created: nothing to write.</source>
+            <translation>尚未创建任何钢筋：无内容可写。</translation>
+        </message>
+        <message>
+            <source>Concrete names must be unique; given more than once: %1.</source>
+            <translation>混凝土名称必须唯一；以下名称出现了不止一次：%1。</translation>
+        </message>
+        <message>
+            <source>Steel names must be unique; given more than once: %1.</source>
+            <translation>钢筋名称必须唯一；以下名称出现了不止一次：%1。</translation>
         </message>
     </context>
     <context>
@@ -777,10 +858,6 @@ Arguments:
             <translation>字段 "version"：%1 不是数字。</translation>
         </message>
         <message>
-            <source>The library has version %1, written by a newer Tarvolin; this one reads version %2.</source>
-            <translation>该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序只能读取版本 %2。</translation>
-        </message>
-        <message>
             <source>The library version %1 is not known.</source>
             <translation>未知的材料库版本 %1。</translation>
         </message>
@@ -811,6 +888,26 @@ Arguments:
         <message>
             <source>%1 is not between 0 and 0.6.</source>
             <translation>%1 不在 0 与 0.6 之间。</translation>
+        </message>
+        <message>
+            <source>Field "steels": %1 is not a list.</source>
+            <translation>字段 "steels"：%1 不是列表。</translation>
+        </message>
+        <message>
+            <source>Steel %1: %2 is not an object.</source>
+            <translation>钢筋 %1：%2 不是对象。</translation>
+        </message>
+        <message>
+            <source>Steel %1</source>
+            <translation>钢筋 %1</translation>
+        </message>
+        <message>
+            <source>steel %1 has the same name.</source>
+            <translation>与钢筋 %1 同名。</translation>
+        </message>
+        <message>
+            <source>The library has version %1, written by a newer Tarvolin; this one reads versions up to %2.</source>
+            <translation>该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序最高只能读取版本 %2。</translation>
         </message>
     </context>
     <context>
@@ -1227,6 +1324,61 @@ Arguments:
             <source>Nothing was written.</source>
             <translation>未写入任何内容。</translation>
         </message>
+        <message>
+            <source>No concrete or steel is checked.</source>
+            <translation>未勾选任何混凝土或钢筋。</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteelExportPanel</name>
+        <message>
+            <source>Steels</source>
+            <translation>钢筋</translation>
+        </message>
+        <message>
+            <source>True stress, logarithmic plastic strain</source>
+            <translation>真应力、对数塑性应变</translation>
+        </message>
+        <message>
+            <source>Nominal values</source>
+            <translation>名义值</translation>
+        </message>
+        <message>
+            <source>Steel plastic table</source>
+            <translation>钢筋塑性表</translation>
+        </message>
+        <message>
+            <source>Steel Poisson's ratio</source>
+            <translation>钢筋泊松比</translation>
+        </message>
+        <message>
+            <source>Stress</source>
+            <translation>应力</translation>
+        </message>
+        <message>
+            <source>Plastic strain</source>
+            <translation>塑性应变</translation>
+        </message>
+        <message>
+            <source>Hysteretic (the code's curve)</source>
+            <translation>Hysteretic（规范曲线）</translation>
+        </message>
+        <message>
+            <source>Steel02 (cyclic analyses)</source>
+            <translation>Steel02（往复分析）</translation>
+        </message>
+        <message>
+            <source>Steel material</source>
+            <translation>钢筋材料</translation>
+        </message>
+        <message>
+            <source>Steel Poisson's ratio: "%1" is not a number from %2 to below %3.</source>
+            <translation>钢筋泊松比："%1" 不是不小于 %2 且小于 %3 的数。</translation>
+        </message>
+        <message>
+            <source>%1 rows; largest gap to the curve %2 % of the stress</source>
+            <translation>%1 行；与曲线的最大偏差为应力的 %2 %</translation>
+        </message>
     </context>
     <context>
         <name>SteelRefusal</name>
@@ -1551,6 +1703,10 @@ Arguments:
             <source>&amp;Design values (fc, ft)</source>
             <translation>设计值(&amp;D) (fc, ft)</translation>
         </message>
+        <message>
+            <source>&amp;Reinforcing Steel…</source>
+            <translation>钢筋(&amp;R)…</translation>
+        </message>
     </context>
     <context>
         <name>TPictureOptions</name>
@@ -1581,6 +1737,115 @@ Arguments:
         <message>
             <source>More pixels with the same look, for sharp pictures on high-resolution screens and in print</source>
             <translation>外观不变而像素更多，在高分辨率屏幕上和印刷时更清晰</translation>
+        </message>
+    </context>
+    <context>
+        <name>TSteelForm</name>
+        <message>
+            <source>Steel Name</source>
+            <translation>钢筋名称</translation>
+        </message>
+        <message>
+            <source>Modulus of elasticity Es (N/mm2)</source>
+            <translation>弹性模量 Es (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Yield strength fy,r (N/mm2)</source>
+            <translation>屈服强度 fy,r (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Ultimate strength fst,r (N/mm2)</source>
+            <translation>极限强度 fst,r (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Yield strain  εy = fy,r / Es</source>
+            <translation>屈服应变  εy = fy,r / Es</translation>
+        </message>
+        <message>
+            <source>Strain at start of hardening  εuy</source>
+            <translation>硬化起点应变  εuy</translation>
+        </message>
+        <message>
+            <source>Strain at ultimate strength  εu</source>
+            <translation>峰值应变  εu</translation>
+        </message>
+        <message>
+            <source>Mean values (fy,m, fst,m), δs = %1</source>
+            <translation>平均值 (fy,m, fst,m)，δs = %1</translation>
+        </message>
+        <message>
+            <source>Design values (fy, fst,k × fy / fy,k)</source>
+            <translation>设计值 (fy, fst,k × fy / fy,k)</translation>
+        </message>
+        <message>
+            <source>Characteristic values (fy,k, fst,k)</source>
+            <translation>标准值 (fy,k, fst,k)</translation>
+        </message>
+        <message>
+            <source>Reinforcing Steel</source>
+            <translation>钢筋</translation>
+        </message>
+        <message>
+            <source>Define Steel</source>
+            <translation>定义钢筋</translation>
+        </message>
+        <message>
+            <source>Steel Grade</source>
+            <translation>钢筋牌号</translation>
+        </message>
+        <message>
+            <source>Derived from Es and fy,r; it follows them.</source>
+            <translation>由 Es 和 fy,r 算得，随二者变化。</translation>
+        </message>
+        <message>
+            <source>Coefficient of variation  δs</source>
+            <translation>变异系数  δs</translation>
+        </message>
+        <message>
+            <source>The bars' coefficient of variation of strength, from your test statistics:
+used on the mean basis only, fy,m = fy,k / (1 − 1.645 δs).</source>
+            <translation>钢筋强度的变异系数，取自试验统计：
+仅用于平均值，fy,m = fy,k / (1 − 1.645 δs)。</translation>
+        </message>
+        <message>
+            <source>Create Steel</source>
+            <translation>创建钢筋</translation>
+        </message>
+        <message>
+            <source>Control</source>
+            <translation>操作</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Delete All</source>
+            <translation>全部删除</translation>
+        </message>
+        <message>
+            <source>Steel (tension; compression is the same with the signs reversed)</source>
+            <translation>钢筋（受拉；受压与之相同，符号相反）</translation>
+        </message>
+        <message>
+            <source>An assumption: GB 50010-2010 gives no strain at the start of hardening,
+and %1 is proposed for every grade.
+Replace it by test data of the bars where there are any.</source>
+            <translation>假定值：GB 50010-2010 未给出硬化起点应变，
+各牌号均建议取 %1。
+有钢筋试验数据时请以其代替。</translation>
+        </message>
+        <message>
+            <source>δs must be greater than 0 and less than %1.</source>
+            <translation>δs 必须大于 0 且小于 %1。</translation>
+        </message>
+        <message>
+            <source>Steel with name: "%1" already exists! Please Input another Name.</source>
+            <translation>名称为 "%1" 的钢筋已存在！请输入其他名称。</translation>
+        </message>
+        <message>
+            <source>Running out of Memory.</source>
+            <translation>内存不足。</translation>
         </message>
     </context>
 </TS>

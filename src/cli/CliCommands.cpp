@@ -109,6 +109,22 @@ void NoteGradeRange(double grade, const CliContext& context)
     std::fflush(context.err);
 }
 
+// The text followed by blanks up to the given width on a terminal, where a Chinese character
+// takes two columns: the values of a Chinese table stand in one column too.
+QString PaddedToColumns(const QString& text, int columns)
+{
+    int used = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        used += wide ? 2 : 1;
+    }
+    return text + QString(std::max(0, columns - used), QLatin1Char(' '));
+}
+
 namespace {
 
 // A steel grade as typed after --steel, in any letter case, as the steel window's grade box
@@ -195,22 +211,6 @@ int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
 }
 
 }  // namespace
-
-// The text followed by blanks up to the given width on a terminal, where a Chinese character
-// takes two columns: the values of a Chinese table stand in one column too.
-QString PaddedToColumns(const QString& text, int columns)
-{
-    int used = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
-                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
-                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
-                          (u >= 0xFFE0 && u <= 0xFFE6);
-        used += wide ? 2 : 1;
-    }
-    return text + QString(std::max(0, columns - used), QLatin1Char(' '));
-}
 
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
@@ -315,7 +315,7 @@ public:
             registry.Add(std::make_unique<Material>(material), shown);
     }
 
-    void Check(const char* kind) const
+    void Check(const char* message) const  // message: the refusal, the names as %1
     {
         if (duplicates.empty())
             return;
@@ -323,8 +323,8 @@ public:
         for (const std::string& name : duplicates)
             named << QStringLiteral("\"%1\" (%2)").arg(
                          FromUtf8(name), origins.at(name).join(QStringLiteral(", ")));
-        throw CliFailure(ui::translate("Cli", "%1 names must be unique; given more than once: %2.")
-                             .arg(QLatin1String(kind), named.join(QStringLiteral("; ")))
+        throw CliFailure(ui::translate("Cli", message)
+                             .arg(named.join(QStringLiteral("; ")))
                              .toStdString());
     }
 
@@ -395,8 +395,8 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& c
                            library.steels.Shown(i), where);
         }
     }
-    concretes.Check("Concrete");
-    steels.Check("Steel");
+    concretes.Check(QT_TRANSLATE_NOOP("Cli", "Concrete names must be unique; given more than once: %1."));
+    steels.Check(QT_TRANSLATE_NOOP("Cli", "Steel names must be unique; given more than once: %1."));
     return materials;
 }
 
