@@ -41,15 +41,16 @@ int Finish(const StartRequest& request)
 
 int RunTarvolin(int& argc, char** argv)
 {
-    // --help and --version are answered before any display is needed, so they work where none
-    // is. Anything the first look cannot place may be one of Qt's own options (-platform,
-    // -style...), which the application object takes out; the second look is the strict one.
+    // The command line is answered before any display is needed: --help, --version and a
+    // wrong command line work where there is none (the application object would abort in its
+    // platform plugin). Qt's own options are set aside for it; it takes them out itself, and
+    // the look after it sees what it left.
     {
         QStringList raw;
         for (int i = 0; i < argc; ++i)
             raw.append(QString::fromLocal8Bit(argv[i]));
-        const StartRequest early = ParseCommandLine(raw);
-        if (!early.start && early.exitCode == 0)
+        const StartRequest early = ParseCommandLine(WithoutQtOptions(raw));
+        if (!early.start)
             return Finish(early);
     }
 

@@ -60,6 +60,50 @@ StartRequest ParseCommandLine(const QStringList& arguments)
     return request;
 }
 
+QStringList WithoutQtOptions(const QStringList& arguments)
+{
+    // Qt's options that take a value (as the next word or after '='), and those that do not.
+    static const QStringList withValue = {
+        QStringLiteral("platform"),      QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"), QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),  QStringLiteral("session"),
+        QStringLiteral("display"),       QStringLiteral("geometry"),
+        QStringLiteral("style"),         QStringLiteral("stylesheet"),
+        QStringLiteral("title"),         QStringLiteral("name"),
+        QStringLiteral("icon"),          QStringLiteral("qmljsdebugger"),
+        QStringLiteral("dialogs"),       QStringLiteral("fontengine")};
+    static const QStringList flags = {
+        QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+        QStringLiteral("dograb"),  QStringLiteral("sync")};
+
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (i == 0 || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("--")) {
+            kept << word;
+            if (word == QLatin1String("--") && i > 0) {
+                kept << arguments.mid(i + 1);
+                break;
+            }
+            continue;
+        }
+        QString name = word.mid(word.startsWith(QLatin1String("--")) ? 2 : 1);
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        if (equals >= 0) {
+            if (withValue.contains(name.left(equals)))
+                continue;
+        } else if (flags.contains(name)) {
+            continue;
+        } else if (withValue.contains(name) && i + 1 < arguments.size()) {
+            ++i;
+            continue;
+        }
+        kept << word;
+    }
+    return kept;
+}
+
 void StartWindow(TForm1& form, const StartRequest& request)
 {
     form.show();

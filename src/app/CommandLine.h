@@ -21,6 +21,12 @@ struct StartRequest {
 // arguments include the program name first, like QCoreApplication::arguments().
 StartRequest ParseCommandLine(const QStringList& arguments);
 
+// The arguments without the options every Qt program takes (-platform NAME, -style=NAME,
+// -reverse...; also spelt with two dashes), which the application object takes out itself.
+// The command line can then be judged in full before the application object, which needs a
+// display, is made.
+QStringList WithoutQtOptions(const QStringList& arguments);
+
 QString UsageText();
 QString VersionText();
 

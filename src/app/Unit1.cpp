@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -256,6 +257,21 @@ void TForm1::BuildMenu()
     SavePicturesAs1 =
         addItem(File1, "SavePicturesAs1", QStringLiteral("Save &Pictures As\u2026"));
 
+    // Between File and Edit; the specified menus keep their texts and order.
+    Basis1 = mm1->addMenu(tr("&Basis"));
+    Basis1->setObjectName(QStringLiteral("Basis1"));
+    Characteristic1 =
+        addItem(Basis1, "Characteristic1", tr("&Characteristic values (fc,k, ft,k)"));
+    Mean1 = addItem(Basis1, "Mean1", tr("&Mean values (fcm, ftm)\u2026"));
+    Design1 = addItem(Basis1, "Design1", tr("&Design values (fc, ft)"));
+    auto* bases = new QActionGroup(this);
+    bases->setExclusive(true);
+    for (QAction* item : {Characteristic1, Mean1, Design1}) {
+        item->setCheckable(true);
+        bases->addAction(item);
+    }
+    Characteristic1->setChecked(true);
+
     Edit1 = mm1->addMenu(QStringLiteral("Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     CreateConcrete1 = addItem(Edit1, "CreateConcrete1", QStringLiteral("Create Concrete"));
@@ -309,6 +325,9 @@ void TForm1::Wire()
     on(ExportAbaqus1, &QAction::triggered, &TForm1::ExportAbaqus1Click);
     on(ExportOpenSees1, &QAction::triggered, &TForm1::ExportOpenSees1Click);
     on(SavePicturesAs1, &QAction::triggered, &TForm1::SavePicturesAs1Click);
+    on(Characteristic1, &QAction::triggered, &TForm1::Characteristic1Click);
+    on(Mean1, &QAction::triggered, &TForm1::Mean1Click);
+    on(Design1, &QAction::triggered, &TForm1::Design1Click);
 
     // A chart's own menu saves that chart alone, named after it.
     connect(cht1, &TChart::SaveImageAsRequested, this,

@@ -8,6 +8,7 @@
 
 #include "model/Concrete.h"
 #include "model/Registry.h"
+#include "model/StrengthBasis.h"
 
 class QAction;
 class QComboBox;
@@ -94,6 +95,12 @@ public:
     QAction* ExportOpenSees1;
     QAction* SavePicturesAs1;
 
+    // The Basis menu: which strengths picking a grade fills in; exclusive choices.
+    QMenu* Basis1;
+    QAction* Characteristic1;
+    QAction* Mean1;
+    QAction* Design1;
+
     // Event handlers.
     void cbb1Change();
     void FormDestroy();
@@ -115,6 +122,14 @@ public:
     void ExportAbaqus1Click();     // src/export/SolverExport.cpp
     void ExportOpenSees1Click();   // src/export/SolverExport.cpp
     void SavePicturesAs1Click();   // src/export/PictureExport.cpp
+    void Characteristic1Click();   // src/input/Basis.cpp
+    void Mean1Click();             // src/input/Basis.cpp
+    void Design1Click();           // src/input/Basis.cpp
+
+    // The basis the grade fills on, and δc when it is mean (0 otherwise). New concretes
+    // carry them.
+    StrengthBasis Basis() const { return basis; }
+    double BasisCv() const { return basisCv; }
 
     // The definition last validated; strains in m/m.
     std::string ConcreteName;
@@ -161,7 +176,7 @@ protected:
 
 private:
     // False when the user cancels or saving fails: the list must then stay.
-    bool MayReplaceLibrary(bool closing);
+    bool MayReplaceLibrary();
     bool SaveLibraryForQuestion();
     // The Save As dialog; false when the user cancelled.
     bool SaveLibraryAs();
@@ -184,5 +199,12 @@ private:
     // Runs a handler so that an exception escaping it reaches the error box.
     void Run(void (TForm1::*handler)());
 
+    // Changes the basis and refills the fields for the grade in the box.
+    void SetBasis(StrengthBasis chosen, double cv);
+    // Checks the menu item of the current basis (after a cancelled choice).
+    void ShowBasisChecked();
+
     char decimalSeparator = '.';
+    StrengthBasis basis = StrengthBasis::Characteristic;
+    double basisCv = 0;
 };

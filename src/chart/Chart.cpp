@@ -176,6 +176,115 @@ private:
     TChart* chart;
 };
 
+// One row of the legend: the series' symbol and its title. QCustomPlot sizes the row from the
+// font's integer line height and clips it a pixel high, which cuts every descender ("Con_30"
+// read "Con 30"); and a picture drawn at 2x or 3x, or on a vector device, draws its glyphs from
+// the font's outlines, whose extents are not the hinted screen metrics. The row here holds the
+// larger of both, and of the title's own ink, so that nothing of the text is lost at any scale.
+class TLegendItem : public QCPPlottableLegendItem {
+public:
+    TLegendItem(QCPLegend* legend, TLineSeries* series)
+        : QCPPlottableLegendItem(legend, series), series(series)
+    {
+    }
+
+    QSize minimumOuterSizeHint() const override
+    {
+        if (!mPlottable)
+            return {};
+        const Extent text = TextExtent();
+        const QSize icon = mParentLegend->iconSize();
+        return QSize(icon.width() + mParentLegend->iconTextPadding() + text.width +
+                         mMargins.left() + mMargins.right(),
+                     std::max(text.ascent + text.descent, icon.height()) + mMargins.top() +
+                         mMargins.bottom());
+    }
+
+protected:
+    // The row's own rectangle: QCustomPlot draws every element clipped a pixel above it.
+    QRect clipRect() const override { return mOuterRect.translated(0, 1); }
+
+    void draw(QCPPainter* painter) override
+    {
+        if (!mPlottable)
+            return;
+        const Extent text = TextExtent();
+        const QSize iconSize = mParentLegend->iconSize();
+        const int height = std::max(text.ascent + text.descent, iconSize.height());
+        const int baseline = mRect.top() + (height - text.ascent - text.descent) / 2 + text.ascent;
+        painter->setFont(getFont());
+        painter->setPen(QPen(getTextColor()));
+        painter->drawText(QPointF(mRect.left() + iconSize.width() + mParentLegend->iconTextPadding(),
+                                  baseline),
+                          mPlottable->name());
+
+        // The symbol stands level with the capitals of the title.
+        const int middle = baseline - qRound(text.capHeight / 2);
+        const int top = std::clamp(middle - iconSize.height() / 2, mRect.top(),
+                                   mRect.top() + height - iconSize.height());
+        const QRect iconRect(QPoint(mRect.left(), top), iconSize);
+        painter->save();
+        painter->setClipRect(iconRect, Qt::IntersectClip);
+        series->DrawLegendSymbol(painter, iconRect);
+        painter->restore();
+        if (getIconBorderPen().style() != Qt::NoPen) {
+            painter->setPen(getIconBorderPen());
+            painter->setBrush(Qt::NoBrush);
+            const int halfPen = int(std::ceil(painter->pen().widthF() * 0.5)) + 1;
+            painter->setClipRect(mOuterRect.adjusted(-halfPen, -halfPen, halfPen, halfPen));
+            painter->drawRect(iconRect);
+        }
+    }
+
+private:
+    struct Extent {
+        int ascent = 0;   // whole pixels above the baseline
+        int descent = 0;  // and below it
+        int width = 0;
+        double capHeight = 0;
+    };
+
+    Extent TextExtent() const
+    {
+        const QFont font = getFont();
+        const QString name = mPlottable->name();
+        if (font == cachedFont && name == cachedName)
+            return cached;
+        // The hinted metrics of the screen, and the outlines' own, read at eight times the
+        // size, where hinting moves nothing by more than a fraction of a pixel of the row.
+        constexpr double kLarge = 8;
+        QFont large = font;
+        if (font.pixelSize() > 0)
+            large.setPixelSize(int(font.pixelSize() * kLarge));
+        else
+            large.setPointSizeF(font.pointSizeF() * kLarge);
+        const QFontMetricsF screen(font);
+        const QFontMetricsF outline(large);
+        const QRectF screenInk = screen.tightBoundingRect(name);
+        const QRectF outlineInk = outline.tightBoundingRect(name);
+        const double ascent = std::max({screen.ascent(), outline.ascent() / kLarge,
+                                        -screenInk.top(), -outlineInk.top() / kLarge});
+        const double descent = std::max({screen.descent(), outline.descent() / kLarge,
+                                         screenInk.bottom(), outlineInk.bottom() / kLarge});
+        const double width = std::max({screen.horizontalAdvance(name),
+                                       outline.horizontalAdvance(name) / kLarge,
+                                       screenInk.right(), outlineInk.right() / kLarge});
+        // Hinting snaps an edge to the pixel grid, up to half a pixel away (an underscore of one
+        // pixel lands on the row below the font's descent), and antialiasing shifts raster
+        // drawing by another half pixel.
+        cached = {int(std::ceil(ascent + 0.5)), int(std::ceil(descent + 0.5)),
+                  int(std::ceil(width)), outline.capHeight() / kLarge};
+        cachedFont = font;
+        cachedName = name;
+        return cached;
+    }
+
+    TLineSeries* series;
+    mutable QFont cachedFont;
+    mutable QString cachedName;
+    mutable Extent cached;
+};
+
 // The zoom rectangle is drawn by the chart itself, straight over what is shown (see
 // TChart::paintEvent); QCustomPlot's own drawing into its overlay buffer could only cover it.
 class TZoomRect : public QCPSelectionRect {
@@ -723,8 +832,13 @@ void TChart::RebuildLegend()
 {
     // Active series only, in list order (creation order), whatever order they were shown in.
     legend->clearItems();
-    for (int i = 0; i < graphCount(); ++i)
-        if (graph(i)->visible())
+    for (int i = 0; i < graphCount(); ++i) {
+        if (!graph(i)->visible())
+            continue;
+        if (auto* series = qobject_cast<TLineSeries*>(graph(i)))
+            legend->addItem(new TLegendItem(legend, series));
+        else
             graph(i)->addToLegend(legend);
+    }
     legend->setVisible(legend->itemCount() > 0);
 }

@@ -35,6 +35,12 @@ public:
 
     TChart* ParentChart() const;
 
+    // The symbol of the series' legend row, drawn into rect.
+    void DrawLegendSymbol(QCPPainter* painter, const QRectF& rect) const
+    {
+        drawLegendIcon(painter, rect);
+    }
+
     // How far (in pixels) a dropped point may lie off the line that is stroked instead.
     static constexpr double kSimplifyTolerance = 0.1;
 

@@ -14,17 +14,22 @@ namespace {
 constexpr const char* kProgram = "tarvolin-cli";
 
 const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
+// The strengths every --grade is filled on; library files carry their own.
+const CliOption kBasisOptions[] = {
+    {"basis", "B", "strengths of --grade: characteristic (default), mean or design"},
+    {"cv", "X", "coefficient of variation delta c, with --basis mean: 0 < X < 0.6"},
+};
 
 // One entry per command.
 const std::vector<CliCommand>& Commands()
 {
-    static const std::vector<CliCommand> commands{
-        {"parameters", "--grade G [--json]",
+    static std::vector<CliCommand> commands{
+        {"parameters", "--grade G [--basis B [--cv X]] [--json]",
          "the name and the seven values that picking grade G fills in",
-         "Prints what the definition fields show once grade G is picked in the window: the name\n"
-         "and Ec, fc,k, ft,k, the peak strains (10-6) and the shape parameters, with the\n"
-         "decimal separator of the locale. With --json: the same unrounded, as JSON numbers\n"
-         "(strains in m/m).\n",
+         "Prints what the definition fields show once grade G is picked in the window: the\n"
+         "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
+         "parameters, with the decimal separator of the locale. With --json: the same\n"
+         "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n",
          false, false, false,
          {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
           {"json", nullptr, "print JSON with full-precision numbers"}},
@@ -100,6 +105,14 @@ const std::vector<CliCommand>& Commands()
           {"eta-p", "X", "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)"}},
          RunOpenSees},
     };
+    static const bool withBasis = [] {
+        for (CliCommand& command : commands)
+            if (command.takesSources || command.run == RunParameters)
+                command.options.insert(command.options.end(), std::begin(kBasisOptions),
+                                       std::end(kBasisOptions));
+        return true;
+    }();
+    (void)withBasis;
     return commands;
 }
 
@@ -127,6 +140,8 @@ QString Usage()
         "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
         "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
         "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
+        "--basis mean|design fills every --grade with mean or design strengths instead of\n"
+        "characteristic ones (names Con_Gm, Con_Gd); mean needs --cv, delta c of the concrete.\n"
         "\n"
         "Run tarvolin-cli COMMAND --help for the options of a command.\n"
         "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n");

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/StrengthBasis.h"
+
 // The pieces every command of tarvolin-cli is made of. A command is one entry of the table in
 // Cli.cpp: its name, its help, the options it takes and its handler.
 
@@ -87,3 +89,12 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context);
 // A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
 // the window's words for a text that is not a number or a grade not greater than zero.
 double ReadGradeArgument(const QString& text);
+
+// The strength basis of the --grade sources, from --basis and --cv. Throws CliUsageError naming
+// the option for a basis that is not known, a δc that is missing, not a number or out of
+// range, and --cv without a mean basis.
+struct GradeBasis {
+    StrengthBasis basis = StrengthBasis::Characteristic;
+    double cv = 0;
+};
+GradeBasis ReadBasisArguments(const CliArguments& arguments);

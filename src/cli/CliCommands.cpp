@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <map>
 #include <memory>
 #include <optional>
@@ -50,17 +51,74 @@ double ReadGradeArgument(const QString& text)
     return grade;
 }
 
+GradeBasis ReadBasisArguments(const CliArguments& arguments)
+{
+    GradeBasis chosen;
+    if (arguments.Has("basis")) {
+        const QString key = arguments.Value("basis");
+        const std::optional<StrengthBasis> basis = BasisFromKey(key.toStdString());
+        if (!basis)
+            throw CliUsageError(
+                QStringLiteral("--basis must be characteristic, mean or design (not \"%1\").")
+                    .arg(key)
+                    .toStdString());
+        chosen.basis = *basis;
+    }
+    if (chosen.basis != StrengthBasis::Mean) {
+        if (arguments.Has("cv"))
+            throw CliUsageError("--cv is for --basis mean only.");
+        return chosen;
+    }
+    if (!arguments.Has("cv"))
+        throw CliUsageError("--cv X is missing: --basis mean needs delta c, 0 < X < 0.6.");
+    const QString text = arguments.Value("cv");
+    const std::string bytes = text.toStdString();
+    double cv = 0;
+    try {
+        cv = StrToFloat(bytes, '.');
+    } catch (const ConvertError&) {
+        try {
+            cv = StrToFloat(bytes, ',');
+        } catch (const ConvertError&) {
+            throw CliUsageError(
+                QStringLiteral("--cv: %1").arg(NotANumberMessage(text)).toStdString());
+        }
+    }
+    if (!ValidCoefficientOfVariation(cv))
+        throw CliUsageError(QStringLiteral("--cv must be greater than 0 and less than 0.6 "
+                                           "(not %1).")
+                                .arg(Quoted(text))
+                                .toStdString());
+    chosen.cv = cv;
+    return chosen;
+}
+
+void NoteGradeRange(double grade, const CliContext& context)
+{
+    if (InLawGradeRange(grade))
+        return;
+    // Not an error: the window takes such a grade too, and only says so.
+    std::fprintf(context.err,
+                 "tarvolin-cli: note: grade %s lies outside C20-C80, the grades the law of "
+                 "GB 50010-2010 Appendix C is stated for.\n",
+                 FormatFloat(NumberPattern::UpTo3, grade, '.').c_str());
+    std::fflush(context.err);
+}
+
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
     if (!arguments.Has("grade"))
         throw CliUsageError("--grade G is missing.");
     const double grade = ReadGradeArgument(arguments.Value("grade"));
-    const DefinitionTexts texts = GradeDefinitionTexts(grade, context.localeSeparator);
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    const DefinitionTexts texts =
+        GradeDefinitionTexts(grade, context.localeSeparator, basis.basis, basis.cv);
 
     QByteArray bytes;
     if (arguments.Flag("json")) {
-        const GradeValues v = GradeValuesFor(grade);
-        const QJsonObject object{
+        const GradeValues v = GradeValuesFor(grade, basis.basis, basis.cv);
+        QJsonObject object{
+            {QStringLiteral("basis"), QLatin1String(BasisKey(basis.basis))},
             {QStringLiteral("name"), QString::fromStdString(texts.name)},
             {QStringLiteral("grade"), v.grade},
             {QStringLiteral("Ec"), v.Ec},
@@ -71,10 +129,26 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             {QStringLiteral("ac"), v.ac},
             {QStringLiteral("at"), v.at},
         };
+        if (basis.basis == StrengthBasis::Mean)
+            object.insert(QStringLiteral("cv"), basis.cv);
         bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
-        // The window's labels, in the order of the fields on screen.
+        // The window's labels, in the order of the fields on screen, after the basis.
+        std::string basisText;
+        switch (basis.basis) {
+        case StrengthBasis::Characteristic: basisText = "characteristic (fc,k, ft,k)"; break;
+        case StrengthBasis::Design: basisText = "design (fc, ft)"; break;
+        case StrengthBasis::Mean:
+            // δc in full: it is the user's own statistic, not a rounded code value.
+            basisText = QStringLiteral("mean (fcm, ftm), \u03B4c = %1")
+                            .arg(QString::number(basis.cv, 'g', QLocale::FloatingPointShortest)
+                                     .replace(QLatin1Char('.'),
+                                              QLatin1Char(context.localeSeparator)))
+                            .toStdString();
+            break;
+        }
         const std::pair<QString, const std::string*> rows[] = {
+            {QStringLiteral("Strength basis"), &basisText},
             {QStringLiteral("Concrete Name"), &texts.name},
             {QStringLiteral("Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
             {QStringLiteral("Axial Compression strength fc,k (N/mm2)"), &texts.fck},
@@ -93,6 +167,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
     if (std::fflush(context.out) != 0 || std::ferror(context.out))
         throw CliFailure("Cannot write standard output.");
+    NoteGradeRange(grade, context);
     return 0;
 }
 
@@ -112,8 +187,15 @@ QString SourceName(const CliSource& source)
 
 // The concretes of every source, in order, with their shown flags. Refuses the first source
 // that fails and, after all were read, every name that more than one concrete bears.
-ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator)
 {
+    // The command line is checked in full before any source is read or any note printed.
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    for (const CliSource& source : arguments.sources)
+        if (source.kind == CliSource::Kind::Grade)
+            ReadGradeArgument(source.text);
+
     ConcreteRegistry registry;
     std::map<std::string, QStringList> origins;  // name → the sources that hold it
     std::vector<std::string> duplicates;
@@ -130,7 +212,9 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
         const QString where = SourceName(source);
         if (source.kind == CliSource::Kind::Grade) {
             const double grade = ReadGradeArgument(source.text);
-            const GradeDefinitionResult made = GradeDefinition(grade, separator);
+            NoteGradeRange(grade, context);
+            const GradeDefinitionResult made =
+                GradeDefinition(grade, separator, basis.basis, basis.cv);
             const Definition& d = made.definition;
             if (made.refusal)
                 throw CliFailure(QStringLiteral("%1: concrete \"%2\", field %3: %4")
@@ -138,8 +222,11 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, char separator)
                                           FromUtf8(std::string(FieldKey(made.refusal->field))),
                                           FromUtf8(made.refusal->message))
                                      .toStdString());
-            add(CConcrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax),
-                true, where);
+            CConcrete concrete(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax,
+                               d.etmax);
+            concrete.basis = d.basis;
+            concrete.cv = d.cv;
+            add(concrete, true, where);
         } else {
             // The reader's message names the file, the concrete and the field.
             const ConcreteRegistry library = ReadLibrary(source.text);
@@ -255,7 +342,7 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     if (const std::string problem = AbaqusOptionsProblem(options); !problem.empty())
         throw CliUsageError("--tension displacement: " + problem + ".");
 
-    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     const AbaqusExport out = BuildAbaqusExport(ShownConcretes(registry), options);
     if (!out.refused.empty())
         ThrowRefusals(out.refused);
@@ -284,7 +371,7 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
     else if (arguments.output != QLatin1String("-"))
         OpenSeesFormatForPath(arguments.output.toStdString(), options.format);
 
-    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     const OpenSeesExport out = BuildOpenSeesExport(ShownConcretes(registry), options);
     if (!out.refused.empty())
         ThrowRefusals(out.refused);
@@ -294,7 +381,7 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
-    const ConcreteRegistry registry = LoadSources(arguments, context.localeSeparator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
     WriteOutput(arguments, context, LibraryJson(registry));
     return 0;
 }
@@ -302,7 +389,7 @@ int RunLibrary(const CliArguments& arguments, const CliContext& context)
 int RunCsv(const CliArguments& arguments, const CliContext& context)
 {
     const char separator = CsvSeparator(arguments, context);
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
     if (registry.empty())
         throw CliFailure("No concretes have been create!.");
     const std::string text = BuildConcreteCsv(registry, separator);
@@ -326,7 +413,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
                 .toStdString());
 
     const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, separator);
+    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
 
     // Everything is drawn before the disk is touched.
     // The charts take their fonts from the widget they are made in, as in the window.

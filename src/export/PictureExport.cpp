@@ -1,11 +1,11 @@
 #include "export/PictureExport.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/Platform.h"
+#include "app/RecentFolders.h"
 #include "app/Unit1.h"
 #include "export/ChartPicture.h"
 #include "export/PictureOptions.h"
@@ -16,10 +16,8 @@ namespace {
 const QString kFilters = QStringLiteral(
     "PNG image (*.png);;SVG image (*.svg);;PDF document (*.pdf);;BMP image (*.bmp)");
 
-// The folder and format last used for report pictures are remembered for the run by the
-// window that holds the charts.
-const char* const kImageFolder = "tarvolinImageFolder";
-const char* const kPicturesFolder = "tarvolinPicturesFolder";
+// The format last used for report pictures is remembered for the run by the window that holds
+// the charts; their folder across runs (RecentFolders).
 const char* const kPicturesFormat = "tarvolinPicturesFormat";
 
 }  // namespace
@@ -30,16 +28,12 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
         QString name = suggestedName;
         if (!PictureFormatFromPath(name))
             name += QStringLiteral(".png");
-        QWidget* window = chart->window();
-        QString folder = window->property(kImageFolder).toString();
-        if (folder.isEmpty())
-            folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         const QString path = Platform::Current().SaveFileName(
-            parent, {QStringLiteral("Save Image As"), folder, name, kFilters,
-                     QStringLiteral("png")});
+            parent, {QStringLiteral("Save Image As"), RecentFolder(FolderKind::Pictures), name,
+                     kFilters, QStringLiteral("png")});
         if (path.isEmpty())
             return;
-        window->setProperty(kImageFolder, QFileInfo(path).absolutePath());
+        RememberFileFolder(FolderKind::Pictures, path);
 
         // The dialog gives the chosen type's suffix to a name typed without one; any other
         // suffix names no picture format, and writing PNG bytes under it would mislead.
@@ -65,14 +59,11 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
 // "Compression.<ext>" and "Tension.<ext>" (the names Save Picture gives its BMP files).
 void TForm1::SavePicturesAs1Click()
 {
-    // The first time at the folder Save Picture starts from.
-    const QString folder = property(kPicturesFolder).toString();
     const QString chosen = Platform::Current().ExistingDirectory(
-        this, QStringLiteral("Select folder for the pictures"),
-        folder.isEmpty() ? rzslctfldrdlg1->SelectedPathName : folder);
+        this, QStringLiteral("Select folder for the pictures"), RecentFolder(FolderKind::Pictures));
     if (chosen.isEmpty())
         return;
-    setProperty(kPicturesFolder, chosen);
+    RememberFolder(FolderKind::Pictures, chosen);
 
     PictureChoice choice;
     choice.names = {QStringLiteral("Compression"), QStringLiteral("Tension")};

@@ -26,6 +26,9 @@
 #include <stdexcept>
 
 #include "app/Platform.h"
+#include "app/RecentFolders.h"
+#include "app/Unit1.h"
+#include "input/Basis.h"
 #include "export/AtomicFile.h"
 #include "library/Sampling.h"
 #include "model/Concrete.h"
@@ -250,12 +253,6 @@ OpenSeesOptions& SolverExportDialog::RememberedOpenSees()
     return options;
 }
 
-QString& SolverExportDialog::RememberedFolder()
-{
-    static QString folder;
-    return folder;
-}
-
 SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concretes,
                                        QWidget* parent)
     : QDialog(parent),
@@ -303,6 +300,10 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     auto* previewGroup = new QGroupBox(tr("Preview"), this);
     previewGroup->setObjectName(QStringLiteral("previewGroup"));
     auto* preview = new QVBoxLayout(previewGroup);
+    // Which strengths the selected concrete's curves are built from.
+    basisLabel = new QLabel(previewGroup);
+    basisLabel->setObjectName(QStringLiteral("basisLabel"));
+    preview->addWidget(basisLabel);
     if (isAbaqus) {
         // One row a curve, its table beside its chart: side by side, the two tables had room
         // for barely three of their columns.
@@ -626,6 +627,13 @@ std::vector<const CConcrete*> SolverExportDialog::Checked() const
 
 void SolverExportDialog::UpdatePreview()
 {
+    const CConcrete* selected = Selected();
+    const auto* window = qobject_cast<const TForm1*>(parentWidget());
+    basisLabel->setText(selected ? tr("%1: %2").arg(Name(selected),
+                                                    BasisDescription(*selected,
+                                                                     window ? window->DecimalSeparator()
+                                                                            : '.'))
+                                 : QString());
     if (solver == Solver::Abaqus)
         ShowAbaqusPreview();
     else
@@ -789,7 +797,9 @@ bool SolverExportDialog::Save()
     std::vector<SolverRefusal> refused;
     Platform::SaveFileRequest request;
     request.caption = windowTitle();
-    request.directory = RememberedFolder();
+    const FolderKind kind =
+        solver == Solver::Abaqus ? FolderKind::Abaqus : FolderKind::OpenSees;
+    request.directory = RecentFolder(kind);
     if (solver == Solver::Abaqus) {
         AbaqusExport out = BuildAbaqusExport(checked, abaqus);
         refused = std::move(out.refused);
@@ -821,6 +831,6 @@ bool SolverExportDialog::Save()
         MessageDlg(this, Kind::Error, QString::fromUtf8(e.what()));
         return false;
     }
-    RememberedFolder() = QFileInfo(path).absolutePath();
+    RememberFileFolder(kind, path);
     return true;
 }

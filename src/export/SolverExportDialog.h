@@ -38,7 +38,6 @@ public:
     // The options of the last dialog, kept while the program runs.
     static AbaqusOptions& RememberedAbaqus();
     static OpenSeesOptions& RememberedOpenSees();
-    static QString& RememberedFolder();
 
     // The checked concretes, in list order.
     std::vector<const CConcrete*> Checked() const;
@@ -73,6 +72,7 @@ public:
     QTableWidget* tensionTable = nullptr;
     QCustomPlot* compressionPlot = nullptr;
     QCustomPlot* tensionPlot = nullptr;
+    QLabel* basisLabel = nullptr;
     QLabel* deviationLabel = nullptr;
     QLabel* derivedLabel = nullptr;   // what Abaqus derives: plastic strain, effective stress
     QLabel* warningLabel = nullptr;   // the code rule's warning

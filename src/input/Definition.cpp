@@ -9,9 +9,11 @@
 
 #include "app/Platform.h"
 #include "app/Unit1.h"
+#include "input/Basis.h"
 #include "input/FieldText.h"
 #include "model/CodeParameters.h"
 #include "model/DefinitionRules.h"
+#include "model/GradeFields.h"
 #include "model/NumberText.h"
 
 namespace {
@@ -113,6 +115,8 @@ void TForm1::cbb1Change()
     // The grade is read as it stands: StrToFloat itself allows blanks around the number.
     const QString text = cbb1->currentText();
     const std::optional<double> grade = ReadNumber(text, separator);
+    if (!grade || !(*grade > 0))
+        cbb1->setToolTip(QString());
     if (!grade) {
         WarnAndFocus(this, cbb1, NotANumberMessage(text));
         return;
@@ -121,19 +125,23 @@ void TForm1::cbb1Change()
         WarnAndFocus(this, cbb1, Quoted(text) + QStringLiteral(" fcu,k must be positive!"));
         return;
     }
+    // Any positive grade is taken; outside the law's range a tooltip says so, and nothing
+    // interrupts the typing.
+    cbb1->setToolTip(GradeRangeNote(*grade, separator));
 
-    edt1->setText(QStringLiteral("Con_") + Print("0.###", *grade, separator));
-    edt2->setText(Print("0", CalcEc(*grade), separator));
+    // fck and ftk are the basis's strengths; on the characteristic basis fc,k and ft,k.
+    const GradeValues values = GradeValuesFor(*grade, basis, basisCv);
+    edt1->setText(QStringLiteral("Con_") + Print("0.###", *grade, separator) +
+                  QLatin1String(BasisMark(basis)));
+    edt2->setText(Print("0", values.Ec, separator));
     // These two writes run edt3Change and edt8Change, which fill the dependent fields from the
     // rounded strengths; the four writes after them put in the values of the unrounded ones.
-    const double compression = CalcFck(*grade);
-    edt3->setText(Print("0.0", compression, separator));
-    const double tension = CalcFtk(*grade);
-    edt8->setText(Print("0.000", tension, separator));
-    edt4->setText(Print("0.000", CalcEck(compression) * kMicrostrainPerStrain, separator));
-    edt7->setText(Print("0.000", CalcEtk(tension) * kMicrostrainPerStrain, separator));
-    edt5->setText(Print("0.000", CalcAc(compression), separator));
-    edt6->setText(Print("0.000", CalcAt(tension), separator));
+    edt3->setText(Print("0.0", values.fck, separator));
+    edt8->setText(Print("0.000", values.ftk, separator));
+    edt4->setText(Print("0.000", values.eck * kMicrostrainPerStrain, separator));
+    edt7->setText(Print("0.000", values.etk * kMicrostrainPerStrain, separator));
+    edt5->setText(Print("0.000", values.ac, separator));
+    edt6->setText(Print("0.000", values.at, separator));
 }
 
 void TForm1::edt3Change()

@@ -56,10 +56,11 @@ bool TRzCheckList::ItemChecked(int index) const
     return item(index)->checkState() == Qt::Checked;
 }
 
-int TRzCheckList::Add(const QString& text)
+int TRzCheckList::Add(const QString& text, const QString& toolTip)
 {
     settingFromCode = true;
     auto* row = new QListWidgetItem(text);
+    row->setToolTip(toolTip);
     row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->setCheckState(Qt::Unchecked);
     addItem(row);

@@ -21,8 +21,8 @@ public:
     QString ItemText(int index) const;
     bool ItemChecked(int index) const;
 
-    // Appends an unchecked row; returns its index.
-    int Add(const QString& text);
+    // Appends an unchecked row with its tooltip; returns its index.
+    int Add(const QString& text, const QString& toolTip = {});
     void SetItemChecked(int index, bool checked);
     // Removes a row; the selection stays at the same index, or moves to the new last row.
     void Delete(int index);

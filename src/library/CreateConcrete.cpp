@@ -8,6 +8,7 @@
 
 #include "app/Platform.h"
 #include "app/Unit1.h"
+#include "input/Basis.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "library/Sampling.h"
@@ -77,12 +78,17 @@ void TForm1::btn1Click()
 
     auto created = std::make_unique<CConcrete>(ConcreteName, Ec, fck, ftk, ac, at, eck, etk,
                                                ecmax, etmax);
+    // The strengths are the ones of the basis chosen now, whether the grade filled them or
+    // the user typed them.
+    created->basis = basis;
+    created->cv = basisCv;
     const CConcrete* concrete = created.get();
     const QString title = QString::fromUtf8(ConcreteName);
 
     try {
         concretes.Add(std::move(created));
-        lst1->Add(title);
+        // The row's text is the name, by which rows are found; the basis goes beside it.
+        lst1->Add(title, BasisDescription(*concrete, DecimalSeparator()));
     } catch (const std::bad_alloc&) {
         // The registry stays as it was when its own growth failed; a failing row takes the
         // new entry back out.

@@ -11,7 +11,9 @@
 
 #include "app/Application.h"
 #include "app/Platform.h"
+#include "app/RecentFolders.h"
 #include "app/Unit1.h"
+#include "input/Basis.h"
 #include "chart/Chart.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
@@ -42,12 +44,10 @@ bool TForm1::LibraryModified() const
 
 void TForm1::OpenLibrary1Click()
 {
-    if (!MayReplaceLibrary(false))
+    if (!MayReplaceLibrary())
         return;
-    const QString folder = libraryPath.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                 : QFileInfo(libraryPath).absolutePath();
     const QString path = Platform::Current().OpenFileName(
-        this, {QStringLiteral("Open Library"), folder, kLibraryFilter});
+        this, {QStringLiteral("Open Library"), RecentFolder(FolderKind::Library), kLibraryFilter});
     if (path.isEmpty())
         return;
     OpenLibraryFile(path);
@@ -78,6 +78,7 @@ bool TForm1::OpenLibraryFile(const QString& path)
     ReplaceList(std::move(loaded));
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
+    RememberFileFolder(FolderKind::Library, libraryPath);
     return true;
 }
 
@@ -91,7 +92,8 @@ void TForm1::ReplaceList(ConcreteRegistry loaded)
         for (std::size_t i = 0; i < concretes.size(); ++i) {
             const CConcrete& concrete = concretes.at(i);
             const bool shown = concretes.Shown(i);
-            lst1->Add(QString::fromStdString(concrete.ConcreteName));
+            lst1->Add(QString::fromStdString(concrete.ConcreteName),
+                      BasisDescription(concrete, DecimalSeparator()));
             AddConcreteCurves(cht1, cht2, concrete, shown);
             // From code: lst1Change does not run.
             lst1->SetItemChecked(lst1->Count() - 1, shown);
@@ -108,8 +110,8 @@ bool TForm1::SaveLibraryAs()
     const QFileInfo current(libraryPath);
     Platform::SaveFileRequest request;
     request.caption = QStringLiteral("Save Library As");
-    request.directory = libraryPath.isEmpty() ? QCoreApplication::applicationDirPath()
-                                              : current.absolutePath();
+    request.directory =
+        libraryPath.isEmpty() ? RecentFolder(FolderKind::Library) : current.absolutePath();
     request.fileName = libraryPath.isEmpty() ? QStringLiteral("Concrete_Library.json")
                                              : current.fileName();
     request.filter = kLibraryFilter;
@@ -126,6 +128,7 @@ void TForm1::SaveLibraryTo(const QString& path)
     WriteLibrary(path, concretes);
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
+    RememberFileFolder(FolderKind::Library, libraryPath);
 }
 
 bool TForm1::SaveLibraryForQuestion()
@@ -144,12 +147,12 @@ bool TForm1::SaveLibraryForQuestion()
     return saved;
 }
 
-bool TForm1::MayReplaceLibrary(bool closing)
+bool TForm1::MayReplaceLibrary()
 {
     if (libraryPath.isEmpty()) {
-        // A list that never was in a file closes as it always did; opening a library over it
-        // would lose it silently, so that asks too.
-        if (closing || concretes.empty())
+        // A list that never was in a file would be lost without a word, by closing and by
+        // opening a library over it alike; only an empty one goes at once.
+        if (concretes.empty())
             return true;
     } else if (!LibraryModified()) {
         return true;
@@ -167,7 +170,7 @@ bool TForm1::MayReplaceLibrary(bool closing)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (MayReplaceLibrary(true))
+    if (MayReplaceLibrary())
         event->accept();
     else
         event->ignore();
@@ -191,7 +194,7 @@ void TForm1::dropEvent(QDropEvent* event)
         this,
         [this, path] {
             RunGuarded([&] {
-                if (MayReplaceLibrary(false))
+                if (MayReplaceLibrary())
                     OpenLibraryFile(path);
             });
         },

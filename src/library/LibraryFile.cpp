@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QLocale>
+#include <optional>
 
 #include "export/AtomicFile.h"
 #include "model/DefinitionRules.h"
@@ -15,6 +17,8 @@ namespace {
 
 const QString kConcretesKey = QStringLiteral("concretes");
 const QString kShownKey = QStringLiteral("shown");
+const QString kBasisKey = QStringLiteral("basis");
+const QString kCvKey = QStringLiteral("cv");
 
 QString Key(DefinitionField field)
 {
@@ -42,7 +46,8 @@ QString Shown(const QJsonValue& value)
         return QStringLiteral("a list");
     if (value.isObject())
         return QStringLiteral("an object");
-    return QString::number(value.toDouble(), 'g', 17);
+    // The shortest text that reads back as the number: 0.6 as in the file, not 0.59999999999999998.
+    return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
 }
 
 // Reads one concrete; where names the concrete in messages.
@@ -94,6 +99,38 @@ public:
         if (!value.isBool())
             Fail(kShownKey, QStringLiteral("%1 is neither true nor false.").arg(Shown(value)));
         return value.toBool();
+    }
+
+    // Absent: characteristic, as every file written before the choice existed.
+    StrengthBasis ReadBasis() const
+    {
+        const QJsonValue value = object.value(kBasisKey);
+        if (value.isUndefined())
+            return StrengthBasis::Characteristic;
+        const std::optional<StrengthBasis> basis =
+            value.isString() ? BasisFromKey(value.toString().toStdString()) : std::nullopt;
+        if (!basis)
+            Fail(kBasisKey, QStringLiteral("%1 is not \"characteristic\", \"mean\" or \"design\".")
+                                .arg(Shown(value)));
+        return *basis;
+    }
+
+    // δc belongs to mean values and to them only: a mean concrete without it, or another with
+    // one, is a file edited by hand into something Tarvolin never wrote.
+    double ReadCv(StrengthBasis basis) const
+    {
+        const QJsonValue value = object.value(kCvKey);
+        if (basis != StrengthBasis::Mean) {
+            if (!value.isUndefined())
+                Fail(kCvKey, QStringLiteral("only mean values have a coefficient of variation."));
+            return 0;
+        }
+        const QJsonValue cv = Required(kCvKey);
+        if (!cv.isDouble())
+            Fail(kCvKey, QStringLiteral("%1 is not a number.").arg(Shown(cv)));
+        if (!ValidCoefficientOfVariation(cv.toDouble()))
+            Fail(kCvKey, QStringLiteral("%1 is not between 0 and 0.6.").arg(Shown(cv)));
+        return cv.toDouble();
     }
 
 private:
@@ -154,6 +191,8 @@ ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
         for (DefinitionField field : kNumberFieldOrder)
             FieldValue(definition, field) = reader.ReadNumber(field);
         const bool shown = reader.ReadShown();
+        definition.basis = reader.ReadBasis();
+        definition.cv = reader.ReadCv(definition.basis);
 
         if (const auto refusal = CheckDefinition(definition))
             reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
@@ -162,9 +201,11 @@ ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
                         QStringLiteral("concrete %1 has the same name.").arg(earlier + 1));
 
         const Definition& d = definition;
-        concretes.Add(std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
-                                                  d.etk, d.ecmax, d.etmax),
-                      shown);
+        auto concrete = std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
+                                                    d.etk, d.ecmax, d.etmax);
+        concrete->basis = d.basis;
+        concrete->cv = d.cv;
+        concretes.Add(std::move(concrete), shown);
     }
     return concretes;
 }
@@ -200,6 +241,11 @@ QByteArray LibraryJson(const ConcreteRegistry& concretes)
         object.insert(Key(DefinitionField::ecmax), c.ecmax);
         object.insert(Key(DefinitionField::etmax), c.etmax);
         object.insert(kShownKey, concretes.Shown(i));
+        // Characteristic concretes are written as before the choice existed, byte for byte.
+        if (c.basis != StrengthBasis::Characteristic)
+            object.insert(kBasisKey, QLatin1String(BasisKey(c.basis)));
+        if (c.basis == StrengthBasis::Mean)
+            object.insert(kCvKey, c.cv);
         list.append(object);
     }
     QJsonObject root;

@@ -17,6 +17,8 @@
 // in the shortest text that reads back as the same double, so a library saved and opened again
 // gives the very same curves and CSV bytes. Keys come in the JSON library's sorted order;
 // readers must not depend on any order. Unknown keys are ignored: a later version may add some.
+// Concretes on mean or design values carry "basis" ("mean", "design") and, mean ones, "cv"
+// (δc); a concrete without "basis" is characteristic, so those are written without it.
 // Needs Qt Core only.
 
 inline constexpr const char* kLibraryFormat = "tarvolin-library";

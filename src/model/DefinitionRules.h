@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/StrengthBasis.h"
+
 // The rules a concrete's definition must pass before Create Concrete makes a concrete of it,
 // free of any window, so that the window, the library files and the command line refuse the
 // very same definitions with the very same words. Each check returns the first refusal, or
@@ -22,6 +24,9 @@ struct Definition {
     double at = 0;
     double etmax = 0;
     double ecmax = 0;
+    // The strengths the values were proposed on, and δc of a mean basis (0 on the others).
+    StrengthBasis basis = StrengthBasis::Characteristic;
+    double cv = 0;
 };
 
 // The fields of a definition. The keys are the library file's own.

@@ -9,13 +9,28 @@ constexpr double kMicrostrainPerStrain = 1e6;
 
 }  // namespace
 
-GradeValues GradeValuesFor(double grade)
+GradeValues GradeValuesFor(double grade, StrengthBasis basis, double cv)
 {
     GradeValues v;
+    v.basis = basis;
     v.grade = grade;
     v.Ec = CalcEc(grade);
-    v.fck = CalcFck(grade);
-    v.ftk = CalcFtk(grade);
+    switch (basis) {
+    case StrengthBasis::Characteristic:
+        v.fck = CalcFck(grade);
+        v.ftk = CalcFtk(grade);
+        break;
+    case StrengthBasis::Mean:
+        // C.2.1: fcm = fc,k / (1 − 1.645 δc), ftm = ft,k / (1 − 1.645 δc).
+        v.cv = cv;
+        v.fck = CalcFck(grade) * MeanFactor(cv);
+        v.ftk = CalcFtk(grade) * MeanFactor(cv);
+        break;
+    case StrengthBasis::Design:
+        v.fck = CalcFc(grade);
+        v.ftk = CalcFt(grade);
+        break;
+    }
     v.eck = CalcEck(v.fck);
     v.etk = CalcEtk(v.ftk);
     v.ac = CalcAc(v.fck);
@@ -23,14 +38,14 @@ GradeValues GradeValuesFor(double grade)
     return v;
 }
 
-DefinitionTexts GradeDefinitionTexts(double grade, char separator)
+DefinitionTexts GradeDefinitionTexts(double grade, char separator, StrengthBasis basis, double cv)
 {
     // The window writes fc,k and ft,k first, and their change handlers fill the strain and
     // shape fields from the rounded strengths; the grade handler then overwrites all four with
     // the values of the unrounded ones. Only those last texts remain.
-    const GradeValues v = GradeValuesFor(grade);
+    const GradeValues v = GradeValuesFor(grade, basis, cv);
     DefinitionTexts t;
-    t.name = "Con_" + FormatFloat(NumberPattern::UpTo3, grade, separator);
+    t.name = "Con_" + FormatFloat(NumberPattern::UpTo3, grade, separator) + BasisMark(basis);
     t.Ec = FormatFloat(NumberPattern::Fixed0, v.Ec, separator);
     t.fck = FormatFloat(NumberPattern::Fixed1, v.fck, separator);
     t.ftk = FormatFloat(NumberPattern::Fixed3, v.ftk, separator);
@@ -43,13 +58,16 @@ DefinitionTexts GradeDefinitionTexts(double grade, char separator)
     return t;
 }
 
-GradeDefinitionResult GradeDefinition(double grade, char separator)
+GradeDefinitionResult GradeDefinition(double grade, char separator, StrengthBasis basis,
+                                      double cv)
 {
     GradeDefinitionResult result;
-    result.texts = GradeDefinitionTexts(grade, separator);
+    result.texts = GradeDefinitionTexts(grade, separator, basis, cv);
     const DefinitionTexts& t = result.texts;
     Definition& d = result.definition;
     d.name = t.name;
+    d.basis = basis;
+    d.cv = basis == StrengthBasis::Mean ? cv : 0;
 
     // Validation's order; a text that does not read back is refused as the window refuses it.
     const std::pair<DefinitionField, const std::string*> fields[] = {

@@ -74,30 +74,60 @@ void TestCommandLine::parse()
 
 void TestCommandLine::programAnswersWithoutDisplay_data()
 {
-    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("noPlatform");  // no platform chosen at all, or xcb without a server
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("output");
-    QTest::newRow("--version") << "--version" << QByteArray("tarvolin " TARVOLIN_VERSION "\n");
-    QTest::newRow("--help") << "--help" << UsageText().toUtf8();
+    QTest::addColumn<QByteArray>("errorOutput");
+    const QByteArray version("tarvolin " TARVOLIN_VERSION "\n");
+    const QByteArray usage = UsageText().toUtf8();
+    for (bool noPlatform : {false, true}) {
+        const char* where = noPlatform ? "no platform" : "xcb, no server";
+        const auto row = [&](const char* name, QStringList arguments, int exitCode,
+                             const QByteArray& output, const QByteArray& errorOutput) {
+            QTest::addRow("%s, %s", where, name)
+                << noPlatform << arguments << exitCode << output << errorOutput;
+        };
+        row("--version", {"--version"}, 0, version, {});
+        row("--help", {"--help"}, 0, usage, {});
+        row("--bogus", {"--bogus"}, 2, {}, "tarvolin: Unknown option 'bogus'.\n" + usage);
+        row("two libraries", {"a.json", "b.json"}, 2, {},
+            "tarvolin: Only one library can be opened at start-up.\n" + usage);
+        // Qt's own options are set aside, in either spelling, with or without '='.
+        row("-platform xcb --bogus", {"-platform", "xcb", "--bogus"}, 2, {},
+            "tarvolin: Unknown option 'bogus'.\n" + usage);
+        row("-style=fusion -reverse --version", {"-style=fusion", "-reverse", "--version"}, 0,
+            version, {});
+        row("--platform offscreen -h", {"--platform", "offscreen", "-h"}, 0, usage, {});
+    }
 }
 
 // A platform that cannot start proves that no window, not even the application object, was
 // needed for the answer.
 void TestCommandLine::programAnswersWithoutDisplay()
 {
-    QFETCH(QString, option);
+    QFETCH(bool, noPlatform);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
     QFETCH(QByteArray, output);
+    QFETCH(QByteArray, errorOutput);
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":9999"));
+    if (noPlatform) {
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("DISPLAY"));
+    } else {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":9999"));
+    }
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(TARVOLIN_BINARY), {option});
+    program.start(QStringLiteral(TARVOLIN_BINARY), arguments);
     QVERIFY(program.waitForFinished(60000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
     QCOMPARE(program.readAllStandardOutput(), output);
-    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.readAllStandardError(), errorOutput);
+    QCOMPARE(program.exitCode(), exitCode);
 }
 
 void TestCommandLine::wrongCommandLineEndsWithStatus2()

@@ -85,6 +85,10 @@ private slots:
     void exitStatusAndMessage_data();
     void exitStatusAndMessage();
     void helpAndVersion();
+    void basisOfGrades_data();
+    void basisOfGrades();
+    void lawRangeNoteOnStandardError_data();
+    void lawRangeNoteOnStandardError();
     void csvSameAsSaveData_data();
     void csvSameAsSaveData();
     void textOutputsToStandardOutput();
@@ -138,6 +142,26 @@ void TestCli::exitStatusAndMessage_data()
         {"--separator must be . or ,"});
     row("format", {"pictures", "--grade", "30", "--format", "gif", "-o", "@D@/out"}, 2,
         {"--format must be bmp, png, svg or pdf"});
+    // The basis of --grade: a wrong one or a bad δc names the option, before anything is read.
+    row("basis unknown", {"csv", "--grade", "30", "--basis", "average", "-o", "@D@/out.csv"}, 2,
+        {"--basis must be characteristic, mean or design (not \"average\").",
+         "Usage: tarvolin-cli csv"});
+    row("mean without cv", {"library", "--grade", "30", "--basis", "mean", "-o", "@D@/out.json"},
+        2, {"--cv X is missing"});
+    row("cv without mean", {"parameters", "--grade", "30", "--cv", "0.1"}, 2,
+        {"--cv is for --basis mean only."});
+    row("cv with design", {"csv", "--grade", "30", "--basis", "design", "--cv", "0.1", "-o",
+                           "@D@/out.csv"}, 2, {"--cv is for --basis mean only."});
+    row("cv zero", {"csv", "--grade", "30", "--basis", "mean", "--cv", "0", "-o", "@D@/out.csv"},
+        2, {"--cv must be greater than 0 and less than 0.6 (not \"0\")."});
+    row("cv negative", {"parameters", "--grade", "30", "--basis", "mean", "--cv=-0.1"}, 2,
+        {"--cv must be greater than 0"});
+    row("cv 0.6", {"abaqus", "--grade", "30", "--basis", "mean", "--cv", "0.6", "-o",
+                   "@D@/out.inp"}, 2, {"(not \"0.6\")"});
+    row("cv text", {"opensees", "--grade", "30", "--basis", "mean", "--cv", "abc", "-o",
+                    "@D@/out.tcl"}, 2, {"--cv: \"abc\" is not a valid floating number!"});
+    row("basis before a missing library", {"csv", "@D@/missing.json", "--basis", "x", "-o",
+                                           "@D@/out.csv"}, 2, {"--basis must be"});
     row("pictures to stdout", {"pictures", "--grade", "30", "-o", "-"}, 2, {"-o - is for text"});
     row("-o twice", {"csv", "--grade", "30", "-o", "@D@/out.csv", "-o", "@D@/out2.csv"}, 2,
         {"-o is given twice."});
@@ -271,6 +295,109 @@ void TestCli::helpAndVersion()
     const QJsonObject json = QJsonDocument::fromJson(result.out).object();
     QCOMPARE(json.value("name").toString(), QStringLiteral("Con_30"));
     QCOMPARE(json.value("fck").toDouble(), 0.88 * 0.76 * 30);
+}
+
+void TestCli::basisOfGrades_data()
+{
+    QTest::addColumn<QStringList>("basisOptions");
+    QTest::addColumn<QString>("basisLine");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fck");
+    QTest::addColumn<QString>("key");  // "basis" in JSON and library files; "" when absent
+    QTest::addColumn<double>("cv");    // 0: no "cv"
+    QTest::newRow("characteristic") << QStringList{} << "characteristic (fc,k, ft,k)" << "Con_30"
+                                    << "20.1" << "" << 0.0;
+    QTest::newRow("characteristic, said") << QStringList{"--basis", "characteristic"}
+                                          << "characteristic (fc,k, ft,k)" << "Con_30" << "20.1"
+                                          << "" << 0.0;
+    QTest::newRow("mean") << QStringList{"--basis", "mean", "--cv", "0.1"}
+                          << "mean (fcm, ftm), \u03B4c = 0.1" << "Con_30m" << "24.0" << "mean"
+                          << 0.1;
+    QTest::newRow("mean, comma") << QStringList{"--basis=mean", "--cv=0,15"}
+                                 << "mean (fcm, ftm), \u03B4c = 0.15" << "Con_30m" << "26.6"
+                                 << "mean" << 0.15;
+    QTest::newRow("design") << QStringList{"--basis", "design"} << "design (fc, ft)" << "Con_30d"
+                            << "14.3" << "design" << 0.0;
+}
+
+// parameters says the basis; library writes it into the file, as the window does.
+void TestCli::basisOfGrades()
+{
+    QFETCH(QStringList, basisOptions);
+    QFETCH(QString, basisLine);
+    QFETCH(QString, name);
+    QFETCH(QString, fck);
+    QFETCH(QString, key);
+    QFETCH(double, cv);
+
+    Result result = RunCli(QStringList{"parameters", "--grade", "30"} + basisOptions);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.value(0), QStringLiteral("Strength basis").leftJustified(44).toUtf8() +
+                                 basisLine.toUtf8());
+    QVERIFY(result.out.contains(QByteArray("Concrete Name").leftJustified(44) + name.toUtf8()));
+    QVERIFY(result.out.contains(QByteArray("Axial Compression strength fc,k (N/mm2)     ") +
+                                fck.toUtf8() + '\n'));
+
+    result = RunCli(QStringList{"parameters", "--grade", "30", "--json"} + basisOptions);
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(result.out).object();
+    QCOMPARE(json.value("basis").toString(), key.isEmpty() ? QStringLiteral("characteristic") : key);
+    QCOMPARE(json.value("name").toString(), name);
+    QCOMPARE(json.contains("cv"), cv > 0);
+    if (cv > 0)
+        QCOMPARE(json.value("cv").toDouble(), cv);
+
+    const QString library = dir->filePath("basis.json");
+    result = RunCli(QStringList{"library", "--grade", "30", "-o", library} + basisOptions);
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject concrete = QJsonDocument::fromJson(Read(library))
+                                     .object()
+                                     .value("concretes")
+                                     .toArray()
+                                     .at(0)
+                                     .toObject();
+    QCOMPARE(concrete.value("name").toString(), name);
+    QCOMPARE(concrete.contains("basis"), !key.isEmpty());
+    QCOMPARE(concrete.value("basis").toString(), key);
+    QCOMPARE(concrete.contains("cv"), cv > 0);
+    if (cv > 0)
+        QCOMPARE(concrete.value("cv").toDouble(), cv);
+}
+
+void TestCli::lawRangeNoteOnStandardError_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("noted");  // grades noted on stderr, in order
+    QTest::newRow("inside") << QStringList{"parameters", "--grade", "30"} << QStringList{};
+    QTest::newRow("ends") << QStringList{"csv", "--grade", "20", "--grade", "80", "-o", "-"}
+                          << QStringList{};
+    QTest::newRow("below") << QStringList{"parameters", "--grade", "15", "--json"}
+                           << QStringList{"15"};
+    QTest::newRow("between and beyond")
+        << QStringList{"csv", "--grade", "19.5", "--grade", "30", "--grade", "85", "-o", "-"}
+        << QStringList{"19.5", "85"};
+    QTest::newRow("design") << QStringList{"library", "--grade", "85", "--basis", "design", "-o",
+                                           "-"}
+                            << QStringList{"85"};
+}
+
+// Any positive grade is taken, as in the window; outside C20-C80 a note says so on stderr and
+// the exit status stays 0.
+void TestCli::lawRangeNoteOnStandardError()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, noted);
+    const Result result = RunCli(arguments);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(!result.out.isEmpty());
+    QString expected;
+    for (const QString& grade : noted)
+        expected += QStringLiteral("tarvolin-cli: note: grade %1 lies outside C20-C80, the grades "
+                                   "the law of GB 50010-2010 Appendix C is stated for.\n")
+                        .arg(grade);
+    QCOMPARE(result.err, expected);
 }
 
 void TestCli::csvSameAsSaveData_data()

@@ -1,13 +1,17 @@
 // A concrete named by its grade on the command line is the concrete that picking the grade in
 // the window and pressing Create Concrete makes: same field texts, same values, same CSV bytes.
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
 
 #include "app/Unit1.h"
+#include "input/Basis.h"
 #include "export/CsvExport.h"
 #include "model/Concrete.h"
 #include "model/Registry.h"
@@ -39,7 +43,28 @@ QStringList Texts(const DefinitionTexts& t)
     return list;
 }
 
+// Chooses the basis in the window's Basis menu, answering the δc question for mean values.
+void ChooseBasis(TForm1& form, StrengthBasis basis, double cv)
+{
+    if (basis == StrengthBasis::Design)
+        form.Design1->trigger();
+    if (basis != StrengthBasis::Mean)
+        return;
+    QTimer::singleShot(0, &form, [&] {
+        auto* dialog = qobject_cast<TCvDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->edt1->setText(CoefficientText(cv, form.DecimalSeparator()));
+        QTest::mouseClick(dialog->btn1, Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    form.Mean1->trigger();
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(StrengthBasis)
 
 class TestCliGrade : public QObject {
     Q_OBJECT
@@ -53,6 +78,8 @@ void TestCliGrade::sameAsWindow_data()
 {
     QTest::addColumn<QString>("grade");
     QTest::addColumn<char>("separator");
+    QTest::addColumn<StrengthBasis>("basis");
+    QTest::addColumn<double>("cv");
     QStringList grades;
     for (int grade = 15; grade <= 80; grade += 5)
         grades << QString::number(grade);
@@ -61,17 +88,31 @@ void TestCliGrade::sameAsWindow_data()
     for (char separator : {'.', ','})
         for (const QString& grade : grades)
             QTest::addRow("%s '%c'", qPrintable(grade), separator)
-                << QString(grade).replace(QLatin1Char('.'), QLatin1Char(separator)) << separator;
+                << QString(grade).replace(QLatin1Char('.'), QLatin1Char(separator)) << separator
+                << StrengthBasis::Characteristic << 0.0;
+    // The other bases, at the ends of the tables, between grades and beyond them.
+    for (char separator : {'.', ','})
+        for (const char* grade : {"15", "30", "80", "22.5", "12.5", "85"})
+            for (auto [basis, cv] : {std::pair{StrengthBasis::Mean, 0.125},
+                                     {StrengthBasis::Design, 0.0}})
+                QTest::addRow("%s '%c' %s", grade, separator, BasisKey(basis))
+                    << QString::fromLatin1(grade).replace(QLatin1Char('.'),
+                                                          QLatin1Char(separator))
+                    << separator << basis << cv;
 }
 
 void TestCliGrade::sameAsWindow()
 {
     QFETCH(QString, grade);
     QFETCH(char, separator);
+    QFETCH(StrengthBasis, basis);
+    QFETCH(double, cv);
 
     FakePlatform platform;
     TForm1 form;
     form.SetDecimalSeparator(separator);
+    ChooseBasis(form, basis, cv);
+    QCOMPARE(form.Basis(), basis);
     // As the window starts under a locale with this separator.
     form.edt9->setText(QString::fromStdString(FormatFloat("0.000", 0.016, separator)));
     // The grade box starts at "20", and only a change of its text fills the fields.
@@ -80,11 +121,11 @@ void TestCliGrade::sameAsWindow()
     form.cbb1->setEditText(grade);
 
     const double value = StrToFloat(grade.toStdString(), separator);
-    QCOMPARE(Texts(GradeDefinitionTexts(value, separator)), WindowTexts(form));
+    QCOMPARE(Texts(GradeDefinitionTexts(value, separator, basis, cv)), WindowTexts(form));
 
     // Create Concrete, in the window and from the grade alone.
     QTest::mouseClick(form.btn1, Qt::LeftButton);
-    const GradeDefinitionResult made = GradeDefinition(value, separator);
+    const GradeDefinitionResult made = GradeDefinition(value, separator, basis, cv);
     if (made.refusal) {
         QCOMPARE(form.concretes.size(), std::size_t(0));
         QCOMPARE(platform.Texts(), QStringList{QString::fromStdString(made.refusal->message)});
@@ -97,6 +138,8 @@ void TestCliGrade::sameAsWindow()
     const CConcrete cli(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck, d.etk, d.ecmax, d.etmax);
     QCOMPARE(cli.ConcreteName, window.ConcreteName);
     QCOMPARE(Numbers(cli), Numbers(window));
+    QCOMPARE(d.basis, window.basis);
+    QCOMPARE(d.cv, window.cv);
 
     ConcreteRegistry registry;
     registry.Add(std::make_unique<CConcrete>(cli));

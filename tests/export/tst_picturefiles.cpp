@@ -4,12 +4,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -167,6 +171,37 @@ void CheckPicture(const QString& path, PictureFormat format, QSize size, int sca
     }
 }
 
+// The smallest rectangle holding every pixel of text in the legend's colour (RGB 0, 0, 100,
+// blended into white: bluer than red), within area. Symbols, frame and curves are not blue.
+QRect LegendInk(const QImage& image, const QRect& area)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QRect ink;
+    for (int y = std::max(0, area.top()); y <= std::min(rgb.height() - 1, area.bottom()); ++y)
+        for (int x = std::max(0, area.left()); x <= std::min(rgb.width() - 1, area.right()); ++x) {
+            const QRgb pixel = rgb.pixel(x, y);
+            if (qBlue(pixel) > qRed(pixel) + 8)
+                ink |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+// The ink of a text drawn on its own, unclipped, in the font and at the scale given.
+QRect FreeTextInk(const QString& text, const QFont& font, int scale)
+{
+    QImage image(QSize(400, 120) * scale, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+        painter.setFont(font);
+        painter.setPen(QColor(0, 0, 100));
+        painter.drawText(QPointF(20, 60), text);
+    }
+    return LegendInk(image, image.rect());
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(PictureFormat)
@@ -201,6 +236,9 @@ private slots:
     void savePicturesAsFaults();
 
     void optionsDialog();
+
+    void legendRowsHoldTheirWholeText_data();
+    void legendRowsHoldTheirWholeText();
 
 private:
     // Picks a grade and presses Create Concrete: "Con_<grade>" with the proposed values.
@@ -611,8 +649,10 @@ void TestPictureFiles::savePicturesAsCancelled()
     Create("30");
     form->SavePicturesAs1->trigger();  // the folder picker cancelled
     QCOMPARE(platform->directoryRequests.size(), 1);
+    // Never used before: the user's Documents folder, or home without one.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QCOMPARE(QDir(platform->directoryRequests[0].directory),
-             QDir(QCoreApplication::applicationDirPath()));
+             QDir(QFileInfo(documents).isDir() ? documents : QDir::homePath()));
     QVERIFY(optionRequests.isEmpty());
 
     platform->directoryAnswers = {dir->path()};
@@ -722,6 +762,68 @@ void TestPictureFiles::optionsDialog()
         if (qobject_cast<QSpinBox*>(child) || qobject_cast<QComboBox*>(child) ||
             qobject_cast<QDialogButtonBox*>(child))
             QVERIFY2(!child->objectName().isEmpty(), child->metaObject()->className());
+}
+
+void TestPictureFiles::legendRowsHoldTheirWholeText_data()
+{
+    QTest::addColumn<QString>("output");  // how the chart leaves the window
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("name");
+
+    const QList<std::pair<QString, int>> outputs{
+        {"Copy Image", 1}, {"Save Picture", 1}, {"png", 1}, {"png", 2}, {"png", 3}};
+    // Descenders, an underscore on the baseline's far side and the hook of a J.
+    for (const QString name : {"Con_30", "gjpqy", "J_Jy"})
+        for (const auto& [output, scale] : outputs)
+            QTest::addRow("%s %dx, %s", qPrintable(output), scale, qPrintable(name))
+                << output << scale << name;
+}
+
+void TestPictureFiles::legendRowsHoldTheirWholeText()
+{
+    QFETCH(QString, output);
+    QFETCH(int, scale);
+    QFETCH(QString, name);
+
+    form->cbb1->setEditText("30");
+    form->edt1->clear();
+    QTest::keyClicks(form->edt1, name);
+    QTest::mouseClick(form->btn1, Qt::LeftButton);
+    QVERIFY2(platform->messages.isEmpty(), qPrintable(platform->Texts().join('\n')));
+
+    TChart* chart = form->cht1;
+    QImage picture;
+    if (output == "Copy Image") {
+        chart->CopyImage();
+        picture = QGuiApplication::clipboard()->image();
+    } else if (output == "Save Picture") {
+        platform->directoryAnswers = {dir->path()};
+        QTest::mouseClick(form->btn4, Qt::LeftButton);
+        picture = QImage(dir->filePath("Compression.bmp"));
+    } else {
+        const QString path = dir->filePath("Compression.png");
+        WriteChartPicture(*chart, path, PictureFormat::Png, {QSize(), scale});
+        picture = QImage(path);
+    }
+    QCOMPARE(picture.size(), chart->size() * scale);
+
+    QCOMPARE(chart->legend->itemCount(), 1);
+    QCPAbstractLegendItem* row = chart->legend->item(0);
+    const QRect rowRect(row->outerRect().topLeft() * scale, row->outerRect().size() * scale);
+    const QRect legendRect(chart->legend->outerRect().topLeft() * scale,
+                           chart->legend->outerRect().size() * scale);
+    const QRect ink = LegendInk(picture, legendRect);
+    const QRect whole = FreeTextInk(name, row->font(), scale);
+    const QString where = QStringLiteral("row %1,%2 %3x%4, text %5,%6 %7x%8, whole text %9x%10")
+                              .arg(rowRect.x()).arg(rowRect.y())
+                              .arg(rowRect.width()).arg(rowRect.height())
+                              .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
+                              .arg(whole.width()).arg(whole.height());
+    // Nothing of the text is cut: it is as high and as wide as drawn on its own, and inside its row.
+    QVERIFY2(ink.height() == whole.height(), qPrintable(where));
+    // Glyphs fall on other fractions of a pixel across: their antialiasing may differ by one.
+    QVERIFY2(std::abs(ink.width() - whole.width()) <= 1, qPrintable(where));
+    QVERIFY2(rowRect.contains(ink), qPrintable(where));
 }
 
 QTEST_MAIN(TestPictureFiles)

@@ -91,7 +91,7 @@ void TestSolverDialog::init()
 {
     SolverExportDialog::RememberedAbaqus() = {};
     SolverExportDialog::RememberedOpenSees() = {};
-    SolverExportDialog::RememberedFolder().clear();
+    // Export folders are remembered in the settings, which FakePlatform starts empty.
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     platform = std::make_unique<FakePlatform>();

@@ -59,6 +59,7 @@ private slots:
     void numbersReadBackBitForBit();
     void readsTheDocumentedForm();
     void unknownKeysAreIgnored();
+    void basisTravelsWithTheConcrete();
     void refusals_data();
     void refusals();
     void oversizedAndUnreadableFiles();
@@ -127,6 +128,46 @@ void TestLibraryFile::unknownKeysAreIgnored()
         Library(concrete, R"("format": "tarvolin-library", "version": 1, "author": {"a": 1})"),
         QStringLiteral("a.json"));
     QCOMPARE(read.size(), std::size_t(1));
+}
+
+// Characteristic concretes are written as before the basis existed (no "basis", no "cv"), and
+// a file without the keys reads as characteristic; the others carry theirs through a round trip.
+void TestLibraryFile::basisTravelsWithTheConcrete()
+{
+    ConcreteRegistry written;
+    written.Add(Concrete("K"));
+    auto mean = Concrete("M");
+    mean->basis = StrengthBasis::Mean;
+    mean->cv = 0.1 + 0.2;  // not a short decimal: must still read back to the bit
+    written.Add(std::move(mean), false);
+    auto design = Concrete("D");
+    design->basis = StrengthBasis::Design;
+    written.Add(std::move(design));
+
+    const QByteArray json = LibraryJson(written);
+    const QList<QByteArray> objects = json.split('}');
+    QVERIFY(!objects[0].contains("basis") && !objects[0].contains("\"cv\""));
+    QVERIFY(objects[1].contains(R"("basis": "mean")") && objects[1].contains(R"("cv": 0.30000000000000004)"));
+    QVERIFY(objects[2].contains(R"("basis": "design")") && !objects[2].contains("\"cv\""));
+
+    const ConcreteRegistry read = ParseLibrary(json, QStringLiteral("a.json"));
+    QCOMPARE(read.size(), std::size_t(3));
+    QCOMPARE(read.at(0).basis, StrengthBasis::Characteristic);
+    QCOMPARE(read.at(0).cv, 0.0);
+    QCOMPARE(read.at(1).basis, StrengthBasis::Mean);
+    QCOMPARE(Bits(read.at(1).cv), Bits(0.1 + 0.2));
+    QCOMPARE(read.at(2).basis, StrengthBasis::Design);
+    QCOMPARE(read.at(2).cv, 0.0);
+    QCOMPARE(LibraryJson(read), json);
+
+    // A file of the first version, without the keys: characteristic.
+    const ConcreteRegistry old = ParseLibrary(Library(kC30), QStringLiteral("old.json"));
+    QCOMPARE(old.at(0).basis, StrengthBasis::Characteristic);
+    // "characteristic" may be spelt out, though Tarvolin leaves it out.
+    const ConcreteRegistry spelt = ParseLibrary(
+        Library(QByteArray(kC30).replace("}", R"(, "basis": "characteristic"})")),
+        QStringLiteral("spelt.json"));
+    QCOMPARE(spelt.at(0).basis, StrengthBasis::Characteristic);
 }
 
 void TestLibraryFile::refusals_data()
@@ -201,6 +242,27 @@ void TestLibraryFile::refusals_data()
         << Library(QByteArray(kC30) + ", " + C30With("ac", "1") + ", " + kC30)
         << QStringList{file, "Concrete 2 \"C30\"", "field \"name\"",
                        "concrete 1 has the same name"};
+    // The basis: one of the three words, and δc with mean values and with them only.
+    const auto withBasis = [](const char* extra) {
+        return Library(QByteArray(kC30).replace("}", QByteArray(", ") + extra + "}"));
+    };
+    QTest::newRow("basis unknown") << withBasis(R"("basis": "Mean", "cv": 0.1)")
+                                   << (c30("basis") << "\"Mean\" is not \"characteristic\"");
+    QTest::newRow("basis a number") << withBasis(R"("basis": 1)") << (c30("basis") << "1 is not");
+    QTest::newRow("mean without cv") << withBasis(R"("basis": "mean")")
+                                     << (c30("cv") << "the field is missing.");
+    QTest::newRow("cv a text") << withBasis(R"("basis": "mean", "cv": "0.1")")
+                               << (c30("cv") << "\"0.1\" is not a number.");
+    QTest::newRow("cv zero") << withBasis(R"("basis": "mean", "cv": 0)")
+                             << (c30("cv") << "0 is not between 0 and 0.6.");
+    QTest::newRow("cv 0.6") << withBasis(R"("basis": "mean", "cv": 0.6)")
+                            << (c30("cv") << "0.6 is not between 0 and 0.6.");
+    QTest::newRow("cv negative") << withBasis(R"("basis": "mean", "cv": -0.1)")
+                                 << (c30("cv") << "-0.1 is not between");
+    QTest::newRow("cv with design") << withBasis(R"("basis": "design", "cv": 0.1)")
+                                    << (c30("cv") << "only mean values");
+    QTest::newRow("cv without basis") << withBasis(R"("cv": 0.1)")
+                                      << (c30("cv") << "only mean values");
     QTest::newRow("names differ in case only")
         << Library(QByteArray(kC30) + ", " + C30With("name", "\"c30\"") + ", " + kC30 + ", {}")
         << QStringList{file, "Concrete 3 \"C30\"", "concrete 1 has the same name"};

@@ -78,6 +78,7 @@ private slots:
     void refusedFileLeavesTheListAsItWas();
     void closingAsks_data();
     void closingAsks();
+    void untitledSaveCancelledKeepsTheWindow();
     void openingAsks_data();
     void openingAsks();
     void noQuestionWithoutChanges();
@@ -255,27 +256,51 @@ void TestLibraryWindow::refusedFileLeavesTheListAsItWas()
 
 void TestLibraryWindow::closingAsks_data()
 {
+    QTest::addColumn<bool>("everSaved");
     QTest::addColumn<QList<Answer>>("answers");
     QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("concretesInFile");
-    QTest::newRow("save") << QList<Answer>{Answer::Save} << true << 4;
-    QTest::newRow("discard") << QList<Answer>{Answer::Discard} << true << 3;
-    QTest::newRow("cancel") << QList<Answer>{Answer::Cancel} << false << 3;
+    QTest::addColumn<int>("concretesInFile");  // -1: no file was written
+    QTest::newRow("save") << true << QList<Answer>{Answer::Save} << true << 4;
+    QTest::newRow("discard") << true << QList<Answer>{Answer::Discard} << true << 3;
+    QTest::newRow("cancel") << true << QList<Answer>{Answer::Cancel} << false << 3;
+    // A list that never was in a file is lost on closing unless the user says so.
+    QTest::newRow("untitled, save") << false << QList<Answer>{Answer::Save} << true << 1;
+    QTest::newRow("untitled, discard") << false << QList<Answer>{Answer::Discard} << true << -1;
+    QTest::newRow("untitled, cancel") << false << QList<Answer>{Answer::Cancel} << false << -1;
 }
 
 void TestLibraryWindow::closingAsks()
 {
+    QFETCH(bool, everSaved);
     QFETCH(QList<Answer>, answers);
     QFETCH(bool, closed);
     QFETCH(int, concretesInFile);
-    SaveThree();
+    if (everSaved)
+        SaveThree();
     Create(*form, QStringLiteral("C50"), QStringLiteral("50"));
     platform->saveChangesAnswers = answers;
+    // Saving an untitled list asks for its name first.
+    platform->saveAnswers = {path};
     QCOMPARE(form->close(), closed);
-    QCOMPARE(platform->saveChangesQuestions, QStringList{"Save changes to a.json?"});
+    QCOMPARE(platform->saveChangesQuestions,
+             QStringList{everSaved ? "Save changes to a.json?" : "Save changes to Untitled?"});
     QCOMPARE(form->isVisible(), !closed);
-    QCOMPARE(ParseLibrary(ReadAll(path), path).size(), std::size_t(concretesInFile));
-    QCOMPARE(form->concretes.size(), std::size_t(4));
+    if (concretesInFile < 0)
+        QVERIFY(!QFile::exists(path));
+    else
+        QCOMPARE(ParseLibrary(ReadAll(path), path).size(), std::size_t(concretesInFile));
+    QCOMPARE(form->concretes.size(), std::size_t(everSaved ? 4 : 1));
+}
+
+void TestLibraryWindow::untitledSaveCancelledKeepsTheWindow()
+{
+    Create(*form, QStringLiteral("C50"), QStringLiteral("50"));
+    platform->saveChangesAnswers = {Answer::Save};
+    // The Save As dialog cancelled: nothing is saved, so nothing may be lost.
+    QVERIFY(!form->close());
+    QCOMPARE(platform->saveRequests.size(), 1);
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->concretes.size(), std::size_t(1));
 }
 
 void TestLibraryWindow::openingAsks_data()
@@ -338,8 +363,11 @@ void TestLibraryWindow::openingAsks()
 
 void TestLibraryWindow::noQuestionWithoutChanges()
 {
-    // Never in a file: closes as it always did.
+    // An empty list closes at once, also after its concretes were deleted.
+    QVERIFY(form->close());
+    form = NewWindow();
     Create(*form, QStringLiteral("C30"), QStringLiteral("30"));
+    QTest::mouseClick(form->btn3, Qt::LeftButton);
     QVERIFY(form->close());
     // Saved and untouched since: closes at once too.
     form = NewWindow();

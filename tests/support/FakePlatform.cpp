@@ -1,6 +1,26 @@
 #include "support/FakePlatform.h"
 
-FakePlatform::FakePlatform() : previous(Platform::Install(this)) {}
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+// The program's settings (remembered folders, δc) live in a folder of the test run's own, never
+// in the user's; each FakePlatform starts them empty, so tests do not depend on their order.
+void UseEmptyTestSettings()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).clear();
+}
+
+}  // namespace
+
+FakePlatform::FakePlatform() : previous(Platform::Install(this))
+{
+    UseEmptyTestSettings();
+}
 
 FakePlatform::~FakePlatform()
 {

@@ -10,7 +10,8 @@
 #include "app/Platform.h"
 
 // Stands in for the desktop while a test runs: records every box, answers the file and folder
-// dialogs from queues (an empty queue means the user cancels) and counts opened addresses.
+// dialogs from queues (an empty queue means the user cancels) and counts opened addresses. The
+// program's settings are kept in a temporary folder and start empty with each FakePlatform.
 class FakePlatform : public Platform {
 public:
     struct Message {

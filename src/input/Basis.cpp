@@ -1,0 +1,178 @@
+// The strength basis in the window: its words, the δc question and δc kept between runs.
+
+#include "input/Basis.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include "app/Platform.h"
+#include "app/Unit1.h"
+#include "input/FieldText.h"
+#include "model/Concrete.h"
+#include "model/GradeFields.h"
+#include "model/NumberText.h"
+
+namespace {
+
+const QString kCvSetting = QStringLiteral("basis/cv");
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Basis", text);
+}
+
+}  // namespace
+
+QString CoefficientText(double cv, char separator)
+{
+    QString text = QString::number(cv, 'g', QLocale::FloatingPointShortest);
+    text.replace(QLatin1Char('.'), QLatin1Char(separator));
+    return text;
+}
+
+QString BasisDescription(StrengthBasis basis, double cv, char separator)
+{
+    switch (basis) {
+    case StrengthBasis::Mean:
+        return Tr("Mean values (fcm, ftm), \u03B4c = %1").arg(CoefficientText(cv, separator));
+    case StrengthBasis::Design: return Tr("Design values (fc, ft)");
+    case StrengthBasis::Characteristic: break;
+    }
+    return Tr("Characteristic values (fc,k, ft,k)");
+}
+
+QString BasisDescription(const CConcrete& concrete, char separator)
+{
+    return BasisDescription(concrete.basis, concrete.cv, separator);
+}
+
+QString GradeRangeNote(double grade, char separator)
+{
+    if (InLawGradeRange(grade))
+        return {};
+    return Tr("Grade %1 lies outside C20\u2013C80, the grades the law of GB 50010-2010 "
+              "Appendix C is stated for.")
+        .arg(QString::fromStdString(FormatFloat(NumberPattern::UpTo3, grade, separator)));
+}
+
+double RememberedCoefficientOfVariation()
+{
+    bool ok = false;
+    const double cv = QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin"))
+                          .value(kCvSetting)
+                          .toDouble(&ok);
+    return ok && ValidCoefficientOfVariation(cv) ? cv : 0;
+}
+
+void RememberCoefficientOfVariation(double cv)
+{
+    QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).setValue(kCvSetting, cv);
+}
+
+TCvDialog::TCvDialog(double cv, char separator, QWidget* parent)
+    : QDialog(parent), separator(separator), value(cv)
+{
+    setObjectName(QStringLiteral("dlgCv1"));
+    setWindowTitle(Tr("Mean Values"));
+    auto* layout = new QVBoxLayout(this);
+    const QString limit = QString::fromStdString(
+        FormatFloat(NumberPattern::Fixed1, kMaxCoefficientOfVariation, separator));
+    lbl1 = new QLabel(Tr("Coefficient of variation of the concrete strength \u03B4c\n"
+                         "(from your test statistics, 0 < \u03B4c < %1):")
+                          .arg(limit),
+                      this);
+    lbl1->setObjectName(QStringLiteral("lbl1"));
+    layout->addWidget(lbl1);
+    edt1 = new QLineEdit(this);
+    edt1->setObjectName(QStringLiteral("edt1"));
+    if (ValidCoefficientOfVariation(cv))
+        edt1->setText(CoefficientText(cv, separator));
+    lbl1->setBuddy(edt1);
+    layout->addWidget(edt1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    btn1 = new QPushButton(Tr("OK"), this);
+    btn1->setObjectName(QStringLiteral("btn1"));
+    btn1->setDefault(true);
+    btn2 = new QPushButton(Tr("Cancel"), this);
+    btn2->setObjectName(QStringLiteral("btn2"));
+    btn2->setAutoDefault(true);
+    buttons->addWidget(btn1);
+    buttons->addWidget(btn2);
+    layout->addLayout(buttons);
+
+    connect(btn1, &QPushButton::clicked, this, [this] { btn1Click(); });
+    connect(btn2, &QPushButton::clicked, this, &QDialog::reject);
+    edt1->setFocus();
+    edt1->selectAll();
+}
+
+void TCvDialog::btn1Click()
+{
+    const QString text = TrimControl(edt1->text());
+    double cv = 0;
+    try {
+        cv = StrToFloat(text.toStdString(), separator);
+    } catch (const ConvertError&) {
+        WarnAndFocus(this, edt1, NotANumberMessage(edt1->text()));
+        return;
+    }
+    if (!ValidCoefficientOfVariation(cv)) {
+        WarnAndFocus(this, edt1,
+                     Tr("\u03B4c must be greater than 0 and less than %1.")
+                         .arg(QString::fromStdString(FormatFloat(
+                             NumberPattern::Fixed1, kMaxCoefficientOfVariation, separator))));
+        return;
+    }
+    value = cv;
+    accept();
+}
+
+void TForm1::Characteristic1Click()
+{
+    SetBasis(StrengthBasis::Characteristic, 0);
+}
+
+void TForm1::Design1Click()
+{
+    SetBasis(StrengthBasis::Design, 0);
+}
+
+void TForm1::Mean1Click()
+{
+    // Asked every time, so that choosing Mean again is how δc is changed.
+    const double proposed = basis == StrengthBasis::Mean ? basisCv
+                                                         : RememberedCoefficientOfVariation();
+    TCvDialog question(proposed, DecimalSeparator(), this);
+    if (question.exec() != QDialog::Accepted) {
+        ShowBasisChecked();
+        return;
+    }
+    RememberCoefficientOfVariation(question.Value());
+    SetBasis(StrengthBasis::Mean, question.Value());
+}
+
+void TForm1::SetBasis(StrengthBasis chosen, double cv)
+{
+    basis = chosen;
+    basisCv = chosen == StrengthBasis::Mean ? cv : 0;
+    ShowBasisChecked();
+    // As picking the grade in the box again would.
+    cbb1Change();
+}
+
+void TForm1::ShowBasisChecked()
+{
+    QAction* item = basis == StrengthBasis::Mean     ? Mean1
+                    : basis == StrengthBasis::Design ? Design1
+                                                     : Characteristic1;
+    item->setChecked(true);
+}
