@@ -349,6 +349,14 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
     if (options.damage == AbaqusOptions::Damage::Code)
         std::fprintf(context.err, "tarvolin-cli: warning: %s.\n", kCodeDamageWarning);
+    // Options that were given but shaped nothing: say so rather than let the user believe it.
+    if (arguments.Has("crack-band") && options.tension != AbaqusOptions::Tension::Displacement)
+        std::fprintf(context.err, "tarvolin-cli: note: --crack-band is used only with --tension "
+                                  "displacement; the tension tables are against strain.\n");
+    if ((arguments.Has("bc") || arguments.Has("bt")) &&
+        options.damage != AbaqusOptions::Damage::BirtelMark)
+        std::fprintf(context.err, "tarvolin-cli: note: --bc and --bt are used only with --damage "
+                                  "birtel-mark.\n");
     // Not an error: the file is written, but a model refers to the materials by these names.
     for (const NameMapping& renamed : out.renamed)
         std::fprintf(context.err,
