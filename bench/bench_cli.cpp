@@ -88,11 +88,17 @@ void RegisterCliBenchmarks()
         {cli, "pictures", "--grade", "30", "-o", folder, "--format", format}};
     const std::vector<std::vector<std::string>> baseline{
         {"/usr/bin/python3", MATPLOTLIB_JOB, folder}};
+    // matplotlib builds its font cache on its first run: a script run every day runs with it
+    // warm, and so does the yardstick. Both sides' files are in the page cache too.
+    for (const auto& command : baseline)
+        Run(command);
+    for (const auto& command : subject)
+        Run(command);
 
     BenchRow row;
     row.name = format == "png" ? "CLI csv + 2 PNG vs Python+matplotlib"
                                : "CLI csv + 2 BMP vs Python+matplotlib PNG";
-    row.goal = "ratio <= 0.1";
+    row.goal = "ratio <= 0.1 (aim 0.05)";
     row.maxRatio = 0.1;
     AddRow(row, JobBody(subject), JobBody(baseline),
            [](benchmark::internal::Benchmark* b) {

@@ -132,15 +132,22 @@ private:
             length = horizontal ? chart->width() : chart->height();
         if (!horizontal)
             // Stacked labels: a line of text and a line and a half of air between them.
-            return std::clamp(int(length / (2.5 * metrics.height())), 2, 8);
+            return std::max(2, int(length / (2.5 * metrics.height())));
+        // At most 8 labels along an axis of the screen's size, and as many more as a longer
+        // axis of a larger picture holds at the same density.
+        const int most = std::max(8, length / kAxisLengthPerLabel);
         int widest = 0;
         const double probe = baseStep > 0 ? baseStep : range.size() / 10;
         for (double value : {range.lower, range.upper, range.lower + probe, -probe})
             widest = std::max(widest, metrics.horizontalAdvance(Label(value)));
         const int gap = metrics.horizontalAdvance(QStringLiteral("00"));
         const int fit = std::max(2, length / (widest + gap));
-        return baseStep > 0 ? fit : std::min(fit, 8);
+        return baseStep > 0 ? fit : std::min(fit, most);
     }
+
+    // The chart's axes are at most some 540 pixels long on screen (the window's charts are
+    // 585 pixels wide): there the cap of 8 labels holds whatever the density.
+    static constexpr int kAxisLengthPerLabel = 68;
 
     const TChart* chart;
     const QCPAxis* axis;
@@ -178,9 +185,9 @@ private:
 
 // One row of the legend: the series' symbol and its title. QCustomPlot sizes the row from the
 // font's integer line height and clips it a pixel high, which cuts every descender ("Con_30"
-// read "Con 30"); and a picture drawn at 2x or 3x, or on a vector device, draws its glyphs from
-// the font's outlines, whose extents are not the hinted screen metrics. The row here holds the
-// larger of both, and of the title's own ink, so that nothing of the text is lost at any scale.
+// read "Con 30"). The row here holds the font's ascent and descent and the title's own ink,
+// with room for where hinting and antialiasing put the glyphs on screen and at 2x or 3x, and is
+// clipped to itself, so that nothing of the text is lost at any scale.
 class TLegendItem : public QCPPlottableLegendItem {
 public:
     TLegendItem(QCPLegend* legend, TLineSeries* series)
@@ -250,30 +257,18 @@ private:
         const QString name = mPlottable->name();
         if (font == cachedFont && name == cachedName)
             return cached;
-        // The hinted metrics of the screen, and the outlines' own, read at eight times the
-        // size, where hinting moves nothing by more than a fraction of a pixel of the row.
-        constexpr double kLarge = 8;
-        QFont large = font;
-        if (font.pixelSize() > 0)
-            large.setPixelSize(int(font.pixelSize() * kLarge));
-        else
-            large.setPointSizeF(font.pointSizeF() * kLarge);
-        const QFontMetricsF screen(font);
-        const QFontMetricsF outline(large);
-        const QRectF screenInk = screen.tightBoundingRect(name);
-        const QRectF outlineInk = outline.tightBoundingRect(name);
-        const double ascent = std::max({screen.ascent(), outline.ascent() / kLarge,
-                                        -screenInk.top(), -outlineInk.top() / kLarge});
-        const double descent = std::max({screen.descent(), outline.descent() / kLarge,
-                                         screenInk.bottom(), outlineInk.bottom() / kLarge});
-        const double width = std::max({screen.horizontalAdvance(name),
-                                       outline.horizontalAdvance(name) / kLarge,
-                                       screenInk.right(), outlineInk.right() / kLarge});
+        // The font's metrics and the title's bounding rectangle as laid out on screen; a 2x or
+        // 3x picture draws the same glyphs from their outlines, within the allowance below.
+        const QFontMetricsF metrics(font);
+        const QRectF ink = metrics.boundingRect(name);
+        const double ascent = std::max(metrics.ascent(), -ink.top());
+        const double descent = std::max(metrics.descent(), ink.bottom());
+        const double width = std::max(metrics.horizontalAdvance(name), ink.right());
         // Hinting snaps an edge to the pixel grid, up to half a pixel away (an underscore of one
         // pixel lands on the row below the font's descent), and antialiasing shifts raster
         // drawing by another half pixel.
         cached = {int(std::ceil(ascent + 0.5)), int(std::ceil(descent + 0.5)),
-                  int(std::ceil(width)), outline.capHeight() / kLarge};
+                  int(std::ceil(width)), metrics.capHeight()};
         cachedFont = font;
         cachedName = name;
         return cached;
@@ -468,6 +463,18 @@ void Simplify(const QPointF* points, qsizetype count, double tolerance, QVector<
 
 }  // namespace
 
+double TLineSeries::DevicePixelsPerPixel(const QCPPainter& painter)
+{
+    if (painter.modes().testFlag(QCPPainter::pmVectorized))
+        return 10;
+    // The length a pixel of the drawing's coordinates takes on the device: its world scale
+    // (a picture drawn at 2x) times the device's own pixel ratio (a high-resolution screen).
+    const QTransform& world = painter.worldTransform();
+    const double scale = std::sqrt(std::abs(world.determinant()));
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
+    return std::max(1.0, scale * ratio);
+}
+
 // Qt fills a wide antialiased stroke as one outline, and its rasteriser keeps every edge of the
 // outline that crosses a scan line active at once: along a curve of thousands of points the cost
 // grows with the square of its length (14 curves of 5,002 points took 25 ms to draw, one chart).
@@ -483,9 +490,13 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     applyDefaultAntialiasingHint(painter);
 
     constexpr qsizetype kPiece = 32;  // segments per stroke
+    // The points are in the chart's own pixels; the tolerance holds in the pixels of the target,
+    // which a 2x or 3x picture or a high-resolution screen has more of. A vector picture has
+    // none and may be zoomed far: there it is a hundredth of a pixel.
+    const double tolerance = kSimplifyTolerance / DevicePixelsPerPixel(*painter);
     QVector<QPointF> kept;
-    const auto drawRun = [painter, &lines, &kept](qsizetype first, qsizetype end) {
-        Simplify(lines.constData() + first, end - first, kSimplifyTolerance, kept);
+    const auto drawRun = [painter, &lines, &kept, tolerance](qsizetype first, qsizetype end) {
+        Simplify(lines.constData() + first, end - first, tolerance, kept);
         for (qsizetype start = 0; start + 1 < kept.size(); start += kPiece)
             painter->drawPolyline(kept.constData() + start,
                                   int(std::min(kPiece + 1, kept.size() - start)));
@@ -802,6 +813,32 @@ void TChart::UndoZoom()
 void TChart::Refresh()
 {
     replot(rpImmediateRefresh);
+}
+
+void TChart::DrawPicture(QCPPainter* painter, const QSize& size)
+{
+    // Changes made since the last drawing (ranges, legend) are brought in first. QCustomPlot's
+    // own drawing chooses the ticks before it lays the axis rect out for the new size, so they
+    // would be those of the last layout: a first layout at the picture's size gives them the
+    // picture's, whether the chart was ever shown or not. Nothing is drawn on screen.
+    ApplyPending();
+    const QRect screen = viewport();
+    const auto layOut = [this](const QRect& area) {
+        setViewport(area);
+        updateLayout();
+        if (legend->visible()) {
+            LayOutLegend();
+            updateLayout();
+        }
+    };
+    layOut(QRect(QPoint(0, 0), size));
+    toPainter(painter, size.width(), size.height());
+    // The pointer and the zoom rectangle work on the screen's layout; a chart not shown gets it
+    // from the redraw queued for when it is.
+    if (isVisible())
+        layOut(screen);
+    else
+        replot(rpQueuedReplot);
 }
 
 void TChart::Changed()

@@ -41,8 +41,12 @@ public:
         drawLegendIcon(painter, rect);
     }
 
-    // How far (in pixels) a dropped point may lie off the line that is stroked instead.
+    // How far (in pixels of the target device) a dropped point may lie off the line that is
+    // stroked instead.
     static constexpr double kSimplifyTolerance = 0.1;
+    // How many pixels of the target one pixel of the chart's coordinates spans, at least 1;
+    // for a vector device, a fixed fineness that holds when the picture is zoomed.
+    static double DevicePixelsPerPixel(const QCPPainter& painter);
 
     // Which sampled point the pointer read-out marks.
     struct Pick {
@@ -85,6 +89,11 @@ public:
     // Removes series index; later series move down one index and keep their colours.
     void RemoveSeries(int index);
     void RemoveAllSeries();
+
+    // The chart's title ("Compression", "Tension"): not drawn on the chart (its group box
+    // shows it), but the document title of its SVG and PDF pictures.
+    void SetTitle(const QString& title) { chartTitle = title; }
+    QString Title() const { return chartTitle; }
 
     // Set-up of the axes, grid, legend and zoom pen.
     void SetDecimalSeparator(char separator);
@@ -139,6 +148,11 @@ public:
     // render the chart before control returns to the event loop.
     void Refresh();
 
+    // Draws the chart into painter as a picture of size (logical pixels), laid out for that size
+    // as the screen is for the widget's: ticks spaced for the picture's own axes, the legend
+    // wrapped for its own plot area. The chart is laid out for the screen again afterwards.
+    void DrawPicture(QCPPainter* painter, const QSize& size);
+
     // Whether screen drawing goes through an off-screen buffer; nothing else depends on it.
     void SetBufferedDisplay(bool buffered);
     // Writes the chart at its on-screen size as a Windows BMP on white, replacing any file
@@ -170,6 +184,7 @@ private:
     QColor NextColor() const;
     void PickReadout(const QPointF& pos);
 
+    QString chartTitle;
     char decimalSeparator = '.';
     bool legendSquareSymbols = false;
     bool legendShadow = false;

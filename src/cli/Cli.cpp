@@ -1,10 +1,13 @@
 #include "cli/Cli.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QLocale>
+#include <algorithm>
 #include <exception>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
@@ -47,14 +50,21 @@ const std::vector<CliCommand>& Commands()
          {kOutputFile,
           {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
          RunCsv},
-        {"pictures", "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf]",
+        {"pictures",
+         "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf] [--width W] [--height H] [--scale 1|2|3]",
          "write Compression and Tension pictures of the charts",
          "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
          "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
-         "when it does not exist.\n",
+         "when it does not exist. --width and --height set the size of both pictures in pixels\n"
+         "(16 to 10000; each side not given stays the chart's own, 585 x 223 and 585 x 203) and\n"
+         "--scale gives a PNG twice or three times the pixels with the same look, as the\n"
+         "window's picture options do.\n",
          true, true, true,
          {{"output", "FOLDER", "the folder to write into"},
-          {"format", "FORMAT", "bmp (default), png, svg or pdf"}},
+          {"format", "FORMAT", "bmp (default), png, svg or pdf"},
+          {"width", "W", "the width of both pictures in pixels, 16 to 10000"},
+          {"height", "H", "the height of both pictures in pixels, 16 to 10000"},
+          {"scale", "1|2|3", "PNG only: 2 or 3 times the pixels each way (1)"}},
          RunPictures},
         {"abaqus", "[SOURCES] -o FILE.inp|FILE.py [options]",
          "write Abaqus concrete damaged plasticity input",
@@ -295,26 +305,42 @@ int RunCommand(const CliCommand& command, const CliArguments& arguments, const C
         throw CliFailure(QStringLiteral("The command %1 is not available in this build.")
                              .arg(QLatin1String(command.name))
                              .toStdString());
-    if (!command.draws || QCoreApplication::instance())
-        return command.run(arguments, context);
-
-    // Charts are widgets: they need the application object, on a platform that needs no
-    // display. Qt's own options are not looked for in the user's arguments.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt's notes about the session (no XDG_RUNTIME_DIR and the like) would mix with the
-    // program's own messages on stderr; only its critical errors get through.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    });
-    static char programName[] = "tarvolin-cli";
-    static char* qtArgv[] = {programName, nullptr};
-    static int qtArgc = 1;
-    QApplication application(qtArgc, qtArgv);
+    // A command that draws starts the application object itself, in the program that draws.
     return command.run(arguments, context);
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string>& ProgramArguments()
+{
+    static std::vector<std::string> words;
+    return words;
+}
+
+QStringList& CurrentArguments()
+{
+    static QStringList arguments;
+    return arguments;
+}
+
+}  // namespace
+
+std::vector<std::string> CliProgramArguments()
+{
+    std::vector<std::string> words = ProgramArguments();
+    QStringList decoded;
+    for (const std::string& word : words)
+        decoded << QString::fromLocal8Bit(word);
+    if (decoded == CurrentArguments())
+        return words;
+    // RunCli called on its own: its arguments in the locale's encoding.
+    words.clear();
+    for (const QString& argument : CurrentArguments())
+        words.push_back(argument.toLocal8Bit().toStdString());
+    return words;
+}
 
 void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes)
 {
@@ -336,6 +362,7 @@ void WriteOutput(const CliArguments& arguments, const CliContext& context, const
 
 int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
+    CurrentArguments() = arguments;
     const auto usageError = [&](const QString& message, const QString& usage) {
         Print(err, QStringLiteral("%1: %2\n\n%3").arg(QLatin1String(kProgram), message, usage));
         return 2;
@@ -388,6 +415,8 @@ int RunCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
 
 int RunCliMain(int argc, char** argv)
 {
+    // The bytes as given, for the drawing program that the drawing commands run in.
+    ProgramArguments().assign(argv + std::min(argc, 1), argv + argc);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -5,8 +5,10 @@
 #include <QStringList>
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "model/Registry.h"
 #include "model/StrengthBasis.h"
 
 // The pieces every command of tarvolin-cli is made of. A command is one entry of the table in
@@ -78,7 +80,16 @@ struct CliCommand {
 // Throws CliFailure naming the file and the reason.
 void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes);
 
-// The handlers (CliCommands.cpp).
+// The concretes of every source, in order, with their shown flags. Refuses the first source
+// that fails and, after all were read, every name that more than one concrete bears.
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator);
+
+// The arguments of RunCliMain, without the program name, as the bytes it was given.
+std::vector<std::string> CliProgramArguments();
+
+// The handlers (CliCommands.cpp; RunPictures: CliPictures.cpp in tarvolin-cli-draw, the program
+// that draws, and CliDrawStub.cpp in tarvolin-cli, which starts it).
 int RunParameters(const CliArguments& arguments, const CliContext& context);
 int RunLibrary(const CliArguments& arguments, const CliContext& context);
 int RunCsv(const CliArguments& arguments, const CliContext& context);

@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QWidget>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -17,13 +15,10 @@
 
 #include "cli/CliCommand.h"
 #include "export/AtomicFile.h"
-#include "export/ChartPicture.h"
 #include "export/AbaqusCdp.h"
 #include "export/CsvExport.h"
 #include "export/OpenSeesWriter.h"
 #include "input/FieldText.h"
-#include "chart/Chart.h"
-#include "library/ChartSetup.h"
 #include "library/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/GradeFields.h"
@@ -185,8 +180,8 @@ QString SourceName(const CliSource& source)
                                                  : QDir::toNativeSeparators(source.text);
 }
 
-// The concretes of every source, in order, with their shown flags. Refuses the first source
-// that fails and, after all were read, every name that more than one concrete bears.
+}  // namespace
+
 ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
                              char separator)
 {
@@ -247,6 +242,8 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& co
     return registry;
 }
 
+namespace {
+
 char CsvSeparator(const CliArguments& arguments, const CliContext& context)
 {
     if (!arguments.Has("separator"))
@@ -257,39 +254,6 @@ char CsvSeparator(const CliArguments& arguments, const CliContext& context)
     throw CliUsageError(QStringLiteral("--separator must be . or , (not \"%1\").")
                             .arg(separator)
                             .toStdString());
-}
-
-struct PictureFormatEntry {
-    const char* name;
-    PictureFormat format;
-};
-
-// BMP is what Save Picture writes; the others are the report pictures of the window's
-// Save Pictures As..., at the charts' on-screen size.
-const PictureFormatEntry kPictureFormats[] = {
-    {"bmp", PictureFormat::Bmp},
-    {"png", PictureFormat::Png},
-    {"svg", PictureFormat::Svg},
-    {"pdf", PictureFormat::Pdf},
-};
-
-// The folders that making path created, the deepest first, so that a failure can take them back.
-QStringList MakeFolder(const QString& path)
-{
-    QStringList created;
-    QString missing = QDir::cleanPath(QDir(path).absolutePath());
-    while (!QFileInfo::exists(missing)) {
-        created << missing;
-        const QString parent = QFileInfo(missing).path();
-        if (parent == missing)
-            break;
-        missing = parent;
-    }
-    if (!created.isEmpty() && !QDir().mkpath(path))
-        throw CliFailure(QStringLiteral("Cannot create the folder \"%1\".")
-                             .arg(QDir::toNativeSeparators(path))
-                             .toStdString());
-    return created;
 }
 
 // Solver writers' option names as the command line spells them.
@@ -402,85 +366,5 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
         throw CliFailure("No concretes have been create!.");
     const std::string text = BuildConcreteCsv(registry, separator);
     WriteOutput(arguments, context, QByteArray::fromStdString(text));
-    return 0;
-}
-
-int RunPictures(const CliArguments& arguments, const CliContext& context)
-{
-    if (arguments.output == QLatin1String("-"))
-        throw CliUsageError("pictures writes two files into a folder: -o - is for text outputs.");
-    const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
-    const PictureFormatEntry* format = nullptr;
-    for (const PictureFormatEntry& entry : kPictureFormats)
-        if (formatName == QLatin1String(entry.name))
-            format = &entry;
-    if (!format)
-        throw CliUsageError(
-            QStringLiteral("--format must be bmp, png, svg or pdf (not \"%1\").")
-                .arg(arguments.Value("format"))
-                .toStdString());
-
-    const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
-
-    // Everything is drawn before the disk is touched.
-    // The charts take their fonts from the widget they are made in, as in the window.
-    QWidget host;
-    host.setFont(ChartFont());
-    TChart compression(&host);
-    TChart tension(&host);
-    compression.resize(kCompressionChartSize);
-    tension.resize(kTensionChartSize);
-    SetUpCompressionChart(&compression, separator);
-    SetUpTensionChart(&tension, separator);
-    AddRegistryCurves(&compression, &tension, registry);
-    // The strain labels are spaced to fit the axis as laid out on screen, and the window's
-    // charts were shown before Save Picture: so are these, on the offscreen platform.
-    host.resize(kCompressionChartSize.width(), kCompressionChartSize.height() * 3);
-    tension.move(0, kCompressionChartSize.height());
-    host.show();
-    QCoreApplication::processEvents();
-    const QByteArray pictures[] = {RenderChartPicture(compression, format->format),
-                                   RenderChartPicture(tension, format->format)};
-    const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
-
-    const QString folder = arguments.output;
-    if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
-        throw CliFailure(QStringLiteral("Cannot write into \"%1\": it is not a folder.")
-                             .arg(QDir::toNativeSeparators(folder))
-                             .toStdString());
-    const QStringList createdFolders = MakeFolder(folder);
-
-    // Both pictures or neither: a failure puts back what the first write replaced.
-    struct Replaced {
-        QString path;
-        std::optional<QByteArray> previous;
-    };
-    std::vector<Replaced> replaced;
-    try {
-        for (int i = 0; i < 2; ++i) {
-            const QString path = QDir(folder).filePath(names[i] + QLatin1String(format->name));
-            Replaced entry{path, std::nullopt};
-            QFile old(path);
-            if (old.exists() && old.open(QIODevice::ReadOnly))
-                entry.previous = old.readAll();
-            WriteFileAtomically(path, pictures[i]);
-            replaced.push_back(entry);
-        }
-    } catch (const std::runtime_error& error) {
-        for (const Replaced& entry : replaced) {
-            if (entry.previous) {
-                try {
-                    WriteFileAtomically(entry.path, *entry.previous);
-                } catch (const std::runtime_error&) {
-                }
-            } else {
-                QFile::remove(entry.path);
-            }
-        }
-        for (const QString& created : createdFolders)
-            QDir().rmdir(created);
-        throw CliFailure(error.what());
-    }
     return 0;
 }

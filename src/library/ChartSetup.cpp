@@ -44,6 +44,8 @@ QFont ChartFont()
 
 void SetUpCompressionChart(TChart* chart, char separator)
 {
+    // File contents, in every language, like the pictures' file names.
+    chart->SetTitle(QStringLiteral("Compression"));
     SetUpChart(chart, separator, TChart::ColorFromStored(0x808080),
                QPen(TChart::ColorFromStored(0xFF80FF), 2));
     chart->SetLegendTextColor(TChart::ColorFromStored(0x640000));
@@ -55,6 +57,7 @@ void SetUpCompressionChart(TChart* chart, char separator)
 
 void SetUpTensionChart(TChart* chart, char separator)
 {
+    chart->SetTitle(QStringLiteral("Tension"));
     SetUpChart(chart, separator, TChart::ColorFromStored(0xC0C0C0),
                QPen(TChart::ColorFromStored(0x800000), 3));
 }

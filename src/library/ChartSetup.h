@@ -20,7 +20,8 @@ inline constexpr QSize kTensionChartSize{585, 203};
 // and the command line both set it, so their pictures' labels cannot differ in size.
 QFont ChartFont();
 
-// Grid, zoom pen, legend and strain labels; separator is the decimal separator of the labels.
+// Title, grid, zoom pen, legend and strain labels; separator is the decimal separator of the
+// labels.
 void SetUpCompressionChart(TChart* chart, char separator);
 void SetUpTensionChart(TChart* chart, char separator);
 

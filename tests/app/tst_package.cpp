@@ -136,6 +136,7 @@ private slots:
     void metaInfoMatchesTheInstall();
     void releaseNotesNameThisVersion();
     void everyProgramHasItsManualPage();
+    void installedCommandLineDraws();
     void manualPagesRenderCleanly_data();
     void manualPagesRenderCleanly();
 
@@ -243,6 +244,28 @@ void tst_Package::everyProgramHasItsManualPage()
         QVERIFY2(text.out.contains("\"Tarvolin " + Version.toUtf8() + "\""),
                  qPrintable(program + QStringLiteral(": no version ") + Version));
     }
+}
+
+// The installed tarvolin-cli finds the program it draws with in the install's own tree, not
+// beside itself as in the build tree.
+void tst_Package::installedCommandLineDraws()
+{
+    const QString cli = prefix.filePath(QStringLiteral("bin/tarvolin-cli"));
+    if (!QFileInfo(cli).isExecutable())
+        QSKIP("this build has no tarvolin-cli");
+    QVERIFY(!QFileInfo::exists(prefix.filePath(QStringLiteral("bin/tarvolin-cli-draw"))));
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    const Run run = RunTool(cli, {QStringLiteral("pictures"), QStringLiteral("--grade"),
+                                  QStringLiteral("30"), QStringLiteral("--format"),
+                                  QStringLiteral("png"), QStringLiteral("-o"), out.path()},
+                            environment);
+    QVERIFY2(run.started && run.exitCode == 0, run.err.constData());
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files),
+             QStringList({QStringLiteral("Compression.png"), QStringLiteral("Tension.png")}));
 }
 
 void tst_Package::manualPagesRenderCleanly_data()

@@ -1,6 +1,7 @@
 // The curve chart on its own: colours handed out and kept, the legend of active series, ranges
 // that follow the data, zooming with the mouse and back, and labels in the user's number text.
 
+#include <QPaintEngine>
 #include <QtTest>
 
 #include "chart/Chart.h"
@@ -41,6 +42,75 @@ QList<int> Positions(const TChart& chart)
     return positions;
 }
 
+// A device that draws nothing and keeps every polyline stroked on it, in its own pixels.
+class PolylineRecorder : public QPaintDevice {
+public:
+    PolylineRecorder(QSize size, double ratio) : size(size), ratio(ratio) {}
+
+    QPaintEngine* paintEngine() const override { return &engine; }
+    QList<QPolygonF> Polylines() const { return engine.polylines; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return size.width();
+        case PdmHeight:
+            return size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return int(ratio);
+        case PdmDevicePixelRatioScaled:
+            return int(ratio * devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    // Takes every primitive as drawn, with the painter's transform beside it.
+    class Engine : public QPaintEngine {
+    public:
+        Engine() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState& state) override
+        {
+            if (state.state() & DirtyTransform)
+                transform = state.transform();
+        }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
+        {
+            if (mode == PolylineMode)
+                polylines.append(transform.map(QPolygonF(QList<QPointF>(points, points + count))));
+        }
+        Type type() const override { return User; }
+        QTransform transform;
+        QList<QPolygonF> polylines;
+    };
+
+    QSize size;
+    double ratio;
+    mutable Engine engine;
+};
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double length = QPointF::dotProduct(ab, ab);
+    const double t = length > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length, 0.0, 1.0) : 0;
+    const QPointF d = p - (a + t * ab);
+    return std::hypot(d.x(), d.y());
+}
+
 }  // namespace
 
 class TestChart : public QObject {
@@ -63,6 +133,8 @@ private slots:
     void labelsFollowTheDecimalSeparator();
     void manyPointsCostOneRedraw();
     void thinnedCurveLooksLikeEveryPoint();
+    void thinningHoldsInTheTargetsPixels_data();
+    void thinningHoldsInTheTargetsPixels();
 
 private:
     std::unique_ptr<TChart> chart;
@@ -327,6 +399,72 @@ void TestChart::thinnedCurveLooksLikeEveryPoint()
     QVERIFY2(differing <= 40, qPrintable(QStringLiteral("%1 pixels differ, worst by %2")
                                              .arg(differing)
                                              .arg(worst)));
+}
+
+void TestChart::thinningHoldsInTheTargetsPixels_data()
+{
+    QTest::addColumn<int>("scale");  // of the drawing, as a 2x or 3x picture has it
+    QTest::addColumn<int>("ratio");  // of the device, as a high-resolution screen has it
+
+    QTest::newRow("1x") << 1 << 1;
+    QTest::newRow("picture 2x") << 2 << 1;
+    QTest::newRow("picture 3x") << 3 << 1;
+    QTest::newRow("screen 2x") << 1 << 2;
+}
+
+// Every point of the curve lies within the thinning's tenth of a pixel of the line stroked,
+// in the pixels of the target: at 3x a tenth of the chart's own pixel would be three tenths.
+void TestChart::thinningHoldsInTheTargetsPixels()
+{
+    QFETCH(int, scale);
+    QFETCH(int, ratio);
+
+    // Fewer points than pixel columns, so that QCustomPlot's own sampling keeps every one, on a
+    // curve that bends everywhere.
+    TLineSeries* series = chart->AddSeries();
+    series->SetTitle(QStringLiteral("bent"));
+    series->SetPenWidth(2);
+    QVector<QPointF> points;
+    for (int k = 0; k <= 400; ++k) {
+        const double e = k * 1e-5;
+        points.append({e, 20 * std::sin(e * 800) + 3 * std::sin(e * 3100)});
+        series->AddXY(points.last().x(), points.last().y());
+    }
+    chart->Refresh();
+
+    PolylineRecorder device(chart->size() * scale * ratio, ratio);
+    {
+        QCPPainter painter(&device);
+        painter.scale(scale, scale);
+        chart->DrawPicture(&painter, chart->size());
+    }
+    // The curve's strokes: the polylines drawn inside the axis rect with more than two points.
+    const double pixels = scale * ratio;
+    QList<QPolygonF> strokes;
+    for (const QPolygonF& line : device.Polylines())
+        if (line.size() > 2)
+            strokes.append(line);
+    QVERIFY(!strokes.isEmpty());
+
+    double worst = 0;
+    int stroked = 0;
+    for (const QPolygonF& line : strokes)
+        stroked += line.size();
+    for (const QPointF& point : points) {
+        // Raster drawing is shifted by half a pixel of the chart for its antialiasing.
+        const QPointF pixel(chart->xAxis->coordToPixel(point.x()) + 0.5,
+                            chart->yAxis->coordToPixel(point.y()) + 0.5);
+        const QPointF target = pixel * pixels;
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const QPolygonF& line : strokes)
+            for (int i = 0; i + 1 < line.size(); ++i)
+                nearest = std::min(nearest, DistanceToSegment(target, line[i], line[i + 1]));
+        worst = std::max(worst, nearest);
+    }
+    QVERIFY2(worst <= TLineSeries::kSimplifyTolerance + 1e-6,
+             qPrintable(QStringLiteral("a point %1 pixels off the line of %2 points")
+                            .arg(worst)
+                            .arg(stroked)));
 }
 
 QTEST_MAIN(TestChart)

@@ -1,6 +1,7 @@
 // tarvolin-cli run as a program: its outputs against the window's own for the same concretes,
 // its exit statuses and its messages.
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -11,12 +12,15 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "app/Unit1.h"
 #include "export/AbaqusCdp.h"
+#include "export/ChartPicture.h"
+#include "export/PictureOptions.h"
 #include "export/OpenSeesWriter.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
@@ -34,7 +38,8 @@ struct Result {
     QString err;
 };
 
-Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8")
+Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8",
+              const QString& program = QStringLiteral(TARVOLIN_CLI_PATH))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -44,7 +49,7 @@ Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8"
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARVOLIN_CLI_PATH), arguments);
+    process.start(program, arguments);
     Result result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return result;
@@ -73,6 +78,18 @@ void CreateFromGrade(TForm1& form, const QString& grade)
     QTest::mouseClick(form.btn1, Qt::LeftButton);
 }
 
+// What pdfinfo (poppler-utils) says of a PDF file; empty when it is not installed.
+QString PdfInfo(const QString& path)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (program.isEmpty())
+        return {};
+    QProcess process;
+    process.start(program, {path});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 }  // namespace
 
 class TestCli : public QObject {
@@ -94,6 +111,9 @@ private slots:
     void textOutputsToStandardOutput();
     void picturesSameAsSavePicture_data();
     void picturesSameAsSavePicture();
+    void picturesSizedAsSavePicturesAs_data();
+    void picturesSizedAsSavePicturesAs();
+    void textCommandsStandAlone();
     void solverFilesSameAsWriters_data();
     void solverFilesSameAsWriters();
 
@@ -163,6 +183,29 @@ void TestCli::exitStatusAndMessage_data()
     row("basis before a missing library", {"csv", "@D@/missing.json", "--basis", "x", "-o",
                                            "@D@/out.csv"}, 2, {"--basis must be"});
     row("pictures to stdout", {"pictures", "--grade", "30", "-o", "-"}, 2, {"-o - is for text"});
+    // Picture sizes as the window's options dialog takes them; nothing is drawn or written.
+    row("width not a number", {"pictures", "--grade", "30", "--width", "wide", "-o", "@D@/out"},
+        2, {"--width must be a whole number of pixels from 16 to 10000 (not \"wide\").",
+            "Usage: tarvolin-cli pictures"});
+    row("width with a fraction", {"pictures", "--grade", "30", "--width", "800.5", "-o",
+                                  "@D@/out"}, 2, {"--width must be", "\"800.5\""});
+    row("height below 16", {"pictures", "--grade", "30", "--height", "15", "-o", "@D@/out"}, 2,
+        {"--height must be", "\"15\""});
+    row("height negative", {"pictures", "--grade", "30", "--height=-200", "-o", "@D@/out"}, 2,
+        {"--height must be", "\"-200\""});
+    row("width above 10000", {"pictures", "--grade", "30", "--width", "10001", "-o", "@D@/out"},
+        2, {"--width must be", "\"10001\""});
+    row("scale 4", {"pictures", "--grade", "30", "--format", "png", "--scale", "4", "-o",
+                    "@D@/out"}, 2, {"--scale must be 1, 2 or 3 (not \"4\")."});
+    row("scale of a BMP", {"pictures", "--grade", "30", "--scale", "2", "-o", "@D@/out"}, 2,
+        {"--scale is for PNG pictures only"});
+    row("scale of an SVG", {"pictures", "--grade", "30", "--format", "svg", "--scale", "1", "-o",
+                            "@D@/out"}, 2, {"--scale is for PNG pictures only"});
+    row("too large once scaled", {"pictures", "--grade", "30", "--format", "png", "--width",
+                                  "4000", "--scale", "3", "-o", "@D@/out"}, 2,
+        {"--width 4000 at --scale 3 makes 12000 pixels"});
+    row("size before a missing library", {"pictures", "@D@/missing.json", "--width", "0", "-o",
+                                           "@D@/out"}, 2, {"--width must be"});
     row("-o twice", {"csv", "--grade", "30", "-o", "@D@/out.csv", "-o", "@D@/out2.csv"}, 2,
         {"-o is given twice."});
     // Grade 5 fills a negative shape parameter, which Create Concrete refuses.
@@ -511,6 +554,128 @@ void TestCli::picturesSameAsSavePicture()
         QVERIFY(expected.size() > 1000);
         QVERIFY2(Read(out + name) == expected, name);
     }
+}
+
+void TestCli::picturesSizedAsSavePicturesAs_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("width");   // 0: the chart's own
+    QTest::addColumn<int>("height");  // 0: the chart's own
+    QTest::addColumn<int>("scale");
+
+    QTest::newRow("png 2x") << QStringList{"--format", "png", "--scale", "2"} << "png" << 0 << 0
+                            << 2;
+    QTest::newRow("png 800 x 400 at 3x")
+        << QStringList{"--format", "png", "--width", "800", "--height=400", "--scale", "3"}
+        << "png" << 800 << 400 << 3;
+    QTest::newRow("png 1x, 1200 wide") << QStringList{"--format", "png", "--scale", "1",
+                                                       "--width", "1200"}
+                                        << "png" << 1200 << 0 << 1;
+    QTest::newRow("bmp 300 high") << QStringList{"--height", "300"} << "bmp" << 0 << 300 << 1;
+    QTest::newRow("svg 16 x 16") << QStringList{"--format=svg", "--width", "16", "--height", "16"}
+                                 << "svg" << 16 << 16 << 1;
+    QTest::newRow("pdf 1000 x 600") << QStringList{"--format", "pdf", "--width", "1000",
+                                                   "--height", "600"}
+                                    << "pdf" << 1000 << 600 << 1;
+}
+
+// The command line's sizes and scale make the pictures that the window's Save Pictures As makes
+// with the same choices, titled with the chart's name.
+void TestCli::picturesSizedAsSavePicturesAs()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, format);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, scale);
+
+    const std::optional<PictureFormat> pictureFormat = PictureFormatFromPath("x." + format);
+    QVERIFY(pictureFormat);
+    const QList<QSize> sizes{QSize(width ? width : 585, height ? height : 223),
+                             QSize(width ? width : 585, height ? height : 203)};
+    const QString folder = dir->filePath("window");
+    QVERIFY(QDir().mkpath(folder));
+    {
+        auto form = MakeWindow('.');
+        for (const char* grade : {"30", "50"})
+            CreateFromGrade(*form, QString::fromLatin1(grade));
+        QCOMPARE(form->concretes.size(), std::size_t(2));
+        platform->directoryAnswers = {folder};
+        InstallPictureOptionsHook([&](QWidget*, PictureChoice& choice) {
+            choice.format = *pictureFormat;
+            choice.sizes = sizes;
+            choice.scale = scale;
+            return true;
+        });
+        form->SavePicturesAs1->trigger();
+        InstallPictureOptionsHook({});
+        QCOMPARE(platform->Texts().last(), QString("Images saved successfully!."));
+    }
+
+    const QString out = dir->filePath("cli");
+    const Result result = RunCli(QStringList{"pictures", "--grade", "30", "--grade", "50", "-o",
+                                             out} + options);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
+    QCOMPARE(QDir(out).entryList(QDir::Files),
+             QStringList({"Compression." + format, "Tension." + format}));
+
+    const QStringList titles{"Compression", "Tension"};
+    for (int i = 0; i < 2; ++i) {
+        const QString name = titles[i] + "." + format;
+        const QByteArray picture = Read(out + "/" + name);
+        if (format == "pdf") {
+            // A PDF carries the time it was made: its title, creator and page are compared.
+            const QString info = PdfInfo(out + "/" + name);
+            if (info.isEmpty())
+                QSKIP("pdfinfo (poppler-utils) is not installed");
+            QVERIFY2(info.contains(QRegularExpression("Title:\\s+" + titles[i] + "\n")),
+                     qPrintable(info));
+            QVERIFY2(info.contains(QRegularExpression("Creator:\\s+Tarvolin\n")),
+                     qPrintable(info));
+            QVERIFY2(info.contains(QStringLiteral("Page size:       %1 x %2 pts")
+                                       .arg(sizes[i].width() * 0.75)
+                                       .arg(sizes[i].height() * 0.75)),
+                     qPrintable(info));
+            QCOMPARE(PdfInfo(folder + "/" + name).section("Page size", 1),
+                     info.section("Page size", 1));
+            continue;
+        }
+        QVERIFY2(picture == Read(folder + "/" + name), qPrintable(name));
+        if (format == "svg") {
+            QVERIFY2(picture.contains("<title>" + titles[i].toUtf8() + "</title>"),
+                     picture.left(400).constData());
+            continue;
+        }
+        const QImage image = QImage::fromData(picture);
+        QCOMPARE(image.size(), sizes[i] * scale);
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 96 * scale);
+    }
+}
+
+// tarvolin-cli runs its text commands on its own and draws with tarvolin-cli-draw: copied
+// where the drawing program is not, it still writes CSV files, and says what is missing when
+// asked for pictures.
+void TestCli::textCommandsStandAlone()
+{
+    const QString alone = dir->filePath("bin/tarvolin-cli");
+    QVERIFY(QDir().mkpath(dir->filePath("bin")));
+    QVERIFY(QFile::copy(QStringLiteral(TARVOLIN_CLI_PATH), alone));
+    QVERIFY(QFile::setPermissions(alone, QFile::permissions(TARVOLIN_CLI_PATH)));
+
+    Result result = RunCli({"csv", "--grade", "30", "-o", dir->filePath("out.csv")}, "C.UTF-8",
+                           alone);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(Read(dir->filePath("out.csv")),
+             RunCli({"csv", "--grade", "30", "-o", "-"}).out);
+
+    result = RunCli({"pictures", "--grade", "30", "-o", dir->filePath("pictures")}, "C.UTF-8",
+                    alone);
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains("Cannot start") && result.err.contains("tarvolin-cli-draw"),
+             qPrintable(result.err));
+    QVERIFY(!QFileInfo::exists(dir->filePath("pictures")));
 }
 
 void TestCli::solverFilesSameAsWriters_data()

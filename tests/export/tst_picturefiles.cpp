@@ -33,6 +33,7 @@
 #include "export/PictureOptions.h"
 #include "chart/Chart.h"
 #include "library/CheckList.h"
+#include "model/NumberText.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 
@@ -64,6 +65,7 @@ struct SvgContent {
     QStringList texts;  // the text of every <text> element
     int images = 0;     // embedded raster pictures
     QString viewBox;
+    QString title;  // the document's <title>
 };
 
 SvgContent ParseSvg(const QByteArray& bytes)
@@ -75,6 +77,8 @@ SvgContent ParseSvg(const QByteArray& bytes)
             continue;
         if (xml.name() == QLatin1String("svg"))
             content.viewBox = xml.attributes().value("viewBox").toString();
+        else if (xml.name() == QLatin1String("title") && content.title.isEmpty())
+            content.title = xml.readElementText();
         else if (xml.name() == QLatin1String("image"))
             ++content.images;
         else if (xml.name() == QLatin1String("text"))
@@ -202,6 +206,42 @@ QRect FreeTextInk(const QString& text, const QFont& font, int scale)
     return LegendInk(image, image.rect());
 }
 
+// How many of the texts are numbers: the tick labels among the words of a picture.
+int NumberCount(const QStringList& texts)
+{
+    int count = 0;
+    for (const QString& text : texts) {
+        try {
+            StrToFloat(text.trimmed().toStdString(), '.');
+            ++count;
+        } catch (const ConvertError&) {
+        }
+    }
+    return count;
+}
+
+// The gridlines of a raster picture in the grid's colour: columns and rows that hold it for
+// an eighth of the picture's height or width at least (one per labelled tick).
+QSize GridLines(const QImage& image, QRgb grid)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QVector<int> columns(rgb.width());
+    QVector<int> rows(rgb.height());
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if ((rgb.pixel(x, y) & 0xFFFFFF) == (grid & 0xFFFFFF)) {
+                ++columns[x];
+                ++rows[y];
+            }
+    const auto lines = [](const QVector<int>& counts, int least) {
+        int found = 0;
+        for (int i = 0; i < counts.size(); ++i)
+            found += counts[i] >= least && (i == 0 || counts[i - 1] < least);
+        return found;
+    };
+    return QSize(lines(columns, rgb.height() / 8), lines(rows, rgb.width() / 8));
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(PictureFormat)
@@ -237,6 +277,8 @@ private slots:
 
     void optionsDialog();
 
+    void largerPicturesGetMoreTickLabels_data();
+    void largerPicturesGetMoreTickLabels();
     void legendRowsHoldTheirWholeText_data();
     void legendRowsHoldTheirWholeText();
 
@@ -627,6 +669,21 @@ void TestPictureFiles::savePicturesAs()
                  resize ? QSize(800, 500) : QSize(585, 203), scale, curve);
     QCOMPARE(Entries(dir->path()), QStringList({"Compression" + suffix, "Tension" + suffix}));
 
+    // Vector pictures are documents titled with their chart's name, made by Tarvolin whatever
+    // the application object is called.
+    for (const QString name : {"Compression", "Tension"}) {
+        const QString path = dir->filePath(name + suffix);
+        if (format == PictureFormat::Svg)
+            QCOMPARE(ParseSvg(Read(path)).title, name);
+        const QString info = format == PictureFormat::Pdf ? RunTool("pdfinfo", {path}) : "";
+        if (!info.isEmpty()) {
+            QVERIFY2(info.contains(QRegularExpression("Title:\\s+" + name + "\n")),
+                     qPrintable(info));
+            QVERIFY2(info.contains(QRegularExpression("Creator:\\s+Tarvolin\n")),
+                     qPrintable(info));
+        }
+    }
+
     if (format == PictureFormat::Bmp) {
         // The same bytes as Save Picture's.
         QTemporaryDir other;
@@ -762,6 +819,58 @@ void TestPictureFiles::optionsDialog()
         if (qobject_cast<QSpinBox*>(child) || qobject_cast<QComboBox*>(child) ||
             qobject_cast<QDialogButtonBox*>(child))
             QVERIFY2(!child->objectName().isEmpty(), child->metaObject()->className());
+}
+
+void TestPictureFiles::largerPicturesGetMoreTickLabels_data()
+{
+    QTest::addColumn<PictureFormat>("format");
+    QTest::addColumn<bool>("tension");
+
+    for (PictureFormat format : {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf})
+        for (bool tension : {false, true})
+            QTest::addRow("%s, %s", qPrintable(PictureSuffix(format)),
+                          tension ? "Tension" : "Compression")
+                << format << tension;
+}
+
+// A picture larger than the chart gives it room for more labels, spaced by the same 1/2/5
+// rule as on screen; the chart on screen keeps its own.
+void TestPictureFiles::largerPicturesGetMoreTickLabels()
+{
+    QFETCH(PictureFormat, format);
+    QFETCH(bool, tension);
+
+    Create("30");
+    TChart* chart = tension ? form->cht2 : form->cht1;
+    const QRgb grid = tension ? qRgb(192, 192, 192) : qRgb(128, 128, 128);
+    const auto labels = [&](const QString& name, QSize size) -> QSize {
+        const QString path = dir->filePath(name + "." + PictureSuffix(format));
+        WriteChartPicture(*chart, path, format, {size, 1});
+        if (format == PictureFormat::Png)
+            return GridLines(QImage(path), grid);
+        if (format == PictureFormat::Svg)
+            return QSize(NumberCount(ParseSvg(Read(path)).texts), 0);
+        const QString text = RunTool("pdftotext", {path, "-"});
+        return QSize(NumberCount(text.split(QRegularExpression("\\s+"))), 0);
+    };
+    const QSize screen = chart->size();
+    const QSize small = labels("small", QSize());
+    const QSize large = labels("large", QSize(1200, 500));
+    const QString counts = QStringLiteral("%1x%2 at %3x%4, %5x%6 at 1200x500")
+                               .arg(small.width()).arg(small.height())
+                               .arg(screen.width()).arg(screen.height())
+                               .arg(large.width()).arg(large.height());
+    if (format == PictureFormat::Pdf && small.isNull())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY2(small.width() >= 4, qPrintable(counts));
+    QVERIFY2(large.width() > small.width(), qPrintable(counts));
+    if (format == PictureFormat::Png) {
+        // Across and up: each axis of its own.
+        QVERIFY2(small.height() >= 3, qPrintable(counts));
+        QVERIFY2(large.height() > small.height(), qPrintable(counts));
+    }
+    // The screen's chart is laid out as before.
+    QCOMPARE(labels("again", QSize()), small);
 }
 
 void TestPictureFiles::legendRowsHoldTheirWholeText_data()
