@@ -1,6 +1,6 @@
 // Library files from arbitrary bytes: every input is either refused with a LibraryError or read
-// into concretes that pass Create Concrete's rules, and a library read is written and read
-// again to the very same text. Anything else (a crash, another exception, a library that does
+// into concretes that pass Create Concrete's rules and steels that pass the steel's, and a
+// library read is written and read again to the very same text. Anything else (a crash, another exception, a library that does
 // not read back as itself) is a finding.
 
 #include <QByteArray>
@@ -10,17 +10,19 @@
 
 #include "library/LibraryFile.h"
 #include "model/DefinitionRules.h"
+#include "steel/Steel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString path = QStringLiteral("fuzz.json");
-    ConcreteRegistry library;
+    MaterialLibrary read;
     try {
-        library = ParseLibrary(bytes, path);
+        read = ParseMaterialLibrary(bytes, path);
     } catch (const LibraryError&) {
         return 0;
     }
+    const ConcreteRegistry& library = read.concretes;
 
     for (const auto& concrete : library) {
         Definition d;
@@ -38,9 +40,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();  // a concrete the window would refuse got in
     }
 
-    const QByteArray written = LibraryJson(library);
+    for (const auto& steel : read.steels) {
+        SteelValues v;
+        v.name = steel->SteelName;
+        v.Es = steel->Es;
+        v.fy = steel->fy;
+        v.fst = steel->fst;
+        v.euy = steel->euy;
+        v.eu = steel->eu;
+        if (CheckSteel(v) || CheckSteelNameUntrimmed(v.name) ||
+            (steel->basis == StrengthBasis::Mean && !ValidCoefficientOfVariation(steel->cv)))
+            std::abort();  // a steel the window would refuse got in
+    }
+
+    const QByteArray written = LibraryJson(read.concretes, read.steels);
     try {
-        if (LibraryJson(ParseLibrary(written, path)) != written)
+        const MaterialLibrary again = ParseMaterialLibrary(written, path);
+        if (LibraryJson(again.concretes, again.steels) != written)
             std::abort();
     } catch (const LibraryError&) {
         std::abort();  // a library we wrote is refused

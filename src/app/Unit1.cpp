@@ -23,6 +23,7 @@
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
+#include "steelwindow/SteelForm.h"
 
 namespace {
 
@@ -110,6 +111,8 @@ TForm1::TForm1(QWidget* owner)
 
 TForm1::~TForm1()
 {
+    // The steel window works on this window's registry, which goes before the child widgets do.
+    delete steelForm;
     FormDestroy();
 }
 
@@ -256,6 +259,8 @@ void TForm1::BuildMenu()
     File1->addSeparator();
     SavePicturesAs1 =
         addItem(File1, "SavePicturesAs1", QStringLiteral("Save &Pictures As\u2026"));
+    File1->addSeparator();
+    ReinforcingSteel1 = addItem(File1, "ReinforcingSteel1", tr("&Reinforcing Steel\u2026"));
 
     // Between File and Edit; the specified menus keep their texts and order.
     Basis1 = mm1->addMenu(tr("&Basis"));
@@ -325,6 +330,7 @@ void TForm1::Wire()
     on(ExportAbaqus1, &QAction::triggered, &TForm1::ExportAbaqus1Click);
     on(ExportOpenSees1, &QAction::triggered, &TForm1::ExportOpenSees1Click);
     on(SavePicturesAs1, &QAction::triggered, &TForm1::SavePicturesAs1Click);
+    on(ReinforcingSteel1, &QAction::triggered, &TForm1::ReinforcingSteel1Click);
     on(Characteristic1, &QAction::triggered, &TForm1::Characteristic1Click);
     on(Mean1, &QAction::triggered, &TForm1::Mean1Click);
     on(Design1, &QAction::triggered, &TForm1::Design1Click);
@@ -344,6 +350,8 @@ void TForm1::SetDecimalSeparator(char separator)
     decimalSeparator = separator;
     cht1->SetDecimalSeparator(separator);
     cht2->SetDecimalSeparator(separator);
+    if (steelForm)
+        steelForm->SetDecimalSeparator(separator);
 }
 
 void TForm1::Run(void (TForm1::*handler)())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "model/Concrete.h"
 #include "model/Registry.h"
+#include "steel/SteelRegistry.h"
 #include "model/StrengthBasis.h"
 
 class QAction;
@@ -22,6 +24,7 @@ class TChart;
 class TRzCheckList;
 class TRzFieldStatus;
 class TRzStatusBar;
+class TSteelForm;
 struct TRzSelectFolderDialog;
 struct TSaveDialog;
 
@@ -94,6 +97,7 @@ public:
     QAction* ExportAbaqus1;
     QAction* ExportOpenSees1;
     QAction* SavePicturesAs1;
+    QAction* ReinforcingSteel1;
 
     // The Basis menu: which strengths picking a grade fills in; exclusive choices.
     QMenu* Basis1;
@@ -122,6 +126,7 @@ public:
     void ExportAbaqus1Click();     // src/export/SolverExport.cpp
     void ExportOpenSees1Click();   // src/export/SolverExport.cpp
     void SavePicturesAs1Click();   // src/export/PictureExport.cpp
+    void ReinforcingSteel1Click(); // src/steelwindow/SteelCommands.cpp
     void Characteristic1Click();   // src/input/Basis.cpp
     void Mean1Click();             // src/input/Basis.cpp
     void Design1Click();           // src/input/Basis.cpp
@@ -146,6 +151,17 @@ public:
     // The registry: every created concrete, in creation order, with its shown flag, which
     // follows the row's check box.
     ConcreteRegistry concretes;
+    // The reinforcing steels, likewise; the steel window shows and edits them, the library
+    // files keep them beside the concretes.
+    SteelRegistry steels;
+
+    // The steel window, made on first use and kept (hidden when closed) until this window
+    // goes; File ▸ Reinforcing Steel… shows and raises it.
+    TSteelForm* SteelForm();
+    // The basis the steel grades fill in on: the one hook for the strength-basis choice, which
+    // the steel window follows at once and starts with when it is made. Its δs is the steel
+    // window's own.
+    void SetSteelBasis(StrengthBasis basis);
 
     bool ValidateDefinition();
     bool ConcreteExists(std::string name) const;
@@ -185,6 +201,9 @@ private:
 
     QString libraryPath;
     std::uint64_t savedRevision = 0;
+    std::uint64_t savedSteelRevision = 0;
+    QPointer<TSteelForm> steelForm;
+    StrengthBasis steelBasis = StrengthBasis::Characteristic;
 
     void BuildControls();
     void BuildMenu();

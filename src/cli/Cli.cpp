@@ -17,30 +17,36 @@ namespace {
 constexpr const char* kProgram = "tarvolin-cli";
 
 const CliOption kOutputFile{"output", "FILE", "the file to write; - for standard output"};
-// The strengths every --grade is filled on; library files carry their own.
+// The strengths every --grade and --steel is filled on; library files carry their own.
 const CliOption kBasisOptions[] = {
-    {"basis", "B", "strengths of --grade: characteristic (default), mean or design"},
-    {"cv", "X", "coefficient of variation delta c, with --basis mean: 0 < X < 0.6"},
+    {"basis", "B", "strengths of --grade and --steel: characteristic (default), mean or design"},
+    {"cv", "X", "coefficient of variation delta c (delta s), with --basis mean: 0 < X < 0.6"},
 };
 
 // One entry per command.
 const std::vector<CliCommand>& Commands()
 {
     static std::vector<CliCommand> commands{
-        {"parameters", "--grade G [--basis B [--cv X]] [--json]",
-         "the name and the seven values that picking grade G fills in",
+        {"parameters", "--grade G | --steel GRADE [--basis B [--cv X]] [--json]",
+         "the name and the values that picking grade G (or steel GRADE) fills in",
          "Prints what the definition fields show once grade G is picked in the window: the\n"
          "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
          "parameters, with the decimal separator of the locale. With --json: the same\n"
-         "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n",
+         "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n"
+         "With --steel GRADE instead: what the steel window's fields show for a reinforcing\n"
+         "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:\n"
+         "the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and\n"
+         "eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).\n",
          false, false, false,
          {{"grade", "G", "the strength grade fcu,k (N/mm2), e.g. 30 or 22.5"},
+          {"steel", "GRADE", "a reinforcing steel grade, e.g. HRB400"},
           {"json", nullptr, "print JSON with full-precision numbers"}},
          RunParameters},
         {"library", "[SOURCES] -o LIB.json",
-         "write the concretes into one library file",
-         "Writes the concretes of SOURCES, in order, into a library file that the window opens\n"
-         "(File > Open Library...).\n",
+         "write the concretes and steels into one library file",
+         "Writes the concretes and the steels of SOURCES, in order, into a library file that the\n"
+         "window opens (File > Open Library...). Without steels it is a version-1 library, as\n"
+         "before steels existed; with steels version 2.\n",
          true, true, false, {kOutputFile}, RunLibrary},
         {"csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
          "write the CSV file that Save Data writes",
@@ -50,15 +56,32 @@ const std::vector<CliCommand>& Commands()
          {kOutputFile,
           {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
          RunCsv},
+        {"steel-csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
+         "write the steel CSV file: parameters and corner points",
+         "Writes every steel of SOURCES, shown or hidden, in order: a table of the parameters,\n"
+         "then the corner points of each steel's curve (origin, yield, start of hardening,\n"
+         "ultimate), numbers as in the concrete CSV file.\n",
+         true, true, false,
+         {kOutputFile,
+          {"separator", "SEP", "the decimal separator of the numbers: . or , (default: the locale's)"}},
+         RunSteelCsv},
         {"pictures",
          "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf] [--width W] [--height H] [--scale 1|2|3]",
-         "write Compression and Tension pictures of the charts",
-         "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
-         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. FOLDER is created\n"
-         "when it does not exist. --width and --height set the size of both pictures in pixels\n"
-         "(16 to 10000; each side not given stays the chart's own, 585 x 223 and 585 x 203) and\n"
-         "--scale gives a PNG twice or three times the pixels with the same look, as the\n"
-         "window's picture options do.\n",
+         "write Compression, Tension (and Steel) pictures of the charts",
+         "Writes the Compression and Tension charts, with the curves of the shown concretes, as
+"
+         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. When SOURCES hold
+"
+         "steels, the steel chart too, with the curves of the shown steels, as FOLDER/Steel.bmp.
+"
+         "FOLDER is created when it does not exist. --width and --height set the size of every
+"
+         "picture in pixels (16 to 10000; each side not given stays the chart's own, 585 x 223,
+"
+         "585 x 203 and 585 x 396) and --scale gives a PNG twice or three times the pixels with
+"
+         "the same look, as the window's picture options do.
+",
          true, true, true,
          {{"output", "FOLDER", "the folder to write into"},
           {"format", "FORMAT", "bmp (default), png, svg or pdf"},
@@ -78,7 +101,9 @@ const std::vector<CliCommand>& Commands()
          "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
          "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
          "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
-         "--tension displacement needs --crack-band H.\n",
+         "--tension displacement needs --crack-band H.\n"
+         "The shown steels follow the concretes: *Elastic and *Plastic, true stress against\n"
+         "logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).\n",
          true, true, false,
          {{"output", "FILE", "the file to write; - for standard output"},
           {"units", "mm|m", "N, mm, MPa (default) or N, m, Pa"},
@@ -97,22 +122,27 @@ const std::vector<CliCommand>& Commands()
           {"crack-band", "H", "crack-band width (element size) in the units' length, H > 0"},
           {"rows", "N", "at most N rows per table, 3 <= N <= 100000 (40)"},
           {"model", "NAME", "the model of the CAE script (Model-1)"},
+          {"steel-plastic", "true|nominal", "steels' *Plastic: true (default) or nominal values"},
+          {"steel-poisson", "X", "steels' Poisson's ratio, 0 <= X < 0.5 (0.3)"},
           {"output-type", "inp|py", "input file or CAE script (default: from FILE)"}},
          RunAbaqus},
         {"opensees", "[SOURCES] -o FILE.tcl|FILE.py [--first-tag N] [--format tcl|py] [options]",
-         "write OpenSees ConcreteD materials",
+         "write OpenSees ConcreteD materials (and steel materials)",
          "Writes what the window's Export > OpenSees writes for the shown concretes of SOURCES\n"
          "(the ones the export dialog starts with checked; the ones pictures draws), in order:\n"
          "one uniaxialMaterial ConcreteD per concrete, as Tcl (.tcl) or OpenSeesPy (.py), as the\n"
          "suffix of FILE says unless --format does; tcl for -o - and other suffixes.\n"
          "ConcreteD follows the code's compression curve exactly, but its tension curve\n"
-         "differs from the code's by some 4 to 13 % of ft (the export dialog shows both).\n",
+         "differs from the code's by some 4 to 13 % of ft (the export dialog shows both).\n"
+         "The shown steels follow, their tags after the concretes': Hysteretic with the code's\n"
+         "curve as its envelope, or Steel02 with --steel-material steel02.\n",
          true, true, false,
          {kOutputFile,
           {"first-tag", "N", "the tag of the first material; the others follow (1)"},
           {"format", "tcl|py", "Tcl or OpenSeesPy (default: from FILE)"},
           {"eps-sp", "X", "ConcreteD's plastic-strain parameter epssp, X > 0 (0.25)"},
-          {"eta-p", "X", "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)"}},
+          {"eta-p", "X", "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)"},
+          {"steel-material", "hysteretic|steel02", "the steels' material (hysteretic)"}},
          RunOpenSees},
     };
     static const bool withBasis = [] {
@@ -150,8 +180,12 @@ QString Usage()
         "SOURCES: library files (.json) and --grade G, repeatable, taken in order. --grade G is\n"
         "the concrete that picking G in the window and pressing Create Concrete makes (name\n"
         "Con_G, end strains 0.016 and 700 x 10-6). Names must be unique across all sources.\n"
-        "--basis mean|design fills every --grade with mean or design strengths instead of\n"
-        "characteristic ones (names Con_Gm, Con_Gd); mean needs --cv, delta c of the concrete.\n"
+        "--steel GRADE, repeatable too, is the reinforcing steel that picking GRADE in the steel\n"
+        "window and pressing Create Steel makes (e.g. HRB400); steels come from library files as\n"
+        "well, and their names must be unique among the steels.\n"
+        "--basis mean|design fills every --grade and --steel with mean or design strengths\n"
+        "instead of characteristic ones (names Con_Gm, HRB400m; Con_Gd, HRB400d); mean needs\n"
+        "--cv, the coefficient of variation (delta c, delta s) they share.\n"
         "\n"
         "Run tarvolin-cli COMMAND --help for the options of a command.\n"
         "Exit status: 0 success, 1 an input or output failed, 2 a wrong command line.\n");
@@ -183,6 +217,7 @@ QString CommandUsage(const CliCommand& command)
     if (command.takesSources) {
         text += QStringLiteral("  LIBRARY.json           the concretes of a library file\n");
         text += QStringLiteral("  --grade G              the concrete of strength grade G (repeatable)\n");
+        text += QStringLiteral("  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n");
     }
     for (const CliOption& option : command.options) {
         if (command.takesSources && qstrcmp(option.name, "grade") == 0)
@@ -259,6 +294,11 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
                 {CliSource::Kind::Grade, takeValue(QStringLiteral("--grade"), inlineValue)});
             continue;
         }
+        if (name == QLatin1String("steel") && command.takesSources) {
+            parsed.sources.push_back(
+                {CliSource::Kind::Steel, takeValue(QStringLiteral("--steel"), inlineValue)});
+            continue;
+        }
         const CliOption* option = FindOption(command, name);
         if (!option)
             throw CliUsageError(QStringLiteral("Unknown option \"%1\".").arg(word).toStdString());
@@ -288,7 +328,7 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
     if (command.needsOutput && !parsed.hasOutput)
         throw CliUsageError("-o is missing: say where to write.");
     if (command.takesSources && parsed.sources.empty())
-        throw CliUsageError("No concretes: give library files or --grade G.");
+        throw CliUsageError("No concretes or steels: give library files, --grade G or --steel GRADE.");
     return parsed;
 }
 

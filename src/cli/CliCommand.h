@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "library/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/StrengthBasis.h"
 
@@ -27,9 +28,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A library file or a strength grade, in the order given.
+// A library file, a strength grade or a steel grade, in the order given.
 struct CliSource {
-    enum class Kind { Library, Grade };
+    enum class Kind { Library, Grade, Steel };
     Kind kind;
     QString text;  // the path, or the grade as typed
 };
@@ -68,7 +69,7 @@ struct CliCommand {
     const char* synopsis;  // after "tarvolin-cli NAME "
     const char* summary;   // one line for the command list
     const char* details;   // paragraphs for NAME --help; may be empty
-    bool takesSources;     // library files and --grade G
+    bool takesSources;     // library files, --grade G and --steel GRADE
     bool needsOutput;      // -o is required
     bool draws;            // needs the application object (offscreen)
     std::vector<CliOption> options;
@@ -80,8 +81,12 @@ struct CliCommand {
 // Throws CliFailure naming the file and the reason.
 void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes);
 
-// The concretes of every source, in order, with their shown flags. Refuses the first source
-// that fails and, after all were read, every name that more than one concrete bears.
+// The concretes and steels of every source, in order, with their shown flags. Refuses the
+// first source that fails and, after all were read, every name that more than one concrete (or
+// more than one steel) bears.
+MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& context,
+                              char separator);
+// The concretes of LoadMaterials.
 ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
                              char separator);
 
@@ -93,6 +98,7 @@ std::vector<std::string> CliProgramArguments();
 int RunParameters(const CliArguments& arguments, const CliContext& context);
 int RunLibrary(const CliArguments& arguments, const CliContext& context);
 int RunCsv(const CliArguments& arguments, const CliContext& context);
+int RunSteelCsv(const CliArguments& arguments, const CliContext& context);
 int RunPictures(const CliArguments& arguments, const CliContext& context);
 int RunAbaqus(const CliArguments& arguments, const CliContext& context);
 int RunOpenSees(const CliArguments& arguments, const CliContext& context);

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,16 @@
 #include "export/AbaqusCdp.h"
 #include "export/CsvExport.h"
 #include "export/OpenSeesWriter.h"
+#include "export/SteelAbaqus.h"
+#include "export/SteelCsv.h"
+#include "export/SteelOpenSees.h"
 #include "input/FieldText.h"
 #include "library/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
+#include "steel/SteelFields.h"
+#include "steel/SteelRegistry.h"
 
 double ReadGradeArgument(const QString& text)
 {
@@ -100,8 +106,99 @@ void NoteGradeRange(double grade, const CliContext& context)
     std::fflush(context.err);
 }
 
+namespace {
+
+// A steel grade as typed after --steel, in any letter case, as the steel window's grade box
+// takes it. Throws CliUsageError listing the grades for anything else.
+const SteelGrade& ReadSteelGradeArgument(const QString& text)
+{
+    QStringList names;
+    for (const SteelGrade& grade : SteelGrades()) {
+        if (text.compare(QLatin1String(grade.name), Qt::CaseInsensitive) == 0)
+            return grade;
+        names << QLatin1String(grade.name);
+    }
+    throw CliUsageError(QStringLiteral("--steel: \"%1\" is not a steel grade (%2).")
+                            .arg(text, names.join(QStringLiteral(", ")))
+                            .toStdString());
+}
+
+// The steel that picking the grade in the steel window and pressing Create Steel makes, on the
+// basis of --basis and --cv: its values as the fields show them.
+SteelValues SteelFromGrade(const QString& text, const GradeBasis& basis)
+{
+    return SteelValuesAsShown(SteelGradeValues(ReadSteelGradeArgument(text), basis.basis, basis.cv));
+}
+
+void PrintParameters(const CliContext& context, const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
+    if (std::fflush(context.out) != 0 || std::ferror(context.out))
+        throw CliFailure("Cannot write standard output.");
+}
+
+int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
+{
+    const SteelGrade& grade = ReadSteelGradeArgument(arguments.Value("steel"));
+    const GradeBasis basis = ReadBasisArguments(arguments);
+    const SteelValues v = SteelGradeValues(grade, basis.basis, basis.cv);
+    QByteArray bytes;
+    if (arguments.Flag("json")) {
+        QJsonObject object{
+            {QStringLiteral("name"), QString::fromStdString(v.name)},
+            {QStringLiteral("Es"), v.Es},
+            {QStringLiteral("fy"), v.fy},
+            {QStringLiteral("fst"), v.fst},
+            {QStringLiteral("euy"), v.euy},
+            {QStringLiteral("eu"), v.eu},
+            {QStringLiteral("basis"), QLatin1String(BasisKey(v.basis))},
+        };
+        if (v.basis == StrengthBasis::Mean)
+            object.insert(QStringLiteral("cv"), v.cv);
+        bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    } else {
+        std::string basisText;
+        switch (v.basis) {
+        case StrengthBasis::Characteristic: basisText = "characteristic (fy,k, fst,k)"; break;
+        case StrengthBasis::Design: basisText = "design (fy, fst,k x fy / fy,k)"; break;
+        case StrengthBasis::Mean:
+            basisText = QStringLiteral("mean (fym, fstm), \u03B4s = %1")
+                            .arg(QString::number(v.cv, 'g', QLocale::FloatingPointShortest)
+                                     .replace(QLatin1Char('.'),
+                                              QLatin1Char(context.localeSeparator)))
+                            .toStdString();
+            break;
+        }
+        const SteelFieldTexts texts = SteelTexts(v, context.localeSeparator);
+        // The steel window's labels, in the order of its fields, after the basis.
+        const std::pair<QString, const std::string*> rows[] = {
+            {QStringLiteral("Strength basis"), &basisText},
+            {QStringLiteral("Steel Name"), &texts.name},
+            {QStringLiteral("Modulus of elasticity Es (N/mm2)"), &texts.Es},
+            {QStringLiteral("Yield strength fy,r (N/mm2)"), &texts.fy},
+            {QStringLiteral("Ultimate strength fst,r (N/mm2)"), &texts.fst},
+            {QStringLiteral("Yield strain  \u03B5y = fy,r / Es"), &texts.ey},
+            {QStringLiteral("Strain at start of hardening  \u03B5uy"), &texts.euy},
+            {QStringLiteral("Strain at ultimate strength  \u03B5u"), &texts.eu},
+        };
+        for (const auto& [label, value] : rows) {
+            bytes += label.leftJustified(44).toUtf8();
+            bytes += QByteArray::fromStdString(*value);
+            bytes += '\n';
+        }
+    }
+    PrintParameters(context, bytes);
+    return 0;
+}
+
+}  // namespace
+
 int RunParameters(const CliArguments& arguments, const CliContext& context)
 {
+    if (arguments.Has("steel") && arguments.Has("grade"))
+        throw CliUsageError("--grade and --steel: give one of them.");
+    if (arguments.Has("steel"))
+        return RunSteelParameters(arguments, context);
     if (!arguments.Has("grade"))
         throw CliUsageError("--grade G is missing.");
     const double grade = ReadGradeArgument(arguments.Value("grade"));
@@ -159,9 +256,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             bytes += '\n';
         }
     }
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
-    if (std::fflush(context.out) != 0 || std::ferror(context.out))
-        throw CliFailure("Cannot write standard output.");
+    PrintParameters(context, bytes);
     NoteGradeRange(grade, context);
     return 0;
 }
@@ -173,35 +268,73 @@ QString FromUtf8(const std::string& text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Where a concrete came from, for messages: the library file, or "--grade G".
+// Where a material came from, for messages: the library file, "--grade G" or "--steel GRADE".
 QString SourceName(const CliSource& source)
 {
-    return source.kind == CliSource::Kind::Grade ? QStringLiteral("--grade ") + source.text
-                                                 : QDir::toNativeSeparators(source.text);
+    switch (source.kind) {
+    case CliSource::Kind::Grade: return QStringLiteral("--grade ") + source.text;
+    case CliSource::Kind::Steel: return QStringLiteral("--steel ") + source.text;
+    case CliSource::Kind::Library: break;
+    }
+    return QDir::toNativeSeparators(source.text);
 }
+
+// Keeps the first material of each name and notes where every name came from, so that all
+// names given more than once can be named together at the end.
+template <class Registry, class Material>
+class UniqueAdder {
+public:
+    explicit UniqueAdder(Registry& registry) : registry(registry) {}
+
+    void Add(const Material& material, const std::string& name, bool shown, const QString& where)
+    {
+        QStringList& from = origins[name];
+        from << where;
+        if (from.size() == 2)
+            duplicates.push_back(name);
+        if (from.size() == 1)
+            registry.Add(std::make_unique<Material>(material), shown);
+    }
+
+    void Check(const char* kind) const
+    {
+        if (duplicates.empty())
+            return;
+        QStringList named;
+        for (const std::string& name : duplicates)
+            named << QStringLiteral("\"%1\" (%2)").arg(
+                         FromUtf8(name), origins.at(name).join(QStringLiteral(", ")));
+        throw CliFailure(QStringLiteral("%1 names must be unique; given more than once: %2.")
+                             .arg(QLatin1String(kind), named.join(QStringLiteral("; ")))
+                             .toStdString());
+    }
+
+private:
+    Registry& registry;
+    std::map<std::string, QStringList> origins;  // name → the sources that hold it
+    std::vector<std::string> duplicates;
+};
 
 }  // namespace
 
-ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
-                             char separator)
+// The concretes and steels of every source, in order, with their shown flags. Refuses the
+// first source that fails and, after all were read, every name that more than one concrete
+// (or more than one steel) bears.
+MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& context,
+                              char separator)
 {
     // The command line is checked in full before any source is read or any note printed.
     const GradeBasis basis = ReadBasisArguments(arguments);
-    for (const CliSource& source : arguments.sources)
+    for (const CliSource& source : arguments.sources) {
         if (source.kind == CliSource::Kind::Grade)
             ReadGradeArgument(source.text);
+        if (source.kind == CliSource::Kind::Steel)
+            ReadSteelGradeArgument(source.text);
+    }
 
-    ConcreteRegistry registry;
-    std::map<std::string, QStringList> origins;  // name → the sources that hold it
-    std::vector<std::string> duplicates;
-    const auto add = [&](const CConcrete& concrete, bool shown, const QString& where) {
-        QStringList& from = origins[concrete.ConcreteName];
-        from << where;
-        if (from.size() == 2)
-            duplicates.push_back(concrete.ConcreteName);
-        if (from.size() == 1)
-            registry.Add(std::make_unique<CConcrete>(concrete), shown);
-    };
+    MaterialLibrary materials;
+    UniqueAdder<ConcreteRegistry, CConcrete> concretes(materials.concretes);
+    UniqueAdder<SteelRegistry, CSteel> steels(materials.steels);
 
     for (const CliSource& source : arguments.sources) {
         const QString where = SourceName(source);
@@ -221,25 +354,37 @@ ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& co
                                d.etmax);
             concrete.basis = d.basis;
             concrete.cv = d.cv;
-            add(concrete, true, where);
+            concretes.Add(concrete, concrete.ConcreteName, true, where);
+        } else if (source.kind == CliSource::Kind::Steel) {
+            const SteelValues v = SteelFromGrade(source.text, basis);
+            if (const auto refusal = CheckSteel(v))
+                throw CliFailure(QStringLiteral("%1: steel \"%2\", field %3: %4")
+                                     .arg(where, FromUtf8(v.name),
+                                          FromUtf8(std::string(SteelFieldKey(refusal->field))),
+                                          FromUtf8(refusal->message))
+                                     .toStdString());
+            steels.Add(CSteel(v.name, v.Es, v.fy, v.fst, v.euy, v.eu, v.basis, v.cv), v.name, true,
+                       where);
         } else {
-            // The reader's message names the file, the concrete and the field.
-            const ConcreteRegistry library = ReadLibrary(source.text);
-            for (std::size_t i = 0; i < library.size(); ++i)
-                add(library.at(i), library.Shown(i), where);
+            // The reader's message names the file, the material and the field.
+            const MaterialLibrary library = ReadMaterialLibrary(source.text);
+            for (std::size_t i = 0; i < library.concretes.size(); ++i)
+                concretes.Add(library.concretes.at(i), library.concretes.at(i).ConcreteName,
+                              library.concretes.Shown(i), where);
+            for (std::size_t i = 0; i < library.steels.size(); ++i)
+                steels.Add(library.steels.at(i), library.steels.at(i).SteelName,
+                           library.steels.Shown(i), where);
         }
     }
+    concretes.Check("Concrete");
+    steels.Check("Steel");
+    return materials;
+}
 
-    if (!duplicates.empty()) {
-        QStringList named;
-        for (const std::string& name : duplicates)
-            named << QStringLiteral("\"%1\" (%2)").arg(FromUtf8(name),
-                                                       origins[name].join(QStringLiteral(", ")));
-        throw CliFailure(QStringLiteral("Concrete names must be unique; given more than once: %1.")
-                             .arg(named.join(QStringLiteral("; ")))
-                             .toStdString());
-    }
-    return registry;
+ConcreteRegistry LoadSources(const CliArguments& arguments, const CliContext& context,
+                             char separator)
+{
+    return std::move(LoadMaterials(arguments, context, separator).concretes);
 }
 
 namespace {
@@ -261,6 +406,7 @@ const char* const kAbaqusOptions[] = {"units",     "poisson", "dilation",      "
                                       "fb0-fc0",   "k",       "viscosity",     "elastic-limit",
                                       "e0",        "damage",  "bc",            "bt",
                                       "tension",   "crack-band", "rows",       "model"};
+const char* const kSteelAbaqusOptions[] = {"steel-plastic", "steel-poisson"};
 
 template <typename Options, typename Setter>
 void SetSolverOption(Options& options, Setter set, const char* name, const QString& value)
@@ -270,23 +416,33 @@ void SetSolverOption(Options& options, Setter set, const char* name, const QStri
         throw CliUsageError(error);
 }
 
-// The dialog starts with the shown concretes checked, and pictures draws the shown ones: the
-// solver files hold the same.
-std::vector<const CConcrete*> ShownConcretes(const ConcreteRegistry& registry)
+// The dialog starts with the shown materials checked, and pictures draws the shown ones: the
+// solver files hold the same. Something must be shown.
+struct ShownMaterials {
+    std::vector<const CConcrete*> concretes;
+    std::vector<const CSteel*> steels;
+};
+
+ShownMaterials Shown(const MaterialLibrary& materials)
 {
-    std::vector<const CConcrete*> shown = registry.ShownConcretes();
-    if (shown.empty())
-        throw CliFailure("No concrete is shown: nothing to write.");
+    ShownMaterials shown{materials.concretes.ShownConcretes(), materials.steels.ShownSteels()};
+    if (shown.concretes.empty() && shown.steels.empty())
+        throw CliFailure(materials.steels.empty()
+                             ? "No concrete is shown: nothing to write."
+                             : "No concrete is shown (nor any steel): nothing to write.");
     return shown;
 }
 
-void ThrowRefusals(const std::vector<SolverRefusal>& refused)
+void ThrowRefusals(const std::vector<SolverRefusal>& refused,
+                   const std::vector<SolverRefusal>& steelsRefused = {})
 {
     // A refusal without a name is about the whole set (OpenSees tags that run out).
     std::string text;
     for (const SolverRefusal& refusal : refused)
         text += refusal.name.empty() ? "Cannot write: " + refusal.reason + '\n'
                                      : RefusalText({refusal}) + '\n';
+    for (const SolverRefusal& refusal : steelsRefused)
+        text += SteelRefusalText({refusal}) + '\n';
     throw CliFailure(text + "Nothing was written.");
 }
 
@@ -305,13 +461,29 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
         AbaqusOutputForPath(arguments.output.toStdString(), options.output);
     if (const std::string problem = AbaqusOptionsProblem(options); !problem.empty())
         throw CliUsageError("--tension displacement: " + problem + ".");
+    SteelAbaqusOptions steelOptions;
+    for (const char* name : kSteelAbaqusOptions)
+        if (arguments.Has(name))
+            SetSolverOption(steelOptions, SetSteelAbaqusOption, name, arguments.Value(name));
+    TakeAbaqusOptions(steelOptions, options);
 
-    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
-    const AbaqusExport out = BuildAbaqusExport(ShownConcretes(registry), options);
-    if (!out.refused.empty())
-        ThrowRefusals(out.refused);
-    WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
-    if (options.damage == AbaqusOptions::Damage::Code)
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
+    const ShownMaterials shown = Shown(materials);
+    AbaqusExport out;
+    std::vector<std::string> taken;
+    if (!shown.concretes.empty()) {
+        out = BuildAbaqusExport(shown.concretes, options);
+        for (const CdpMaterial& m : out.materials)
+            taken.push_back(m.name);
+    }
+    const SteelAbaqusExport steels = BuildSteelAbaqusExport(shown.steels, steelOptions, taken);
+    if (!out.refused.empty() || !steels.refused.empty())
+        ThrowRefusals(out.refused, steels.refused);
+    std::string text = out.text;
+    if (!shown.steels.empty())
+        text += WriteSteelAbaqus(steels.materials, steelOptions, shown.concretes.empty());
+    WriteOutput(arguments, context, QByteArray::fromStdString(text));
+    if (options.damage == AbaqusOptions::Damage::Code && !shown.concretes.empty())
         std::fprintf(context.err, "tarvolin-cli: warning: %s.\n", kCodeDamageWarning);
     // Options that were given but shaped nothing: say so rather than let the user believe it.
     if (arguments.Has("crack-band") && options.tension != AbaqusOptions::Tension::Displacement)
@@ -325,6 +497,10 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     for (const NameMapping& renamed : out.renamed)
         std::fprintf(context.err,
                      "tarvolin-cli: note: concrete \"%s\" is written as material \"%s\".\n",
+                     renamed.original.c_str(), renamed.mapped.c_str());
+    for (const NameMapping& renamed : steels.renamed)
+        std::fprintf(context.err,
+                     "tarvolin-cli: note: steel \"%s\" is written as material \"%s\".\n",
                      renamed.original.c_str(), renamed.mapped.c_str());
     std::fflush(context.err);
     return 0;
@@ -342,19 +518,34 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
         SetSolverOption(options, SetOpenSeesOption, "format", arguments.Value("format"));
     else if (arguments.output != QLatin1String("-"))
         OpenSeesFormatForPath(arguments.output.toStdString(), options.format);
+    SteelOpenSeesOptions steelOptions;
+    if (arguments.Has("steel-material"))
+        SetSolverOption(steelOptions, SetSteelOpenSeesOption, "steel-material",
+                        arguments.Value("steel-material"));
 
-    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
-    const OpenSeesExport out = BuildOpenSeesExport(ShownConcretes(registry), options);
-    if (!out.refused.empty())
-        ThrowRefusals(out.refused);
-    WriteOutput(arguments, context, QByteArray::fromStdString(out.text));
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
+    const ShownMaterials shown = Shown(materials);
+    OpenSeesExport out;
+    if (!shown.concretes.empty()) {
+        out = BuildOpenSeesExport(shown.concretes, options);
+        if (!out.refused.empty())
+            ThrowRefusals(out.refused);
+    }
+    // The steels' tags go on from the concretes'.
+    steelOptions.format = options.format;
+    steelOptions.firstTag = options.firstTag + static_cast<long long>(shown.concretes.size());
+    const SteelOpenSeesExport steels =
+        BuildSteelOpenSeesExport(shown.steels, steelOptions, shown.concretes.empty());
+    if (!steels.refused.empty())
+        ThrowRefusals({}, steels.refused);
+    WriteOutput(arguments, context, QByteArray::fromStdString(out.text + steels.text));
     return 0;
 }
 
 int RunLibrary(const CliArguments& arguments, const CliContext& context)
 {
-    const ConcreteRegistry registry = LoadSources(arguments, context, context.localeSeparator);
-    WriteOutput(arguments, context, LibraryJson(registry));
+    const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
+    WriteOutput(arguments, context, LibraryJson(materials.concretes, materials.steels));
     return 0;
 }
 
@@ -365,6 +556,17 @@ int RunCsv(const CliArguments& arguments, const CliContext& context)
     if (registry.empty())
         throw CliFailure("No concretes have been create!.");
     const std::string text = BuildConcreteCsv(registry, separator);
+    WriteOutput(arguments, context, QByteArray::fromStdString(text));
+    return 0;
+}
+
+int RunSteelCsv(const CliArguments& arguments, const CliContext& context)
+{
+    const char separator = CsvSeparator(arguments, context);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, separator);
+    if (materials.steels.empty())
+        throw CliFailure("No steels have been created: nothing to write.");
+    const std::string text = BuildSteelCsv(materials.steels, separator);
     WriteOutput(arguments, context, QByteArray::fromStdString(text));
     return 0;
 }

@@ -18,6 +18,8 @@
 #include "export/AtomicFile.h"
 #include "export/ChartPicture.h"
 #include "library/ChartSetup.h"
+#include "library/SteelChart.h"
+#include "library/LibraryFile.h"
 #include "model/Registry.h"
 
 namespace {
@@ -89,7 +91,8 @@ PictureOptionsArgument ReadPictureOptions(const CliArguments& arguments, Picture
     for (const auto& [name, side, own] :
          {std::tuple{"width", options.width, kCompressionChartSize.width()},
           std::tuple{"height", options.height,
-                     std::max(kCompressionChartSize.height(), kTensionChartSize.height())}}) {
+                     std::max({kCompressionChartSize.height(), kTensionChartSize.height(),
+                               kSteelChartSize.height()})}}) {
         const int pixels = side.value_or(own) * options.scale;
         if (pixels > kMaxPictureSide)
             throw CliUsageError(QStringLiteral("--%1 %2 at --scale %3 makes %4 pixels; a picture "
@@ -147,7 +150,7 @@ std::unique_ptr<QApplication> StartDrawing()
 int RunPictures(const CliArguments& arguments, const CliContext& context)
 {
     if (arguments.output == QLatin1String("-"))
-        throw CliUsageError("pictures writes two files into a folder: -o - is for text outputs.");
+        throw CliUsageError("pictures writes its files into a folder: -o - is for text outputs.");
     const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
     const PictureFormatEntry* format = nullptr;
     for (const PictureFormatEntry& entry : kPictureFormats)
@@ -162,7 +165,7 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     const PictureOptionsArgument picture = ReadPictureOptions(arguments, format->format);
 
     const char separator = context.localeSeparator;
-    const ConcreteRegistry registry = LoadSources(arguments, context, separator);
+    const MaterialLibrary materials = LoadMaterials(arguments, context, separator);
     const std::unique_ptr<QApplication> application = StartDrawing();
 
     // Everything is drawn before the disk is touched.
@@ -175,12 +178,22 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
     tension.resize(kTensionChartSize);
     SetUpCompressionChart(&compression, separator);
     SetUpTensionChart(&tension, separator);
-    AddRegistryCurves(&compression, &tension, registry);
+    AddRegistryCurves(&compression, &tension, materials.concretes);
     // Never shown: a picture is laid out for its own size, as the window's charts are.
-    const QByteArray pictures[] = {
+    std::vector<QByteArray> pictures = {
         RenderChartPicture(compression, format->format, picture.For(kCompressionChartSize)),
         RenderChartPicture(tension, format->format, picture.For(kTensionChartSize))};
-    const QString names[] = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
+    QStringList names = {QStringLiteral("Compression."), QStringLiteral("Tension.")};
+    // The steel chart, as the steel window draws it, when the sources hold steels.
+    if (!materials.steels.empty()) {
+        TChart steel(&host);
+        steel.resize(kSteelChartSize);
+        SetUpSteelChart(&steel, separator);
+        AddSteelRegistryCurves(&steel, materials.steels);
+        pictures.push_back(
+            RenderChartPicture(steel, format->format, picture.For(kSteelChartSize)));
+        names.append(QStringLiteral("Steel."));
+    }
 
     const QString folder = arguments.output;
     if (QFileInfo::exists(folder) && !QFileInfo(folder).isDir())
@@ -189,15 +202,16 @@ int RunPictures(const CliArguments& arguments, const CliContext& context)
                              .toStdString());
     const QStringList createdFolders = MakeFolder(folder);
 
-    // Both pictures or neither: a failure puts back what the first write replaced.
+    // Every picture or none: a failure puts back what the earlier writes replaced.
     struct Replaced {
         QString path;
         std::optional<QByteArray> previous;
     };
     std::vector<Replaced> replaced;
     try {
-        for (int i = 0; i < 2; ++i) {
-            const QString path = QDir(folder).filePath(names[i] + QLatin1String(format->name));
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            const QString path =
+                QDir(folder).filePath(names[int(i)] + QLatin1String(format->name));
             Replaced entry{path, std::nullopt};
             QFile old(path);
             if (old.exists() && old.open(QIODevice::ReadOnly))

@@ -237,3 +237,11 @@ std::string BuildConcreteCsv(const ConcreteRegistry& concretes, char decimalSepa
 {
     return BuildConcreteCsv(concretes.Entries(), decimalSeparator);
 }
+
+void AppendCsvNumber(std::string& out, NumberPattern pattern, double value, char decimalSeparator)
+{
+    const std::size_t start = out.size();
+    out.resize(start + kCellBound);
+    char* end = WriteNumber(out.data() + start, pattern, value, decimalSeparator);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}

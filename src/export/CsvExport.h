@@ -29,3 +29,8 @@ void AppendCsvName(std::string& out, std::string_view name);
 
 // The most rows one curve block may have.
 inline constexpr std::size_t kMaxCsvRowsPerBlock = 10'000'000;
+
+enum class NumberPattern;
+// Appends a number as one field after pattern, quoted under a decimal comma exactly as the
+// concrete file's numbers are, so that the steel file reads alike.
+void AppendCsvNumber(std::string& out, NumberPattern pattern, double value, char decimalSeparator);

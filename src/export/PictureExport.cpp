@@ -10,6 +10,7 @@
 #include "export/ChartPicture.h"
 #include "export/PictureOptions.h"
 #include "chart/Chart.h"
+#include "steelwindow/SteelForm.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ void SaveChartImageAs(QWidget* parent, TChart* chart, const QString& suggestedNa
 }
 
 // Save Pictures As: both charts in a format and size of the user's choice, into a folder, as
-// "Compression.<ext>" and "Tension.<ext>" (the names Save Picture gives its BMP files).
+// "Compression.<ext>" and "Tension.<ext>" (the names Save Picture gives its BMP files), and the
+// steel chart as "Steel.<ext>" when there are steels.
 void TForm1::SavePicturesAs1Click()
 {
     const QString chosen = Platform::Current().ExistingDirectory(
@@ -65,9 +67,17 @@ void TForm1::SavePicturesAs1Click()
         return;
     RememberFolder(FolderKind::Pictures, chosen);
 
+    QList<TChart*> charts = {cht1, cht2};
+    QStringList names = {QStringLiteral("Compression"), QStringLiteral("Tension")};
+    if (!steels.empty()) {
+        // The steel window's chart as it stands; a window never opened holds it all the same.
+        charts.append(SteelForm()->cht1);
+        names.append(QStringLiteral("Steel"));
+    }
     PictureChoice choice;
-    choice.names = {QStringLiteral("Compression"), QStringLiteral("Tension")};
-    choice.sizes = {cht1->size(), cht2->size()};
+    choice.names = names;
+    for (TChart* chart : charts)
+        choice.sizes.append(chart->size());
     choice.format = PictureFormat(property(kPicturesFormat).toInt());
     choice.formatFixed = false;
     if (!AskPictureOptions(this, choice))
@@ -77,10 +87,9 @@ void TForm1::SavePicturesAs1Click()
     // As with Save Picture, a Compression picture written before a failing Tension picture
     // stays; each file on its own is replaced whole or not at all.
     const QString suffix = QLatin1Char('.') + PictureSuffix(choice.format);
-    WriteChartPicture(*cht1, chosen + QStringLiteral("/Compression") + suffix, choice.format,
-                      {choice.sizes.value(0), choice.scale});
-    WriteChartPicture(*cht2, chosen + QStringLiteral("/Tension") + suffix, choice.format,
-                      {choice.sizes.value(1), choice.scale});
+    for (qsizetype i = 0; i < charts.size(); ++i)
+        WriteChartPicture(*charts[i], chosen + QLatin1Char('/') + names[i] + suffix,
+                          choice.format, {choice.sizes.value(i), choice.scale});
 
     MessageDlg(this, Platform::MsgKind::Information, QStringLiteral("Images saved successfully!."));
 }

@@ -6,10 +6,12 @@
 
 namespace {
 
-// Opens the export dialog over every concrete, each checked as its row in the list is.
+// Opens the export dialog over every concrete, each checked as its row in the list is, and
+// every steel.
 void OpenSolverExport(TForm1* form, SolverExportDialog::Solver solver)
 {
-    if (form->concretes.empty()) {
+    // Steels alone are written as they are: the dialog leaves the concretes' part out.
+    if (form->concretes.empty() && form->steels.empty()) {
         MessageDlg(form, Platform::MsgKind::Information,
                    QStringLiteral("No concretes have been create!."));
         return;
@@ -17,7 +19,11 @@ void OpenSolverExport(TForm1* form, SolverExportDialog::Solver solver)
     std::vector<SolverExportDialog::Entry> entries;
     for (std::size_t i = 0; i < form->concretes.size(); ++i)
         entries.push_back({&form->concretes.at(i), form->concretes.Shown(i)});
-    SolverExportDialog dialog(solver, std::move(entries), form);
+    // The steels of the steel window beside them, checked as their rows are.
+    std::vector<SteelExportPanel::Entry> steels;
+    for (std::size_t i = 0; i < form->steels.size(); ++i)
+        steels.push_back({&form->steels.at(i), form->steels.Shown(i)});
+    SolverExportDialog dialog(solver, std::move(entries), std::move(steels), form);
     dialog.exec();
 }
 

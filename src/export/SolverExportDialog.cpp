@@ -255,6 +255,13 @@ OpenSeesOptions& SolverExportDialog::RememberedOpenSees()
 
 SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concretes,
                                        QWidget* parent)
+    : SolverExportDialog(solver, std::move(concretes), {}, parent)
+{
+}
+
+SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concretes,
+                                       std::vector<SteelExportPanel::Entry> steels,
+                                       QWidget* parent)
     : QDialog(parent),
       solver(solver),
       entries(std::move(concretes)),
@@ -296,6 +303,13 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     else
         BuildOpenSeesOptions(form);
     left->addWidget(optionsGroup);
+    if (!steels.empty()) {
+        steelPanel = new SteelExportPanel(isAbaqus ? SteelExportPanel::Solver::Abaqus
+                                                   : SteelExportPanel::Solver::OpenSees,
+                                          std::move(steels), this);
+        left->addWidget(steelPanel);
+        connect(steelPanel, &SteelExportPanel::changed, this, [this] { UpdatePreview(); });
+    }
 
     auto* previewGroup = new QGroupBox(tr("Preview"), this);
     previewGroup->setObjectName(QStringLiteral("previewGroup"));
@@ -627,6 +641,11 @@ std::vector<const CConcrete*> SolverExportDialog::Checked() const
 
 void SolverExportDialog::UpdatePreview()
 {
+    // The steels share the concretes' units, output and model, or format and tags.
+    if (steelPanel && solver == Solver::Abaqus)
+        steelPanel->SetConcreteOptions(abaqus);
+    else if (steelPanel)
+        steelPanel->SetConcreteOptions(opensees, Checked().size());
     const CConcrete* selected = Selected();
     const auto* window = qobject_cast<const TForm1*>(parentWidget());
     basisLabel->setText(selected ? tr("%1: %2").arg(Name(selected),
@@ -711,6 +730,10 @@ void SolverExportDialog::ShowAbaqusPreview()
     for (std::size_t i = 0; i < names.size(); ++i)
         if (names[i] != mapped[i])
             lines << Name(checked[i]) + QStringLiteral(" → ") + QString::fromStdString(mapped[i]);
+    if (steelPanel)
+        for (const NameMapping& renamed : steelPanel->BuildAbaqus(mapped, false).renamed)
+            lines << QString::fromStdString(renamed.original) + QStringLiteral(" → ") +
+                         QString::fromStdString(renamed.mapped);
     namesText->setPlainText(lines.isEmpty()
                                 ? tr("Every name is a valid Abaqus material name.")
                                 : tr("Material names changed for Abaqus:") +
@@ -734,7 +757,15 @@ void SolverExportDialog::ShowOpenSeesPreview()
         messages << optionError;
     const std::vector<const CConcrete*> checked = Checked();
     const OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
-    const QString text = QString::fromUtf8(out.text.data(), qsizetype(out.text.size()));
+    std::string file = out.text;
+    // The whole file: the steels' commands after the concretes'.
+    std::vector<SolverRefusal> steelsRefused;
+    if (steelPanel) {
+        const SteelOpenSeesExport steels = steelPanel->BuildOpenSees(checked.empty());
+        file += steels.text;
+        steelsRefused = steels.refused;
+    }
+    const QString text = QString::fromUtf8(file.data(), qsizetype(file.size()));
     commandsText->setPlainText(text);
     // Every command whole in view: the preview is as wide as its longest line.
     const QFontMetrics metrics(commandsText->font());
@@ -747,6 +778,8 @@ void SolverExportDialog::ShowOpenSeesPreview()
         metrics.averageCharWidth());
     if (!out.refused.empty())
         messages << RefusalMessage(out.refused);
+    if (!steelsRefused.empty())
+        messages << QString::fromStdString(SteelRefusalText(steelsRefused));
     messageLabel->setText(messages.join(QLatin1Char('\n')));
 
     // ConcreteD's tension curve beside the code's, for the selected concrete.
@@ -786,9 +819,17 @@ bool SolverExportDialog::Save()
         MessageDlg(this, Kind::Warning, optionError);
         return false;
     }
+    if (steelPanel && !steelPanel->OptionError().isEmpty()) {
+        MessageDlg(this, Kind::Warning, steelPanel->OptionError());
+        return false;
+    }
     const std::vector<const CConcrete*> checked = Checked();
-    if (checked.empty()) {
-        MessageDlg(this, Kind::Information, tr("No concrete is checked."));
+    const std::vector<const CSteel*> checkedSteels =
+        steelPanel ? steelPanel->Checked() : std::vector<const CSteel*>{};
+    if (checked.empty() && checkedSteels.empty()) {
+        MessageDlg(this, Kind::Information,
+                   steelPanel ? tr("No concrete or steel is checked.")
+                              : tr("No concrete is checked."));
         return false;
     }
 
@@ -800,27 +841,50 @@ bool SolverExportDialog::Save()
     const FolderKind kind =
         solver == Solver::Abaqus ? FolderKind::Abaqus : FolderKind::OpenSees;
     request.directory = RecentFolder(kind);
+    std::string steelRefusals;
     if (solver == Solver::Abaqus) {
-        AbaqusExport out = BuildAbaqusExport(checked, abaqus);
+        AbaqusExport out;
+        std::vector<std::string> names;
+        if (!checked.empty()) {
+            out = BuildAbaqusExport(checked, abaqus);
+            for (const CdpMaterial& m : out.materials)
+                names.push_back(m.name);
+        }
         refused = std::move(out.refused);
         text = std::move(out.text);
+        if (!checkedSteels.empty()) {
+            const SteelExportPanel::AbaqusPart steels = steelPanel->BuildAbaqus(names, checked.empty());
+            text += steels.text;
+            steelRefusals = SteelRefusalText(steels.refused);
+        }
         const bool py = abaqus.output == AbaqusOptions::Output::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("inp");
         request.filter = py ? tr("Abaqus/CAE script (*.py)") : tr("Abaqus input file (*.inp)");
     } else {
-        OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
+        OpenSeesExport out;
+        if (!checked.empty())
+            out = BuildOpenSeesExport(checked, opensees);
         refused = std::move(out.refused);
         text = std::move(out.text);
+        if (!checkedSteels.empty()) {
+            const SteelOpenSeesExport steels = steelPanel->BuildOpenSees(checked.empty());
+            text += steels.text;
+            steelRefusals = SteelRefusalText(steels.refused);
+        }
         const bool py = opensees.format == OpenSeesOptions::Format::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("tcl");
         request.filter = py ? tr("OpenSeesPy script (*.py)") : tr("OpenSees Tcl script (*.tcl)");
     }
-    if (!refused.empty()) {
-        MessageDlg(this, Kind::Warning,
-                   RefusalMessage(refused) + QLatin1Char('\n') + tr("Nothing was written."));
+    if (!refused.empty() || !steelRefusals.empty()) {
+        QString lines = RefusalMessage(refused);
+        if (!steelRefusals.empty())
+            lines += (lines.isEmpty() ? QString() : QStringLiteral("\n")) +
+                     QString::fromStdString(steelRefusals);
+        MessageDlg(this, Kind::Warning, lines + QLatin1Char('\n') + tr("Nothing was written."));
         return false;
     }
-    request.fileName = QStringLiteral("Concretes.") + request.defaultSuffix;
+    request.fileName = (checked.empty() ? QStringLiteral("Steels.") : QStringLiteral("Concretes.")) +
+                       request.defaultSuffix;
 
     const QString path = Platform::Current().SaveFileName(this, request);
     if (path.isEmpty())

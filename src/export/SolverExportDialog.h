@@ -6,6 +6,7 @@
 
 #include "export/AbaqusCdp.h"
 #include "export/OpenSeesWriter.h"
+#include "export/SteelExportPanel.h"
 
 class CConcrete;
 class QComboBox;
@@ -34,6 +35,9 @@ public:
     };
 
     SolverExportDialog(Solver solver, std::vector<Entry> concretes, QWidget* parent = nullptr);
+    // With steels: they are listed beside the concretes and written after them.
+    SolverExportDialog(Solver solver, std::vector<Entry> concretes,
+                       std::vector<SteelExportPanel::Entry> steels, QWidget* parent = nullptr);
 
     // The options of the last dialog, kept while the program runs.
     static AbaqusOptions& RememberedAbaqus();
@@ -83,6 +87,7 @@ public:
     QLabel* messageLabel;
     QPushButton* saveButton;
     QPushButton* closeButton;
+    SteelExportPanel* steelPanel = nullptr;  // only when there are steels
 
 private:
     void BuildAbaqusOptions(QFormLayout* form);

@@ -167,6 +167,8 @@ void TForm1::SetBasis(StrengthBasis chosen, double cv)
     ShowBasisChecked();
     // As picking the grade in the box again would.
     cbb1Change();
+    // The steel window follows, with its own δs.
+    SetSteelBasis(chosen);
 }
 
 void TForm1::ShowBasisChecked()

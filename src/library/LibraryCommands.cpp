@@ -18,6 +18,7 @@
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 #include "library/LibraryFile.h"
+#include "steelwindow/SteelForm.h"
 
 namespace {
 
@@ -39,7 +40,8 @@ QString DroppedLibrary(const QMimeData* mime)
 
 bool TForm1::LibraryModified() const
 {
-    return !libraryPath.isEmpty() && concretes.Revision() != savedRevision;
+    return !libraryPath.isEmpty() && (concretes.Revision() != savedRevision ||
+                                      steels.Revision() != savedSteelRevision);
 }
 
 void TForm1::OpenLibrary1Click()
@@ -68,16 +70,21 @@ void TForm1::SaveLibraryAs1Click()
 
 bool TForm1::OpenLibraryFile(const QString& path)
 {
-    ConcreteRegistry loaded;
+    MaterialLibrary loaded;
     try {
-        loaded = ReadLibrary(path);
+        loaded = ReadMaterialLibrary(path);
     } catch (const LibraryError& error) {
         MessageDlg(this, Platform::MsgKind::Warning, QString::fromStdString(error.what()));
         return false;
     }
-    ReplaceList(std::move(loaded));
+    ReplaceList(std::move(loaded.concretes));
+    // The steels are replaced too, a library without any emptying the steel window.
+    steels = std::move(loaded.steels);
+    if (steelForm)
+        steelForm->Rebuild();
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
+    savedSteelRevision = steels.Revision();
     RememberFileFolder(FolderKind::Library, libraryPath);
     return true;
 }
@@ -125,9 +132,10 @@ bool TForm1::SaveLibraryAs()
 
 void TForm1::SaveLibraryTo(const QString& path)
 {
-    WriteLibrary(path, concretes);
+    WriteLibrary(path, concretes, steels);
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
+    savedSteelRevision = steels.Revision();
     RememberFileFolder(FolderKind::Library, libraryPath);
 }
 
@@ -152,7 +160,7 @@ bool TForm1::MayReplaceLibrary()
     if (libraryPath.isEmpty()) {
         // A list that never was in a file would be lost without a word, by closing and by
         // opening a library over it alike; only an empty one goes at once.
-        if (concretes.empty())
+        if (concretes.empty() && steels.empty())
             return true;
     } else if (!LibraryModified()) {
         return true;

@@ -8,6 +8,7 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QLocale>
+#include <utility>
 #include <optional>
 
 #include "export/AtomicFile.h"
@@ -17,12 +18,19 @@ namespace {
 
 const QString kConcretesKey = QStringLiteral("concretes");
 const QString kShownKey = QStringLiteral("shown");
+const QString kSteelsKey = QStringLiteral("steels");
 const QString kBasisKey = QStringLiteral("basis");
 const QString kCvKey = QStringLiteral("cv");
 
 QString Key(DefinitionField field)
 {
     const std::string_view key = FieldKey(field);
+    return QString::fromLatin1(key.data(), qsizetype(key.size()));
+}
+
+QString Key(SteelField field)
+{
+    const std::string_view key = SteelFieldKey(field);
     return QString::fromLatin1(key.data(), qsizetype(key.size()));
 }
 
@@ -50,17 +58,18 @@ QString Shown(const QJsonValue& value)
     return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
 }
 
-// Reads one concrete; where names the concrete in messages.
+// Reads one concrete or steel; kind and position name it in messages.
 class ConcreteReader {
 public:
-    ConcreteReader(const QString& path, const QJsonObject& object, int position)
-        : path(path), object(object), position(position)
+    ConcreteReader(const QString& path, const QJsonObject& object, int position,
+                   const char* kind = "Concrete")
+        : path(path), object(object), position(position), kind(kind)
     {
     }
 
     [[noreturn]] void Fail(const QString& field, const QString& reason) const
     {
-        QString where = QStringLiteral("Concrete %1").arg(position);
+        QString where = QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(position);
         if (!name.isNull())
             where += QStringLiteral(" \"%1\"").arg(name);
         Refuse(path, QStringLiteral("%1, field \"%2\": %3").arg(where, field, reason));
@@ -74,9 +83,8 @@ public:
         return value;
     }
 
-    QString ReadName()
+    QString ReadName(const QString& key = Key(DefinitionField::Name))
     {
-        const QString key = Key(DefinitionField::Name);
         const QJsonValue value = Required(key);
         if (!value.isString())
             Fail(key, QStringLiteral("%1 is not a text.").arg(Shown(value)));
@@ -84,9 +92,10 @@ public:
         return name;
     }
 
-    double ReadNumber(DefinitionField field) const
+    double ReadNumber(DefinitionField field) const { return ReadNumber(Key(field)); }
+
+    double ReadNumber(const QString& key) const
     {
-        const QString key = Key(field);
         const QJsonValue value = Required(key);
         if (!value.isDouble())
             Fail(key, QStringLiteral("%1 is not a number.").arg(Shown(value)));
@@ -137,12 +146,53 @@ private:
     const QString& path;
     const QJsonObject& object;
     int position;
+    const char* kind;
     QString name;
 };
 
+void ReadSteels(const QString& path, const QJsonValue& list, SteelRegistry& steels)
+{
+    if (list.isUndefined())
+        return;  // a library of concretes only
+    if (!list.isArray())
+        Refuse(path, QStringLiteral("Field \"steels\": %1 is not a list.").arg(Shown(list)));
+    const QJsonArray array = list.toArray();
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const int position = int(i) + 1;
+        if (!array.at(i).isObject())
+            Refuse(path, QStringLiteral("Steel %1: %2 is not an object.")
+                             .arg(position)
+                             .arg(Shown(array.at(i))));
+        const QJsonObject object = array.at(i).toObject();
+        ConcreteReader reader(path, object, position, "Steel");
+
+        SteelValues v;
+        v.name = reader.ReadName(Key(SteelField::Name)).toStdString();
+        v.Es = reader.ReadNumber(Key(SteelField::Es));
+        v.fy = reader.ReadNumber(Key(SteelField::fy));
+        v.fst = reader.ReadNumber(Key(SteelField::fst));
+        v.euy = reader.ReadNumber(Key(SteelField::euy));
+        v.eu = reader.ReadNumber(Key(SteelField::eu));
+        const bool shown = reader.ReadShown();
+        v.basis = reader.ReadBasis();
+        v.cv = reader.ReadCv(v.basis);
+
+        auto refusal = CheckSteel(v);
+        if (!refusal)
+            refusal = CheckSteelNameUntrimmed(v.name);
+        if (refusal)
+            reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
+        if (const std::ptrdiff_t earlier = steels.IndexOf(v.name); earlier >= 0)
+            reader.Fail(Key(SteelField::Name),
+                        QStringLiteral("steel %1 has the same name.").arg(earlier + 1));
+        steels.Add(std::make_unique<CSteel>(v.name, v.Es, v.fy, v.fst, v.euy, v.eu, v.basis, v.cv),
+                   shown);
+    }
+}
+
 }  // namespace
 
-ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
+MaterialLibrary ParseMaterialLibrary(const QByteArray& bytes, const QString& path)
 {
     if (bytes.size() > kMaxLibraryBytes)
         Refuse(path, QStringLiteral("The file is larger than 16 MiB."));
@@ -161,12 +211,12 @@ ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble())
         Refuse(path, QStringLiteral("Field \"version\": %1 is not a number.").arg(Shown(version)));
-    if (version.toDouble() > kLibraryVersion)
+    if (version.toDouble() > kSteelLibraryVersion)
         Refuse(path, QStringLiteral("The library has version %1, written by a newer Tarvolin; "
-                                    "this one reads version %2.")
+                                    "this one reads versions up to %2.")
                          .arg(Shown(version))
-                         .arg(kLibraryVersion));
-    if (version.toDouble() != kLibraryVersion)
+                         .arg(kSteelLibraryVersion));
+    if (version.toDouble() != kLibraryVersion && version.toDouble() != kSteelLibraryVersion)
         Refuse(path, QStringLiteral("The library version %1 is not known.").arg(Shown(version)));
 
     const QJsonValue list = root.value(kConcretesKey);
@@ -175,7 +225,8 @@ ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
                          ? QStringLiteral("Field \"concretes\": the field is missing.")
                          : QStringLiteral("Field \"concretes\": %1 is not a list.").arg(Shown(list)));
 
-    ConcreteRegistry concretes;
+    MaterialLibrary library;
+    ConcreteRegistry& concretes = library.concretes;
     const QJsonArray array = list.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const int position = int(i) + 1;
@@ -207,10 +258,17 @@ ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
         concrete->cv = d.cv;
         concretes.Add(std::move(concrete), shown);
     }
-    return concretes;
+    // Read from a version-1 file too: nothing is lost of a file edited by hand.
+    ReadSteels(path, root.value(kSteelsKey), library.steels);
+    return library;
 }
 
-ConcreteRegistry ReadLibrary(const QString& path)
+ConcreteRegistry ParseLibrary(const QByteArray& bytes, const QString& path)
+{
+    return ParseMaterialLibrary(bytes, path).concretes;
+}
+
+MaterialLibrary ReadMaterialLibrary(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -221,10 +279,17 @@ ConcreteRegistry ReadLibrary(const QString& path)
     const QByteArray bytes = file.read(kMaxLibraryBytes + 1);
     if (file.error() != QFileDevice::NoError)
         Refuse(path, file.errorString());
-    return ParseLibrary(bytes, path);
+    return ParseMaterialLibrary(bytes, path);
 }
 
-QByteArray LibraryJson(const ConcreteRegistry& concretes)
+ConcreteRegistry ReadLibrary(const QString& path)
+{
+    return ReadMaterialLibrary(path).concretes;
+}
+
+namespace {
+
+QJsonObject LibraryRoot(const ConcreteRegistry& concretes)
 {
     QJsonArray list;
     for (std::size_t i = 0; i < concretes.size(); ++i) {
@@ -252,10 +317,50 @@ QByteArray LibraryJson(const ConcreteRegistry& concretes)
     root.insert(QStringLiteral("format"), QLatin1String(kLibraryFormat));
     root.insert(QStringLiteral("version"), kLibraryVersion);
     root.insert(kConcretesKey, list);
+    return root;
+}
+
+}  // namespace
+
+QByteArray LibraryJson(const ConcreteRegistry& concretes)
+{
+    return QJsonDocument(LibraryRoot(concretes)).toJson(QJsonDocument::Indented);
+}
+
+QByteArray LibraryJson(const ConcreteRegistry& concretes, const SteelRegistry& steels)
+{
+    if (steels.empty())
+        return LibraryJson(concretes);
+    QJsonArray list;
+    for (std::size_t i = 0; i < steels.size(); ++i) {
+        const CSteel& s = steels.at(i);
+        QJsonObject object;
+        object.insert(Key(SteelField::Name), QString::fromStdString(s.SteelName));
+        object.insert(Key(SteelField::Es), s.Es);
+        object.insert(Key(SteelField::fy), s.fy);
+        object.insert(Key(SteelField::fst), s.fst);
+        object.insert(Key(SteelField::euy), s.euy);
+        object.insert(Key(SteelField::eu), s.eu);
+        object.insert(kShownKey, steels.Shown(i));
+        if (s.basis != StrengthBasis::Characteristic)
+            object.insert(kBasisKey, QLatin1String(BasisKey(s.basis)));
+        if (s.basis == StrengthBasis::Mean)
+            object.insert(kCvKey, s.cv);
+        list.append(object);
+    }
+    QJsonObject root = LibraryRoot(concretes);
+    root.insert(QStringLiteral("version"), kSteelLibraryVersion);
+    root.insert(kSteelsKey, list);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 void WriteLibrary(const QString& path, const ConcreteRegistry& concretes)
 {
     WriteFileAtomically(path, LibraryJson(concretes));
+}
+
+void WriteLibrary(const QString& path, const ConcreteRegistry& concretes,
+                  const SteelRegistry& steels)
+{
+    WriteFileAtomically(path, LibraryJson(concretes, steels));
 }

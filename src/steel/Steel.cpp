@@ -126,3 +126,12 @@ std::optional<SteelRefusal> CheckSteel(const SteelValues& v)
                             "start of hardening εuy."};
     return std::nullopt;
 }
+
+std::optional<SteelRefusal> CheckSteelNameUntrimmed(std::string_view name)
+{
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    if (!name.empty() && (blank(name.front()) || blank(name.back())))
+        return SteelRefusal{SteelField::Name,
+                            "Steel Name must not begin or end with a blank or a control character."};
+    return std::nullopt;
+}

@@ -88,3 +88,8 @@ struct SteelRefusal {
 // concrete's 19-byte limit), values not greater than zero or not finite, fst < fy, εuy < εy,
 // εu ≤ εuy.
 std::optional<SteelRefusal> CheckSteel(const SteelValues& values);
+
+// A name that begins or ends with a blank or a control character: the window trims its fields,
+// so only a file can bring one, and a name that differs from another only by a blank would be
+// two steels that look like one.
+std::optional<SteelRefusal> CheckSteelNameUntrimmed(std::string_view name);

@@ -43,6 +43,35 @@ QByteArray C30With(const QByteArray& key, const QByteArray& value)
     return text.remove(start - 2, end - start + 2);
 }
 
+const char* const kHrb400 =
+    R"({"name": "HRB400", "Es": 200000, "fy": 400, "fst": 540, "euy": 0.025, "eu": 0.075,)"
+    R"( "shown": true})";
+
+// A version-2 library of C30 and the given steels.
+QByteArray SteelLibrary(const QByteArray& steels)
+{
+    return Library(kC30, R"("format": "tarvolin-library", "version": 2)")
+        .replace("]}", "], \"steels\": [" + steels + "]}");
+}
+
+// kHrb400 with one field's value replaced, or the field removed when value is null.
+QByteArray Hrb400With(const QByteArray& key, const QByteArray& value)
+{
+    QByteArray text(kHrb400);
+    const QByteArray pattern = "\"" + key + "\": ";
+    const qsizetype start = text.indexOf(pattern);
+    if (start < 0)  // a key the fixture lacks goes in front
+        return text.replace(0, 1, "{" + pattern + value + ", ");
+    qsizetype end = start + pattern.size();
+    while (text.at(end) != ',' && text.at(end) != '}')
+        ++end;
+    if (!value.isNull())
+        return text.replace(start + pattern.size(), end - start - pattern.size(), value);
+    if (text.at(end) == ',')
+        return text.remove(start, end + 2 - start);
+    return text.remove(start - 2, end - start + 2);
+}
+
 std::unique_ptr<CConcrete> Concrete(const std::string& name, double ecmax = 0.016)
 {
     return std::make_unique<CConcrete>(name, 30000, 20.1, 2.01, 0.748, 1.26, 0.00147, 9.5e-05,
@@ -64,6 +93,11 @@ private slots:
     void refusals();
     void oversizedAndUnreadableFiles();
     void failedWriteKeepsTheOldFile();
+    void steelsRoundTrip();
+    void withoutSteelsTheFileStaysVersion1();
+    void steelsInAVersion1File();
+    void steelRefusals_data();
+    void steelRefusals();
 
 private:
     QTemporaryDir folder;
@@ -188,8 +222,11 @@ void TestLibraryFile::refusals_data()
     QTest::newRow("wrong format")
         << Library(kC30, R"("format": "tarvolin-lib", "version": 1)")
         << QStringList{file, "not a Tarvolin library"};
-    QTest::newRow("version 2") << Library(kC30, R"("format": "tarvolin-library", "version": 2)")
-                               << QStringList{file, "newer", "version 2"};
+    QTest::newRow("version 3") << Library(kC30, R"("format": "tarvolin-library", "version": 3)")
+                               << QStringList{file, "newer", "version 3", "up to 2"};
+    QTest::newRow("version 1.5")
+        << Library(kC30, R"("format": "tarvolin-library", "version": 1.5)")
+        << QStringList{file, "version 1.5 is not known"};
     QTest::newRow("version 0") << Library(kC30, R"("format": "tarvolin-library", "version": 0)")
                                << QStringList{file, "version 0"};
     QTest::newRow("version text")
@@ -337,6 +374,151 @@ void TestLibraryFile::failedWriteKeepsTheOldFile()
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, WriteLibrary(path + "/inner.json", one));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+// Every steel field and the three bases come back bit for bit, in order, with their flags; the
+// file says version 2 and writes itself again to the same bytes.
+void TestLibraryFile::steelsRoundTrip()
+{
+    ConcreteRegistry concretes;
+    concretes.Add(Concrete("C30"));
+    SteelRegistry steels;
+    steels.Add(std::make_unique<CSteel>("HRB400", 2e5, 400, 540, 0.025, 0.075));
+    steels.Add(std::make_unique<CSteel>("HRB400m", 2e5, 400 / (1 - 1.645 * 0.07),
+                                        540 / (1 - 1.645 * 0.07), 0.025, 0.075,
+                                        StrengthBasis::Mean, 0.07),
+               false);
+    steels.Add(std::make_unique<CSteel>("HRB335d", 2e5, 300, 455.0 * 300 / 335, 0.0015 + 0.1 / 3,
+                                        0.075, StrengthBasis::Design));
+    const QString path = folder.filePath(QStringLiteral("steels.json"));
+    WriteLibrary(path, concretes, steels);
+    const MaterialLibrary read = ReadMaterialLibrary(path);
+
+    const QByteArray json = LibraryJson(concretes, steels);
+    QVERIFY(json.contains("\"version\": 2"));
+    QVERIFY(json.contains("\"basis\": \"mean\""));
+    QVERIFY(json.contains("\"basis\": \"design\""));
+    QCOMPARE(json.count("\"basis\""), 2);  // none for the characteristic steel
+    QCOMPARE(json.count("\"cv\""), 1);
+    QCOMPARE(LibraryJson(read.concretes, read.steels), json);
+
+    QCOMPARE(read.concretes.size(), std::size_t(1));
+    QCOMPARE(read.steels.size(), std::size_t(3));
+    for (std::size_t i = 0; i < 3; ++i) {
+        const CSteel& a = steels.at(i);
+        const CSteel& b = read.steels.at(i);
+        QCOMPARE(b.SteelName, a.SteelName);
+        for (auto [x, y] : {std::pair{a.Es, b.Es}, {a.fy, b.fy}, {a.fst, b.fst}, {a.euy, b.euy},
+                            {a.eu, b.eu}, {a.cv, b.cv}})
+            QCOMPARE(Bits(y), Bits(x));
+        QCOMPARE(b.basis, a.basis);
+        QCOMPARE(read.steels.Shown(i), steels.Shown(i));
+    }
+    // The concretes-only reader takes the same file and keeps its concretes.
+    QCOMPARE(ReadLibrary(path).size(), std::size_t(1));
+}
+
+void TestLibraryFile::withoutSteelsTheFileStaysVersion1()
+{
+    ConcreteRegistry concretes;
+    concretes.Add(Concrete("C30"));
+    concretes.Add(Concrete("C40"), false);
+    const QByteArray v1 = LibraryJson(concretes);
+    QVERIFY(v1.contains("\"version\": 1"));
+    QCOMPARE(LibraryJson(concretes, SteelRegistry()), v1);
+    const QString path = folder.filePath(QStringLiteral("v1.json"));
+    WriteLibrary(path, concretes, SteelRegistry());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), v1);
+    QVERIFY(ReadMaterialLibrary(path).steels.empty());
+}
+
+void TestLibraryFile::steelsInAVersion1File()
+{
+    const QByteArray bytes = SteelLibrary(kHrb400).replace("\"version\": 2", "\"version\": 1");
+    const MaterialLibrary read = ParseMaterialLibrary(bytes, QStringLiteral("a.json"));
+    QCOMPARE(read.steels.size(), std::size_t(1));
+    QCOMPARE(read.steels.at(0).basis, StrengthBasis::Characteristic);
+    QCOMPARE(read.steels.at(0).fst, 540.0);
+}
+
+void TestLibraryFile::steelRefusals_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("named");
+
+    const QString file = QStringLiteral("Cannot open library \"bad.json\".");
+    const auto hrb = [&](const char* field) {
+        return QStringList{file, QStringLiteral("Steel 1 \"HRB400\""),
+                           QStringLiteral("field \"%1\"").arg(QLatin1String(field))};
+    };
+    QTest::newRow("steels not a list")
+        << Library(kC30, R"("format": "tarvolin-library", "version": 2, "steels": {"a": 1})")
+        << QStringList{file, "\"steels\"", "an object is not a list"};
+    QTest::newRow("steel not an object") << SteelLibrary(QByteArray(kHrb400) + ", \"S\"")
+                                         << QStringList{file, "Steel 2", "not an object"};
+    QTest::newRow("missing fy") << SteelLibrary(Hrb400With("fy", {}))
+                                << (hrb("fy") << "missing");
+    QTest::newRow("missing name") << SteelLibrary(Hrb400With("name", {}))
+                                  << QStringList{file, "Steel 1,", "field \"name\"", "missing"};
+    QTest::newRow("Es a text") << SteelLibrary(Hrb400With("Es", "\"2e5\""))
+                               << (hrb("Es") << "\"2e5\" is not a number.");
+    QTest::newRow("shown missing") << SteelLibrary(Hrb400With("shown", {}))
+                                   << (hrb("shown") << "missing");
+    QTest::newRow("fst below fy") << SteelLibrary(Hrb400With("fst", "399"))
+                                  << (hrb("fst") << "must not be less than yield strength");
+    QTest::newRow("euy below ey") << SteelLibrary(Hrb400With("euy", "0.0019"))
+                                  << (hrb("euy") << "εy");
+    QTest::newRow("eu at euy") << SteelLibrary(Hrb400With("eu", "0.025"))
+                               << (hrb("eu") << "greater than the strain at start of hardening");
+    QTest::newRow("Es zero") << SteelLibrary(Hrb400With("Es", "0"))
+                             << (hrb("Es") << "greater than zero");
+    QTest::newRow("name with blank")
+        << SteelLibrary(Hrb400With("name", "\" HRB400\""))
+        << QStringList{file, "Steel 1 \" HRB400\"", "field \"name\"", "blank"};
+    QTest::newRow("name of 20 bytes")
+        << SteelLibrary(Hrb400With("name", "\"HRB400_8901234567890\""))
+        << QStringList{file, "field \"name\"", "less than 20 letters"};
+    QTest::newRow("unknown basis") << SteelLibrary(Hrb400With("basis", "\"average\""))
+                                   << (hrb("basis") << "\"average\" is not \"characteristic\"");
+    QTest::newRow("basis a number") << SteelLibrary(Hrb400With("basis", "1"))
+                                    << (hrb("basis") << "1 is not \"characteristic\"");
+    QTest::newRow("cv of a design steel")
+        << SteelLibrary(Hrb400With("basis", "\"design\"").replace("{", "{\"cv\": 0.1, "))
+        << (hrb("cv") << "only mean values");
+    QTest::newRow("mean without cv") << SteelLibrary(Hrb400With("basis", "\"mean\""))
+                                     << (hrb("cv") << "missing");
+    QTest::newRow("mean with cv 0.6")
+        << SteelLibrary(Hrb400With("basis", "\"mean\"").replace("{", "{\"cv\": 0.6, "))
+        << (hrb("cv") << "0.6 is not between 0 and 0.6");
+    QTest::newRow("duplicate steel")
+        << SteelLibrary(QByteArray(kHrb400) + ", " + Hrb400With("fy", "410") + ", " + kHrb400)
+        << QStringList{file, "Steel 2 \"HRB400\"", "steel 1 has the same name"};
+    // The concretes are read first, and their rules hold in a version-2 file too.
+    QTest::newRow("bad concrete beside steels")
+        << SteelLibrary(kHrb400).replace("\"ftk\": 2.01", "\"ftk\": -1")
+        << QStringList{file, "Concrete 1 \"C30\"", "field \"ftk\""};
+}
+
+// A file with one bad steel is refused whole: the concretes-only reader refuses it too.
+void TestLibraryFile::steelRefusals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, named);
+    for (int reader = 0; reader < 2; ++reader) {
+        try {
+            if (reader == 0)
+                ParseMaterialLibrary(bytes, QStringLiteral("bad.json"));
+            else
+                ParseLibrary(bytes, QStringLiteral("bad.json"));
+            QFAIL(qPrintable("the library was accepted:\n" + QString::fromUtf8(bytes)));
+        } catch (const LibraryError& error) {
+            const QString message = QString::fromStdString(error.what());
+            for (const QString& part : named)
+                QVERIFY2(message.contains(part), qPrintable(message + "\nlacks: " + part));
+        }
+    }
 }
 
 QTEST_MAIN(TestLibraryFile)

@@ -1,5 +1,6 @@
 // Draws the window with three concretes and saves it as a PNG when TARVOLIN_SCREENSHOT names
-// the file (scripts/screenshot); otherwise there is nothing to do.
+// the file (scripts/screenshot), and the steel window with four steels when
+// TARVOLIN_STEEL_SCREENSHOT does; otherwise there is nothing to do.
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 #include "library/CheckList.h"
+#include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
 
 class TestScreenshot : public QObject {
@@ -16,6 +18,7 @@ class TestScreenshot : public QObject {
 
 private slots:
     void windowWithThreeConcretes();
+    void steelWindowWithFourSteels();
 };
 
 void TestScreenshot::windowWithThreeConcretes()
@@ -46,6 +49,29 @@ void TestScreenshot::windowWithThreeConcretes()
     form.cht1->Refresh();
     form.cht2->Refresh();
     QVERIFY(form.grab().save(path, "PNG"));
+}
+
+void TestScreenshot::steelWindowWithFourSteels()
+{
+    const QString path = qEnvironmentVariable("TARVOLIN_STEEL_SCREENSHOT");
+    if (path.isEmpty())
+        QSKIP("TARVOLIN_STEEL_SCREENSHOT is not set");
+
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    form.ReinforcingSteel1->trigger();
+    TSteelForm* steel = form.SteelForm();
+    QVERIFY(QTest::qWaitForWindowExposed(steel));
+    for (const char* grade : {"HPB300", "HRB400", "RRB400", "HRB500"}) {
+        steel->cbb1->setCurrentIndex(steel->cbb1->findText(QLatin1String(grade)));
+        QTest::mouseClick(steel->btn1, Qt::LeftButton);
+    }
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.Texts().join('\n')));
+    QCOMPARE(steel->lst1->Count(), 4);
+    steel->lst1->SetItemIndex(1);
+    steel->cht1->Refresh();
+    QVERIFY(steel->grab().save(path, "PNG"));
 }
 
 QTEST_MAIN(TestScreenshot)

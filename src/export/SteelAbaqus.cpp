@@ -1,0 +1,348 @@
+#include "export/SteelAbaqus.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <functional>
+
+#include "steel/Steel.h"
+
+using solvertext::Parse;
+using solvertext::Rounded;
+
+namespace {
+
+// As the concretes' tables: well above the 6 digits Abaqus needs, and a text printed, read back
+// and printed again stays the same.
+constexpr int kDigits = 9;
+// More rows than any real bar needs by far; a curve that asks for more is refused.
+constexpr std::size_t kMaxRows = 1000;
+// Samples of the curve between two neighbouring rows when the gap between them is measured.
+constexpr int kSamples = 32;
+
+std::string Text(double value)
+{
+    return Rounded(value, kDigits);
+}
+
+double Printed(double value)
+{
+    return Parse(Text(value));
+}
+
+std::string Number(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+const char* UnitsText(AbaqusOptions::Units units)
+{
+    return units == AbaqusOptions::Units::NMmMPa ? "N, mm, MPa" : "N, m, Pa";
+}
+
+// A point of the curve the table stands for: plastic strain and stress (output units), both
+// unrounded.
+struct CurvePoint {
+    double plastic;
+    double stress;
+};
+
+class PlasticCurve {
+public:
+    PlasticCurve(const CSteel& steel, const SteelAbaqusOptions& options)
+        : steel(steel),
+          trueValues(options.plastic == SteelAbaqusOptions::Plastic::True),
+          scale(options.units == AbaqusOptions::Units::NMPa ? 1e6 : 1.0)
+    {
+    }
+
+    // The nominal stress at a strain of the curve, exact at the corners (Es·εy and
+    // fy + k·(εu − εuy) may round off fy and fst).
+    double Nominal(double strain) const
+    {
+        if (strain == steel.GetEy() || strain == steel.euy) return steel.fy;
+        if (strain == steel.eu) return steel.fst;
+        return steel.Stress(strain);
+    }
+
+    CurvePoint At(double strain) const
+    {
+        const double sigma = Nominal(strain);
+        if (!trueValues) return {strain - sigma / steel.Es, sigma * scale};
+        const double trueStress = sigma * (1 + strain);
+        return {std::log1p(strain) - trueStress / steel.Es, trueStress * scale};
+    }
+
+    SteelPlasticRow Row(double strain) const
+    {
+        const CurvePoint p = At(strain);
+        return {Printed(p.stress), Printed(p.plastic), strain};
+    }
+
+    SteelPlasticRow YieldRow() const
+    {
+        return {Printed(At(steel.GetEy()).stress), 0.0, steel.GetEy()};
+    }
+
+    // The largest gap, relative to the curve's stress, between the straight line from row a
+    // to row b and the curve between their strains.
+    double Gap(const SteelPlasticRow& a, const SteelPlasticRow& b) const
+    {
+        double worst = 0;
+        for (int i = 1; i < kSamples; ++i) {
+            const double strain = a.strain + (b.strain - a.strain) * i / kSamples;
+            const CurvePoint p = At(strain);
+            double table;
+            if (p.plastic <= a.plastic)
+                table = a.stress;  // Abaqus holds the first stress below the first row
+            else if (p.plastic >= b.plastic)
+                table = b.stress;
+            else
+                table = a.stress +
+                        (b.stress - a.stress) * (p.plastic - a.plastic) / (b.plastic - a.plastic);
+            worst = std::max(worst, std::fabs(table - p.stress) / p.stress);
+        }
+        return worst;
+    }
+
+private:
+    const CSteel& steel;
+    bool trueValues;
+    double scale;
+};
+
+}  // namespace
+
+std::string SteelRefusalText(const std::vector<SolverRefusal>& refusals)
+{
+    std::string text;
+    for (const SolverRefusal& r : refusals) {
+        if (!text.empty()) text += '\n';
+        text += r.name.empty() ? "Cannot write the steels: " + r.reason
+                               : "Steel \"" + r.name + "\" cannot be written: " + r.reason;
+    }
+    return text;
+}
+
+bool SetSteelAbaqusOption(SteelAbaqusOptions& options, std::string_view name,
+                          std::string_view value, std::string& error)
+{
+    if (name.substr(0, 2) == "--") name.remove_prefix(2);
+    if (name == "steel-plastic") {
+        if (value == "true")
+            options.plastic = SteelAbaqusOptions::Plastic::True;
+        else if (value == "nominal")
+            options.plastic = SteelAbaqusOptions::Plastic::Nominal;
+        else
+            return error = "--steel-plastic: \"" + std::string(value) +
+                           "\" is neither true nor nominal.",
+                   false;
+        return true;
+    }
+    if (name == "steel-poisson") {
+        double number = 0;
+        const auto result = std::from_chars(value.data(), value.data() + value.size(), number);
+        if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size() ||
+            !(number >= 0) || !(number < 0.5))
+            return error = "--steel-poisson: \"" + std::string(value) +
+                           "\" is not a number from 0 to below 0.5.",
+                   false;
+        options.poisson = number;
+        return true;
+    }
+    error = "unknown option --" + std::string(name) + ".";
+    return false;
+}
+
+void TakeAbaqusOptions(SteelAbaqusOptions& steel, const AbaqusOptions& concrete)
+{
+    steel.units = concrete.units;
+    steel.output = concrete.output;
+    steel.model = concrete.model;
+}
+
+SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
+                                             const SteelAbaqusOptions& options,
+                                             std::string& reason)
+{
+    reason.clear();
+    const bool metres = options.units == AbaqusOptions::Units::NMPa;
+    SteelAbaqusMaterial m;
+    m.steel = steel.SteelName;
+    m.name = steel.SteelName;
+    m.E = Printed(steel.Es * (metres ? 1e6 : 1.0));
+    m.density = metres ? 7850 : 7.85e-9;
+
+    const double values[] = {steel.Es, steel.fy, steel.fst, steel.euy, steel.eu};
+    if (!std::all_of(std::begin(values), std::end(values),
+                     [](double v) { return std::isfinite(v) && v > 0; }) ||
+        steel.fst < steel.fy || steel.euy < steel.GetEy() || steel.eu <= steel.euy) {
+        reason = "its values do not make a curve (Es, fy, fst, euy, eu positive, fst >= fy, "
+                 "euy >= fy / Es, eu > euy)";
+        return m;
+    }
+
+    const PlasticCurve curve(steel, options);
+    std::vector<SteelPlasticRow>& rows = m.rows;
+    rows.push_back(curve.YieldRow());
+    // Adds rows up to strain b, the last row standing at a: halves [a, b] while the straight
+    // line leaves the curve by more than half the tolerance (the other half is for printing).
+    bool tooMany = false;
+    const std::function<void(double, double)> refine = [&](double a, double b) {
+        if (tooMany) return;
+        const SteelPlasticRow end = curve.Row(b);
+        const double middle = a + (b - a) / 2;
+        if (curve.Gap(rows.back(), end) > kSteelPlasticTolerance / 2 && middle > a &&
+            middle < b) {
+            if (rows.size() >= kMaxRows) {
+                tooMany = true;
+                return;
+            }
+            refine(a, middle);
+            refine(middle, b);
+            return;
+        }
+        rows.push_back(end);
+    };
+    if (steel.euy > steel.GetEy()) refine(steel.GetEy(), steel.euy);
+    refine(steel.euy, steel.eu);
+    if (tooMany) {
+        reason = "its curve needs more than " + std::to_string(kMaxRows) +
+                 " rows to stay within 0.1 %";
+        rows.clear();
+        return m;
+    }
+
+    // Rows right after yield whose printed plastic strain is not above the first row's zero:
+    // the formula's offset at yield, not the curve. Only those: a row further on that falls
+    // is a fault of the curve and refused below.
+    const auto firstRising = std::find_if(rows.begin() + 1, rows.end(),
+                                          [](const SteelPlasticRow& r) { return r.plastic > 0; });
+    if (firstRising == rows.end()) {
+        reason = "its plastic strain never rises above zero up to eu: the hardening branch is "
+                 "too steep for Es";
+        rows.clear();
+        return m;
+    }
+    rows.erase(rows.begin() + 1, firstRising);
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const SteelPlasticRow& r = rows[i];
+        if (!std::isfinite(r.stress) || !(r.stress > 0) || !std::isfinite(r.plastic)) {
+            reason = "a stress or plastic strain is not a positive finite number";
+            break;
+        }
+        if (i == 0) continue;
+        if (!(r.plastic > rows[i - 1].plastic)) {
+            reason = "its plastic strain would fall as the strain grows (at strain " +
+                     Number(r.strain) + "): the hardening branch is too steep for Es";
+            break;
+        }
+        if (r.stress < rows[i - 1].stress) {
+            reason = "its stress would fall as the plastic strain grows (at strain " +
+                     Number(r.strain) + ")";
+            break;
+        }
+    }
+    if (reason.empty()) {
+        double worst = 0;
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            worst = std::max(worst, curve.Gap(rows[i - 1], rows[i]));
+        m.deviation = 100 * worst;
+        if (worst > kSteelPlasticTolerance)
+            reason = "its table leaves the curve by " + Rounded(m.deviation, 6) +
+                     " %, more than 0.1 %";
+    }
+    if (!reason.empty()) rows.clear();
+    return m;
+}
+
+SteelAbaqusExport BuildSteelAbaqusExport(std::span<const CSteel* const> steels,
+                                         const SteelAbaqusOptions& options,
+                                         std::span<const std::string> taken)
+{
+    SteelAbaqusExport result;
+    // The concretes' names first: they are valid and unique already, so they keep them, and
+    // the steels' names are made valid and unique beside them.
+    std::vector<std::string> names(taken.begin(), taken.end());
+    for (const CSteel* steel : steels) names.push_back(steel->SteelName);
+    const std::vector<std::string> mapped = AbaqusMaterialNames(names);
+
+    for (std::size_t i = 0; i < steels.size(); ++i) {
+        std::string reason;
+        SteelAbaqusMaterial m = BuildSteelAbaqusMaterial(*steels[i], options, reason);
+        if (!reason.empty()) {
+            result.refused.push_back({steels[i]->SteelName, reason});
+            continue;
+        }
+        m.name = mapped[taken.size() + i];
+        if (m.name != m.steel) result.renamed.push_back({m.steel, m.name});
+        result.materials.push_back(std::move(m));
+    }
+    return result;
+}
+
+std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
+                             const SteelAbaqusOptions& options, bool header)
+{
+    using solvertext::PythonString;
+    const bool nominal = options.plastic == SteelAbaqusOptions::Plastic::Nominal;
+    const char* const kind = nominal ? "nominal stress against nominal plastic strain"
+                                     : "true stress against logarithmic plastic strain";
+    std::string out;
+    if (options.output == AbaqusOptions::Output::Inp) {
+        if (header) {
+            out += "** Reinforcing steel written by Tarvolin\n";
+            out += "** Units: ";
+            out += UnitsText(options.units);
+            out += "; strains in m/m\n";
+        }
+        out += "** Reinforcing steel: *Plastic holds ";
+        out += kind;
+        out += "\n";
+        for (const SteelAbaqusMaterial& m : materials) {
+            out += "*Material, name=" + m.name + "\n";
+            out += "*Density\n" + Text(m.density) + "\n";
+            out += "*Elastic\n" + Text(m.E) + ", " + Text(options.poisson) + "\n";
+            out += "*Plastic\n";
+            for (const SteelPlasticRow& r : m.rows)
+                out += Text(r.stress) + ", " + Text(r.plastic) + "\n";
+        }
+        return out;
+    }
+
+    // After the concretes the script has its model and new_material already; alone it makes
+    // them as the concretes' script does, so that a second run replaces the materials.
+    const std::string model = PythonString(options.model);
+    if (header) {
+        out += "# -*- coding: utf-8 -*-\n";
+        out += "# Reinforcing steel written by Tarvolin, for Abaqus/CAE.\n";
+        out += "# Units: ";
+        out += UnitsText(options.units);
+        out += "; strains in m/m\n";
+        out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the first.\n";
+        out += "from abaqus import mdb\n";
+        out += "\nif " + model + " not in mdb.models.keys():\n";
+        out += "    mdb.Model(name=" + model + ")\n";
+        out += "model = mdb.models[" + model + "]\n";
+        out += "\n\ndef new_material(name):\n";
+        out += "    if name in model.materials.keys():\n";
+        out += "        del model.materials[name]\n";
+        out += "    return model.Material(name=name)\n";
+    }
+    out += "\n\n# Reinforcing steel: Plastic holds ";
+    out += kind;
+    out += "\n";
+    for (const SteelAbaqusMaterial& m : materials) {
+        out += "\nmaterial = new_material(" + PythonString(m.name) + ")\n";
+        out += "material.Density(table=((" + Text(m.density) + ", ), ))\n";
+        out += "material.Elastic(table=((" + Text(m.E) + ", " + Text(options.poisson) + "), ))\n";
+        out += "material.Plastic(table=(\n";
+        for (const SteelPlasticRow& r : m.rows)
+            out += "    (" + Text(r.stress) + ", " + Text(r.plastic) + "),\n";
+        out += "))\n";
+    }
+    return out;
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+// Abaqus input for reinforcing steel: *Material, *Density, *Elastic and a *Plastic table of
+// the steel's own curve, written after the concretes in an input file (.inp) or an Abaqus/CAE
+// script (.py). Plain C++ (no Qt): the dialog and the command line call the very same code.
+//
+// Options, as the command line spells them (SetSteelAbaqusOption):
+//   --steel-plastic true|nominal   true stress against logarithmic plastic strain (default),
+//                                  or the nominal (engineering) values as they are
+//   --steel-poisson X              Poisson's ratio, 0 <= X < 0.5 (0.3)
+// The units, the output type and the CAE model are the concretes' (--units, --output, --model).
+//
+// The table (strains m/m, stresses in the output's units, tension half: Abaqus mirrors it):
+// - True values: a point of the nominal curve at strain ε and stress σ gives the true stress
+//   σt = σ(1 + ε) and the logarithmic plastic strain εpl = ln(1 + ε) − σt / Es.
+// - The first row is the yield point with εpl = 0: (fy(1 + εy), 0) true, (fy, 0) nominal.
+//   (Taken literally the formula gives about −1.5 εy² there, a few millionths below zero;
+//   rows that would fall at or below zero so close to yield are left out.)
+// - Then the corners at εuy (the end of the plateau) and εu, and as many points between them
+//   as it takes for the table, straight between its rows, to stay within 0.1 % of the true
+//   curve everywhere from yield to εu (points are added where the gap is largest, halving the
+//   interval, until it is closed). The nominal curve is straight between its corners, so its
+//   table is the corners alone.
+// - Rows end at εu: beyond its last row Abaqus keeps the stress constant, it does not model the
+//   bar's failure.
+// - Stresses are printed with 9 significant digits, plastic strains in full; every rule is
+//   checked on the values those texts stand for: stresses positive, finite and never falling,
+//   plastic strains strictly increasing, and the largest gap to the true curve at most 0.1 %.
+//   A steel that breaks a rule (a hardening branch so steep that the plastic strain would fall
+//   as the strain grows) is refused by name with the reason, and nothing is written.
+// - Density 7.85e-9 t/mm³ (N, mm, MPa) or 7850 kg/m³ (N, m, Pa).
+// - Names: Abaqus's rules, as for the concretes, and unique among concretes and steels alike
+//   without regard to case: a steel whose name a concrete already bears gets "_2", "_3", ...
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "export/AbaqusCdp.h"
+#include "export/SolverCommon.h"
+
+class CSteel;
+
+struct SteelAbaqusOptions {
+    enum class Plastic { True, Nominal };
+    Plastic plastic = Plastic::True;
+    double poisson = 0.3;
+    // The concretes' choices, copied from their options by the caller.
+    AbaqusOptions::Units units = AbaqusOptions::Units::NMmMPa;
+    AbaqusOptions::Output output = AbaqusOptions::Output::Inp;
+    std::string model = "Model-1";
+};
+
+// How closely the true-stress table follows the curve: 0.1 % of the stress.
+inline constexpr double kSteelPlasticTolerance = 0.001;
+
+// One line per refusal: Steel "HRB400" cannot be written: <reason>
+std::string SteelRefusalText(const std::vector<SolverRefusal>& refusals);
+
+bool SetSteelAbaqusOption(SteelAbaqusOptions& options, std::string_view name,
+                          std::string_view value, std::string& error);
+// The units, output and model of the concretes' options.
+void TakeAbaqusOptions(SteelAbaqusOptions& steel, const AbaqusOptions& concrete);
+
+struct SteelPlasticRow {
+    double stress;   // as printed, in the output's units
+    double plastic;  // as printed
+    double strain;   // the nominal curve's strain of the point, m/m
+};
+
+struct SteelAbaqusMaterial {
+    std::string steel;  // the name as registered
+    std::string name;   // the Abaqus material name
+    double E = 0;       // Es in the output's units, as printed
+    double density = 0;
+    std::vector<SteelPlasticRow> rows;
+    double deviation = 0;  // largest gap of the table to the true curve, % of the stress
+};
+
+// The rows of one steel; an empty reason means success.
+SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
+                                             const SteelAbaqusOptions& options,
+                                             std::string& reason);
+
+struct SteelAbaqusExport {
+    std::vector<SteelAbaqusMaterial> materials;  // in the order given, refused ones left out
+    std::vector<NameMapping> renamed;
+    std::vector<SolverRefusal> refused;
+    bool Ok() const { return refused.empty(); }
+};
+
+// Builds every steel; taken holds the Abaqus names of the concretes written in the same file.
+SteelAbaqusExport BuildSteelAbaqusExport(std::span<const CSteel* const> steels,
+                                         const SteelAbaqusOptions& options,
+                                         std::span<const std::string> taken = {});
+
+// The materials' keyword lines or script lines. With header, the lines a file of steels alone
+// starts with (the units comment; for the script also the import and the model); without, the
+// lines go after the concretes' own text, which has them already.
+std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
+                             const SteelAbaqusOptions& options, bool header);

@@ -1,0 +1,112 @@
+#include "export/SteelOpenSees.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "steel/Steel.h"
+
+using solvertext::ForSolver;
+
+namespace {
+
+constexpr long long kMaxTag = std::numeric_limits<int>::max();
+
+}  // namespace
+
+bool SetSteelOpenSeesOption(SteelOpenSeesOptions& options, std::string_view name,
+                            std::string_view value, std::string& error)
+{
+    if (name.substr(0, 2) == "--") name.remove_prefix(2);
+    if (name != "steel-material") {
+        error = "unknown option --" + std::string(name) + ".";
+        return false;
+    }
+    if (value == "hysteretic")
+        options.material = SteelOpenSeesOptions::Material::Hysteretic;
+    else if (value == "steel02")
+        options.material = SteelOpenSeesOptions::Material::Steel02;
+    else
+        return error = "--steel-material: \"" + std::string(value) +
+                       "\" is neither hysteretic nor steel02.",
+               false;
+    return true;
+}
+
+double Steel02HardeningRatio(const CSteel& s)
+{
+    return (s.fst - s.fy) / (s.eu - s.GetEy()) / s.Es;
+}
+
+std::string SteelOpenSeesCommand(const CSteel& s, long long tag,
+                                 SteelOpenSeesOptions::Material material,
+                                 OpenSeesOptions::Format format)
+{
+    std::vector<double> values;
+    const char* type;
+    if (material == SteelOpenSeesOptions::Material::Steel02) {
+        type = "Steel02";
+        values = {s.fy, s.Es, Steel02HardeningRatio(s), 18.0, 0.925, 0.15};
+    } else {
+        type = "Hysteretic";
+        const double ey = s.GetEy();
+        // A plateau of no length would give OpenSees a segment that divides by zero.
+        if (s.euy > ey)
+            values = {s.fy, ey, s.fy, s.euy, s.fst, s.eu, -s.fy, -ey, -s.fy, -s.euy, -s.fst, -s.eu};
+        else
+            values = {s.fy, ey, s.fst, s.eu, -s.fy, -ey, -s.fst, -s.eu};
+        values.insert(values.end(), {1.0, 1.0, 0.0, 0.0, 0.0});
+    }
+    const bool py = format == OpenSeesOptions::Format::Py;
+    std::string line = py ? std::string("ops.uniaxialMaterial('") + type + "', "
+                          : std::string("uniaxialMaterial ") + type + " ";
+    line += std::to_string(tag);
+    for (double v : values) {
+        line += py ? ", " : " ";
+        line += ForSolver(v);
+    }
+    if (py) line += ')';
+    return line;
+}
+
+SteelOpenSeesExport BuildSteelOpenSeesExport(std::span<const CSteel* const> steels,
+                                             const SteelOpenSeesOptions& options, bool header)
+{
+    SteelOpenSeesExport result;
+    if (steels.empty()) return result;
+    if (options.firstTag < 1 || options.firstTag > kMaxTag ||
+        kMaxTag - options.firstTag < static_cast<long long>(steels.size()) - 1) {
+        result.refused.push_back(
+            {"", "the steels' tags from " + std::to_string(options.firstTag) +
+                     " on do not fit OpenSees"});
+        return result;
+    }
+    for (const CSteel* s : steels) {
+        const double values[] = {s->Es, s->fy, s->fst, s->euy, s->eu};
+        if (!std::all_of(std::begin(values), std::end(values),
+                         [](double v) { return std::isfinite(v) && v > 0; }) ||
+            s->fst < s->fy || s->euy < s->GetEy() || s->eu <= s->euy)
+            result.refused.push_back(
+                {s->SteelName, "its values do not make a curve (Es, fy, fst, euy, eu positive, "
+                               "fst >= fy, euy >= fy / Es, eu > euy)"});
+    }
+    if (!result.refused.empty()) return result;
+
+    const bool py = options.format == OpenSeesOptions::Format::Py;
+    const bool steel02 = options.material == SteelOpenSeesOptions::Material::Steel02;
+    std::string& out = result.text;
+    if (header) {
+        if (py) out += "# -*- coding: utf-8 -*-\n";
+        out += "# Reinforcing steel materials written by Tarvolin\n";
+        if (py) out += "import openseespy.opensees as ops\n";
+    }
+    out += steel02 ? "\n# Reinforcing steel: Steel02 (fy, Es, b, R0, cR1, cR2)\n"
+                   : "\n# Reinforcing steel: Hysteretic, the code's curve as its envelope\n";
+    long long tag = options.firstTag;
+    for (const CSteel* s : steels) {
+        out += "\n# " + solvertext::CommentText(s->SteelName) + " (N, mm, MPa)\n";
+        out += SteelOpenSeesCommand(*s, tag++, options.material, options.format);
+        out += '\n';
+    }
+    return result;
+}
