@@ -68,20 +68,13 @@ const std::vector<CliCommand>& Commands()
         {"pictures",
          "[SOURCES] -o FOLDER [--format bmp|png|svg|pdf] [--width W] [--height H] [--scale 1|2|3]",
          "write Compression, Tension (and Steel) pictures of the charts",
-         "Writes the Compression and Tension charts, with the curves of the shown concretes, as
-"
-         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. When SOURCES hold
-"
-         "steels, the steel chart too, with the curves of the shown steels, as FOLDER/Steel.bmp.
-"
-         "FOLDER is created when it does not exist. --width and --height set the size of every
-"
-         "picture in pixels (16 to 10000; each side not given stays the chart's own, 585 x 223,
-"
-         "585 x 203 and 585 x 396) and --scale gives a PNG twice or three times the pixels with
-"
-         "the same look, as the window's picture options do.
-",
+         "Writes the Compression and Tension charts, with the curves of the shown concretes, as\n"
+         "Save Picture does: FOLDER/Compression.bmp and FOLDER/Tension.bmp. When SOURCES hold\n"
+         "steels, the steel chart too, with the curves of the shown steels, as FOLDER/Steel.bmp.\n"
+         "FOLDER is created when it does not exist. --width and --height set the size of every\n"
+         "picture in pixels (16 to 10000; each side not given stays the chart's own, 585 x 223,\n"
+         "585 x 203 and 585 x 396) and --scale gives a PNG twice or three times the pixels with\n"
+         "the same look, as the window's picture options do.\n",
          true, true, true,
          {{"output", "FOLDER", "the folder to write into"},
           {"format", "FORMAT", "bmp (default), png, svg or pdf"},
