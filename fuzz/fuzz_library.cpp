@@ -38,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         d.etmax = concrete->etmax;
         if (CheckDefinition(d))
             std::abort();  // a concrete the window would refuse got in
+        // δc belongs to mean values, valid, and to them only.
+        if (concrete->basis == StrengthBasis::Mean ? !ValidCoefficientOfVariation(concrete->cv)
+                                                   : concrete->cv != 0)
+            std::abort();
     }
 
     for (const auto& steel : read.steels) {
