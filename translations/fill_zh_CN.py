@@ -582,6 +582,10 @@ ZH = {
     "tarvolin-cli: note: steel \"%1\" is written as material \"%2\".\n":
         "tarvolin-cli：注意：钢筋 \"%1\" 写为材料 \"%2\"。\n",
     "Steel names must be unique; given more than once: %1.": "钢筋名称必须唯一；以下名称出现了不止一次：%1。",
+    "tarvolin-cli: note: --crack-band is used only with --tension displacement; the tension tables are against strain.\n":
+        "tarvolin-cli：注意：--crack-band 只用于 --tension displacement；受拉表格以应变表示。\n",
+    "tarvolin-cli: note: --bc and --bt are used only with --damage birtel-mark.\n":
+        "tarvolin-cli：注意：--bc 和 --bt 只用于 --damage birtel-mark。\n",
     "No steels have been created: nothing to write.": "尚未创建任何钢筋：无内容可写。",
     "Field \"steels\": %1 is not a list.": "字段 \"steels\"：%1 不是列表。",
     "The library has version %1, written by a newer Tarvolin; this one reads versions up to %2.":

@@ -513,6 +513,21 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
                        .toUtf8()
                        .constData(),
                    context.err);
+    // Options that were given but shaped nothing: say so rather than let the user believe it.
+    if (arguments.Has("crack-band") && options.tension != AbaqusOptions::Tension::Displacement)
+        std::fputs(ui::translate("Cli", "tarvolin-cli: note: --crack-band is used only with "
+                                        "--tension displacement; the tension tables are against "
+                                        "strain.\n")
+                       .toUtf8()
+                       .constData(),
+                   context.err);
+    if ((arguments.Has("bc") || arguments.Has("bt")) &&
+        options.damage != AbaqusOptions::Damage::BirtelMark)
+        std::fputs(ui::translate("Cli", "tarvolin-cli: note: --bc and --bt are used only with "
+                                        "--damage birtel-mark.\n")
+                       .toUtf8()
+                       .constData(),
+                   context.err);
     // Not an error: the file is written, but a model refers to the materials by these names.
     for (const NameMapping& renamed : out.renamed)
         std::fputs(ui::translate("Cli", "tarvolin-cli: note: concrete \"%1\" is written as "

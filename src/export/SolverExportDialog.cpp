@@ -697,11 +697,17 @@ void SolverExportDialog::ShowAbaqusPreview()
         }
     const bool metres = abaqus.units == AbaqusOptions::Units::NMPa;
     const QString unit = metres ? QStringLiteral("Pa") : QStringLiteral("MPa");
+    const QString tensionPlastic =
+        abaqus.tension == AbaqusOptions::Tension::Displacement
+            ? tr("a plastic displacement of up to %1 %2").arg(locale.toString(plastic[1], 'g', 3),
+                                                             metres ? QStringLiteral("m")
+                                                                    : QStringLiteral("mm"))
+            : tr("a plastic strain of up to %1").arg(locale.toString(plastic[1], 'g', 3));
     derivedLabel->setText(
         shown && damage
             ? tr("Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, "
                  "and an effective stress of up to %3 %5 in compression and %4 %5 in tension.")
-                  .arg(locale.toString(plastic[0], 'g', 3), locale.toString(plastic[1], 'g', 3),
+                  .arg(locale.toString(plastic[0], 'g', 3), tensionPlastic,
                        locale.toString(effective[0], 'g', 4),
                        locale.toString(effective[1], 'g', 4), unit)
             : QString());

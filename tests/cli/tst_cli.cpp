@@ -717,6 +717,9 @@ void TestCli::solverFilesSameAsWriters_data()
                        "--tension", "displacement", "--crack-band", "50", "--elastic-limit",
                        "0.35"}
         << QByteArray("cdp.ConcreteTensionDamage(table=(\n    (0.0, 0.0),") << QString();
+    QTest::newRow("abaqus crack band without displacement")
+        << "abaqus" << "out.inp" << QStringList{"--crack-band", "50", "--bt", "0.2"}
+        << QByteArray("*Concrete Tension Stiffening\n2.01, 0.0\n") << "--crack-band is used only";
     QTest::newRow("opensees tcl") << "opensees" << "out.tcl" << QStringList{}
                                   << QByteArray("uniaxialMaterial ConcreteD 1 ") << QString();
     QTest::newRow("opensees py by suffix") << "opensees" << "out.py" << QStringList{}

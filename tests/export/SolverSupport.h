@@ -17,7 +17,10 @@ inline std::unique_ptr<CConcrete> Grade(double fcu, double ecmax = 0.016, double
 {
     const double fck = CalcFck(fcu);
     const double ftk = CalcFtk(fcu);
-    return std::make_unique<CConcrete>("C" + std::to_string(int(fcu)), CalcEc(fcu), fck, ftk,
+    // Appended rather than "C" + ...: GCC 12 warns falsely (-Wrestrict) about the latter.
+    std::string name = "C";
+    name += std::to_string(int(fcu));
+    return std::make_unique<CConcrete>(std::move(name), CalcEc(fcu), fck, ftk,
                                        CalcAc(fck), CalcAt(ftk), CalcEck(fck), CalcEtk(ftk),
                                        ecmax, etmax);
 }
