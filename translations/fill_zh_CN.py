@@ -454,7 +454,9 @@ ZH = {
     "Effective stress (MPa)": "有效应力 (MPa)",
     "Model name: 1 to 80 characters, no control characters.": "模型名称：1 到 80 个字符，不含控制字符。",
     "Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, and an effective stress of up to %3 %5 in compression and %4 %5 in tension.":
-        "Abaqus 推算的塑性应变受压最大 %1、受拉最大 %2，有效应力受压最大 %3 %5、受拉最大 %4 %5。",
+        "Abaqus 推算：受压塑性应变最大 %1，受拉%2；有效应力受压最大 %3 %5，受拉最大 %4 %5。",
+    "a plastic displacement of up to %1 %2": "塑性位移最大 %1 %2",
+    "a plastic strain of up to %1": "塑性应变最大 %1",
     "The code rule leaves Abaqus no plastic strain: the law's damage is secant, so the effective stress σ/(1 − d) climbs far above the strength, and CDP analyses with such tables often fail to converge. Birtel-Mark or energy is the usual choice.":
         "规范规则使 Abaqus 得不到塑性应变：本构关系的损伤按割线定义，有效应力 σ/(1 − d) 远超强度，"
         "采用这样的表格的 CDP 分析常常不收敛。通常选用 Birtel-Mark 或能量规则。",

@@ -759,6 +759,18 @@ Con_Gm、HRB400m；Con_Gd、HRB400d）；mean 需要 --cv，即两者共用的�
             <source>Steel names must be unique; given more than once: %1.</source>
             <translation>钢筋名称必须唯一；以下名称出现了不止一次：%1。</translation>
         </message>
+        <message>
+            <source>tarvolin-cli: note: --crack-band is used only with --tension displacement; the tension tables are against strain.
+</source>
+            <translation>tarvolin-cli：注意：--crack-band 只用于 --tension displacement；受拉表格以应变表示。
+</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: --bc and --bt are used only with --damage birtel-mark.
+</source>
+            <translation>tarvolin-cli：注意：--bc 和 --bt 只用于 --damage birtel-mark。
+</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1302,7 +1314,7 @@ Arguments:
         </message>
         <message>
             <source>Abaqus derives a plastic strain of up to %1 in compression and %2 in tension, and an effective stress of up to %3 %5 in compression and %4 %5 in tension.</source>
-            <translation>Abaqus 推算的塑性应变受压最大 %1、受拉最大 %2，有效应力受压最大 %3 %5、受拉最大 %4 %5。</translation>
+            <translation>Abaqus 推算：受压塑性应变最大 %1，受拉%2；有效应力受压最大 %3 %5，受拉最大 %4 %5。</translation>
         </message>
         <message>
             <source>The code rule leaves Abaqus no plastic strain: the law's damage is secant, so the effective stress σ/(1 − d) climbs far above the strength, and CDP analyses with such tables often fail to converge. Birtel-Mark or energy is the usual choice.</source>
@@ -1327,6 +1339,14 @@ Arguments:
         <message>
             <source>No concrete or steel is checked.</source>
             <translation>未勾选任何混凝土或钢筋。</translation>
+        </message>
+        <message>
+            <source>a plastic displacement of up to %1 %2</source>
+            <translation>塑性位移最大 %1 %2</translation>
+        </message>
+        <message>
+            <source>a plastic strain of up to %1</source>
+            <translation>塑性应变最大 %1</translation>
         </message>
     </context>
     <context>

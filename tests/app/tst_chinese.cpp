@@ -23,6 +23,7 @@
 #include "chart/Chart.h"
 #include "export/CsvExport.h"
 #include "model/GradeFields.h"
+#include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
 #include "support/Legibility.h"
 
@@ -204,7 +205,15 @@ void TestChinese::textsFitInWenQuanYi()
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 
-    for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&about)}) {
+    // The steel window, opened as the user opens it.
+    form.ReinforcingSteel1->trigger();
+    auto* steel = form.findChild<TSteelForm*>();
+    QVERIFY(steel);
+    QVERIFY(QTest::qWaitForWindowExposed(steel));
+    QVERIFY(HasHan(steel->windowTitle()));
+
+    for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&about),
+                            static_cast<QWidget*>(steel)}) {
         const QStringList illegible = IllegibleTexts(window);
         QVERIFY2(illegible.isEmpty(), qPrintable(illegible.join(QLatin1Char('\n'))));
     }
