@@ -22,20 +22,6 @@ namespace {
 // The peak strains are computed in m/m and shown in units of 10⁻⁶.
 constexpr double kMicrostrainPerStrain = 1e6;
 
-std::optional<double> ReadNumber(const QString& text, char separator)
-{
-    try {
-        return StrToFloat(text.toStdString(), separator);
-    } catch (const ConvertError&) {
-        return std::nullopt;
-    }
-}
-
-QString Print(std::string_view pattern, double value, char separator)
-{
-    return QString::fromStdString(FormatFloat(pattern, value, separator));
-}
-
 // A strength field and the strain and shape parameter that follow from it.
 struct StrengthField {
     QLineEdit* TForm1::*field;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "model/NumberText.h"
+
 QString TrimControl(const QString& text)
 {
     qsizetype first = 0;
@@ -22,4 +24,18 @@ QString NotANumberMessage(const QString& text)
 {
     return QCoreApplication::translate("FieldText", "%1 is not a valid floating number!")
         .arg(Quoted(text));
+}
+
+std::optional<double> ReadNumber(const QString& text, char separator)
+{
+    try {
+        return StrToFloat(text.toStdString(), separator);
+    } catch (const ConvertError&) {
+        return std::nullopt;
+    }
+}
+
+QString Print(std::string_view pattern, double value, char separator)
+{
+    return QString::fromStdString(FormatFloat(pattern, value, separator));
 }

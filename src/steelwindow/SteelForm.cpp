@@ -58,20 +58,6 @@ void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
     widget->setPalette(palette);
 }
 
-std::optional<double> ReadNumber(const QString& text, char separator)
-{
-    try {
-        return StrToFloat(text.toStdString(), separator);
-    } catch (const ConvertError&) {
-        return std::nullopt;
-    }
-}
-
-QString Print(std::string_view pattern, double value, char separator)
-{
-    return QString::fromStdString(FormatFloat(pattern, value, separator));
-}
-
 // Names are compared byte for byte as UTF-8, exact and case-sensitive, as the concretes' are.
 std::string NameOf(const QString& text)
 {
