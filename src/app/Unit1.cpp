@@ -16,6 +16,7 @@
 #include <QStyle>
 
 #include "app/Application.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/StatusBar.h"
 #include "export/PictureExport.h"
@@ -38,36 +39,6 @@ QFont PixelFont(int pixels, bool bold = false)
 
 const QColor kNavy(0, 0, 128);
 const QColor kGreen(0, 128, 0);
-// Windows' active-caption colour, the background of the fields that grade selection fills.
-const QColor kActiveCaption(153, 180, 209);
-
-template <typename W>
-W* Make(QWidget* parent, const char* name, int left, int top, int width = -1, int height = -1)
-{
-    auto* widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    if (width >= 0)
-        widget->setGeometry(left, top, width, height);
-    else
-        widget->move(left, top);
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text)
-{
-    auto* label = Make<QLabel>(parent, name, left, top);
-    label->setText(text);
-    label->adjustSize();
-    return label;
-}
-
-void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 // A compression or tension row: navy or green, bold label, 12-pixel font.
 void StyleRow(QLabel* label, QLineEdit* edit, const QColor& colour)
 {

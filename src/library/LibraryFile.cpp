@@ -290,6 +290,16 @@ ConcreteRegistry ReadLibrary(const QString& path)
 
 namespace {
 
+// Characteristic materials are written as before the choice existed, byte for byte; δ belongs
+// to the mean basis alone.
+void InsertBasis(QJsonObject& object, StrengthBasis basis, double cv)
+{
+    if (basis != StrengthBasis::Characteristic)
+        object.insert(kBasisKey, QLatin1String(BasisKey(basis)));
+    if (basis == StrengthBasis::Mean)
+        object.insert(kCvKey, cv);
+}
+
 QJsonObject LibraryRoot(const ConcreteRegistry& concretes)
 {
     QJsonArray list;
@@ -307,11 +317,7 @@ QJsonObject LibraryRoot(const ConcreteRegistry& concretes)
         object.insert(Key(DefinitionField::ecmax), c.ecmax);
         object.insert(Key(DefinitionField::etmax), c.etmax);
         object.insert(kShownKey, concretes.Shown(i));
-        // Characteristic concretes are written as before the choice existed, byte for byte.
-        if (c.basis != StrengthBasis::Characteristic)
-            object.insert(kBasisKey, QLatin1String(BasisKey(c.basis)));
-        if (c.basis == StrengthBasis::Mean)
-            object.insert(kCvKey, c.cv);
+        InsertBasis(object, c.basis, c.cv);
         list.append(object);
     }
     QJsonObject root;
@@ -343,10 +349,7 @@ QByteArray LibraryJson(const ConcreteRegistry& concretes, const SteelRegistry& s
         object.insert(Key(SteelField::euy), s.euy);
         object.insert(Key(SteelField::eu), s.eu);
         object.insert(kShownKey, steels.Shown(i));
-        if (s.basis != StrengthBasis::Characteristic)
-            object.insert(kBasisKey, QLatin1String(BasisKey(s.basis)));
-        if (s.basis == StrengthBasis::Mean)
-            object.insert(kCvKey, s.cv);
+        InsertBasis(object, s.basis, s.cv);
         list.append(object);
     }
     QJsonObject root = LibraryRoot(concretes);

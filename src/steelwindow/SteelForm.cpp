@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "app/Application.h"
+#include "app/Controls.h"
 #include "app/Platform.h"
 #include "chart/Chart.h"
 #include "export/PictureExport.h"
@@ -27,36 +28,7 @@
 
 namespace {
 
-template <typename W>
-W* Make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    auto* widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
 const QString kSteelCvSetting = QStringLiteral("basis/steelCv");
-
-// Windows' active-caption colour, the background of the fields a grade fills, as in the
-// concrete window; the derived εy, which nobody types, gets the window's own colour.
-const QColor kActiveCaption(153, 180, 209);
-
-void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 // Names are compared byte for byte as UTF-8, exact and case-sensitive, as the concretes' are.
 std::string NameOf(const QString& text)
@@ -151,6 +123,8 @@ void TSteelForm::BuildControls()
                           .replace(QLatin1Char('.'), QLatin1Char(decimalSeparator)));
     btn1 = Make<QPushButton>(grp1, "btn1", 10, 238, 314, 24);
     btn1->setText(tr("Create Steel"));
+    // The fields a grade fills, as in the concrete window; the derived εy, which nobody types,
+    // keeps the window's own colour.
     for (QLineEdit* edit : {edt2, edt3, edt4, edt6, edt7})
         Colour(edit, QPalette::Base, kActiveCaption);
 
