@@ -787,13 +787,7 @@ std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOp
     out += "from abaqus import mdb\n";
     if (displacement)
         out += "from abaqusConstants import DISPLACEMENT\n";
-    out += "\nif " + model + " not in mdb.models.keys():\n";
-    out += "    mdb.Model(name=" + model + ")\n";
-    out += "model = mdb.models[" + model + "]\n";
-    out += "\n\ndef new_material(name):\n";
-    out += "    if name in model.materials.keys():\n";
-    out += "        del model.materials[name]\n";
-    out += "    return model.Material(name=name)\n";
+    out += solvertext::CaeModelPrelude(model);
     const bool damage = options.damage != AbaqusOptions::Damage::None;
     for (const CdpMaterial& m : materials) {
         out += "\n\nmaterial = new_material(" + PythonString(m.name) + ")\n";

@@ -156,4 +156,18 @@ std::string PythonString(std::string_view name)
     return text;
 }
 
+std::string CaeModelPrelude(std::string_view modelLiteral)
+{
+    const std::string model(modelLiteral);
+    std::string out;
+    out += "\nif " + model + " not in mdb.models.keys():\n";
+    out += "    mdb.Model(name=" + model + ")\n";
+    out += "model = mdb.models[" + model + "]\n";
+    out += "\n\ndef new_material(name):\n";
+    out += "    if name in model.materials.keys():\n";
+    out += "        del model.materials[name]\n";
+    out += "    return model.Material(name=name)\n";
+    return out;
+}
+
 }  // namespace solvertext

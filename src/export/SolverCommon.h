@@ -42,5 +42,9 @@ std::string CommentText(std::string_view name);
 // literal escaped and every other character outside printable ASCII as a \x, \u or \U escape:
 // plain ASCII that Python 2.7 and Python 3 both read as the very same text.
 std::string PythonString(std::string_view text);
+// The lines of a CAE script after its imports: the model of that name (a literal from
+// PythonString), made when missing, and new_material(name), which replaces a material a
+// first run left so that a script can run twice.
+std::string CaeModelPrelude(std::string_view modelLiteral);
 
 }  // namespace solvertext

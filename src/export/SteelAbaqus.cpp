@@ -324,13 +324,7 @@ std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
         out += "; strains in m/m\n";
         out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the first.\n";
         out += "from abaqus import mdb\n";
-        out += "\nif " + model + " not in mdb.models.keys():\n";
-        out += "    mdb.Model(name=" + model + ")\n";
-        out += "model = mdb.models[" + model + "]\n";
-        out += "\n\ndef new_material(name):\n";
-        out += "    if name in model.materials.keys():\n";
-        out += "        del model.materials[name]\n";
-        out += "    return model.Material(name=name)\n";
+        out += solvertext::CaeModelPrelude(model);
     }
     out += "\n\n# Reinforcing steel: Plastic holds ";
     out += kind;
