@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,14 @@ inline QStringList Entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                   QDir::NoDotAndDotDot);
+}
+
+// A PDF's bytes with its creation time blanked, so two writes of one picture compare equal
+// even when a second ticks between them.
+inline QByteArray WithoutCreationDate(const QByteArray& bytes)
+{
+    static const QRegularExpression date(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
+    return QString::fromLatin1(bytes).replace(date, QStringLiteral("/CreationDate ()")).toLatin1();
 }
 
 }  // namespace testfiles
