@@ -3,6 +3,8 @@
 // This test runs under LANGUAGE=zh_CN and LC_ALL=zh_CN.UTF-8 (tests/CMakeLists.txt).
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -13,7 +15,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <map>
 #include <memory>
 
 #include "app/About.h"
@@ -22,6 +26,8 @@
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 #include "export/CsvExport.h"
+#include "export/PictureOptions.h"
+#include "export/SolverExportDialog.h"
 #include "model/GradeFields.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
@@ -90,6 +96,7 @@ private slots:
     void windowTexts();
     void noTextLeftInEnglish();
     void textsFitInWenQuanYi();
+    void dialogsAndTipsInChinese();
     void refusalsInChinese_data();
     void refusalsInChinese();
     void numbersAndFilesDoNotChange();
@@ -227,6 +234,97 @@ void TestChinese::textsFitInWenQuanYi()
                  qPrintable(label->objectName() + QStringLiteral(": ") +
                             families.join(QStringLiteral(", "))));
     }
+}
+
+namespace {
+
+// Every text a user reads in a dialog or window, tooltips included, that has letters but no
+// Chinese character. Texts that are only symbols and units (Es, fy,r, N/mm²) are the same in
+// both languages and are let through by the caller.
+QStringList EnglishTexts(const QWidget& window)
+{
+    QStringList texts{window.windowTitle(), window.toolTip()};
+    for (const QWidget* widget : window.findChildren<QWidget*>())
+        texts << widget->toolTip();
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    for (const QGroupBox* group : window.findChildren<QGroupBox*>())
+        texts << group->title();
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        texts << button->text();
+    QStringList english;
+    for (const QString& text : texts)
+        if (HasLetters(text) && !HasHan(text))
+            english << text;
+    return english;
+}
+
+// Symbols and units (fb0/fc0, K, Es (N/mm²)): written the same way in a Chinese interface. A
+// word of more than three letters is a word to translate.
+bool IsSymbolOrUnit(const QString& text)
+{
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isLetter() && c.unicode() < 0x80 ? run + 1 : 0;
+        if (run > 3)
+            return false;
+    }
+    return text.size() <= 24;
+}
+
+}  // namespace
+
+// The tooltips and texts of the steel window and of every export dialog, as they open from the
+// menus with a concrete and a steel defined.
+void TestChinese::dialogsAndTipsInChinese()
+{
+    FakePlatform platform;
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.cbb1->setCurrentText(QStringLiteral("15"));  // below C20: the grade box explains
+    QVERIFY(HasHan(form.cbb1->toolTip()));
+    form.cbb1->setCurrentText(QStringLiteral("30"));
+    QTest::mouseClick(form.btn1, Qt::LeftButton);
+    form.ReinforcingSteel1->trigger();
+    auto* steel = form.findChild<TSteelForm*>();
+    QVERIFY(steel);
+    QVERIFY(QTest::qWaitForWindowExposed(steel));
+    steel->cbb1->setCurrentText(QStringLiteral("HRB400"));
+    QTest::mouseClick(steel->btn1, Qt::LeftButton);
+    QCOMPARE(form.steels.size(), std::size_t(1));
+
+    std::map<QString, QStringList> english;
+    const auto look = [&](const QString& where, const QWidget& window) {
+        for (const QString& text : EnglishTexts(window))
+            if (!IsSymbolOrUnit(text))
+                english[where] << text;
+    };
+    look(QStringLiteral("steel window"), *steel);
+    for (QAction* action : {form.ExportAbaqus1, form.ExportOpenSees1}) {
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<SolverExportDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            opened = true;
+            look(action->text(), *dialog);
+            dialog->reject();
+        });
+        action->trigger();
+        QVERIFY2(opened, qPrintable(action->text()));
+    }
+    PictureChoice choice;
+    choice.names = QStringList{QStringLiteral("Compression"), QStringLiteral("Tension")};
+    choice.sizes = {QSize(585, 223), QSize(585, 223)};
+    choice.formatFixed = false;
+    TPictureOptions options(&form, choice);
+    look(QStringLiteral("picture options"), options);
+
+    QStringList found;
+    for (const auto& [where, texts] : english)
+        found << where + QStringLiteral(": ") + texts.join(QStringLiteral(" | "));
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
 
 void TestChinese::refusalsInChinese_data()
