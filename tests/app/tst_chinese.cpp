@@ -2,9 +2,9 @@
 // its numbers, the command lines' help and messages, and the locales that choose the language.
 // This test runs under LANGUAGE=zh_CN and LC_ALL=zh_CN.UTF-8 (tests/CMakeLists.txt).
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
