@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -15,7 +14,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <map>
 #include <memory>
@@ -32,6 +30,7 @@
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
 #include "support/Legibility.h"
+#include "support/Modal.h"
 
 namespace {
 
@@ -301,19 +300,10 @@ void TestChinese::dialogsAndTipsInChinese()
                 english[where] << text;
     };
     look(QStringLiteral("steel window"), *steel);
-    for (QAction* action : {form.ExportAbaqus1, form.ExportOpenSees1}) {
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<SolverExportDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            opened = true;
-            look(action->text(), *dialog);
-            dialog->reject();
-        });
-        action->trigger();
-        QVERIFY2(opened, qPrintable(action->text()));
-    }
+    for (QAction* action : {form.ExportAbaqus1, form.ExportOpenSees1})
+        QVERIFY2(AnswerModal<SolverExportDialog>(
+                     action, [&](SolverExportDialog& dialog) { look(action->text(), dialog); }),
+                 qPrintable(action->text()));
     PictureChoice choice;
     choice.names = QStringList{QStringLiteral("Compression"), QStringLiteral("Tension")};
     choice.sizes = {QSize(585, 223), QSize(585, 223)};

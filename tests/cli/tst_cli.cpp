@@ -24,6 +24,7 @@
 #include "export/OpenSeesWriter.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
+#include "support/CliRun.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 
@@ -31,33 +32,6 @@ namespace {
 
 using testfiles::Read;
 using testfiles::Write;
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8",
-              const QString& program = QStringLiteral(TARVOLIN_CLI_PATH))
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
-    // The program must need no display of its own.
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Result result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
 
 // A window under the given decimal separator, as it starts under a locale that has it.
 std::unique_ptr<TForm1> MakeWindow(char separator)
@@ -299,7 +273,7 @@ void TestCli::exitStatusAndMessage()
 
     for (QString& argument : arguments)
         argument.replace(QLatin1String("@D@"), d);
-    const Result result = RunCli(arguments);
+    const CliResult result = RunCli(arguments);
     QCOMPARE(result.exitCode, exitCode);
     for (const QString& part : messageParts)
         QVERIFY2(result.err.contains(part), qPrintable(result.err));
@@ -309,7 +283,7 @@ void TestCli::exitStatusAndMessage()
 
 void TestCli::helpAndVersion()
 {
-    Result result = RunCli({"--version"});
+    CliResult result = RunCli({"--version"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("tarvolin-cli " TARVOLIN_VERSION "\n"));
 
@@ -373,7 +347,7 @@ void TestCli::basisOfGrades()
     QFETCH(QString, key);
     QFETCH(double, cv);
 
-    Result result = RunCli(QStringList{"parameters", "--grade", "30"} + basisOptions);
+    CliResult result = RunCli(QStringList{"parameters", "--grade", "30"} + basisOptions);
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
     const QList<QByteArray> lines = result.out.split('\n');
@@ -432,7 +406,7 @@ void TestCli::lawRangeNoteOnStandardError()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, noted);
-    const Result result = RunCli(arguments);
+    const CliResult result = RunCli(arguments);
     QCOMPARE(result.exitCode, 0);
     QVERIFY(!result.out.isEmpty());
     QString expected;
@@ -473,8 +447,10 @@ void TestCli::csvSameAsSaveData()
     }
 
     const QString cliCsv = dir->filePath("cli.csv");
-    const Result result = RunCli(QStringList{"csv", "--grade", "30", "--grade", "22.5", "--grade",
-                                             "80", "-o", cliCsv} + separatorOption, locale);
+    const CliResult result = RunCli(
+        QStringList{"csv", "--grade", "30", "--grade", "22.5", "--grade", "80", "-o", cliCsv} +
+            separatorOption,
+        locale);
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
     QCOMPARE(Read(cliCsv), Read(windowCsv));
@@ -484,7 +460,7 @@ void TestCli::textOutputsToStandardOutput()
 {
     const QString csv = dir->filePath("out.csv");
     QCOMPARE(RunCli({"csv", "--grade", "40", "-o", csv}).exitCode, 0);
-    Result result = RunCli({"csv", "--grade", "40", "-o", "-"});
+    CliResult result = RunCli({"csv", "--grade", "40", "-o", "-"});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, Read(csv));
 
@@ -546,7 +522,7 @@ void TestCli::picturesSameAsSavePicture()
     }
 
     const QString out = dir->filePath("cli/new");  // made by the command
-    const Result result = RunCli(QStringList{"pictures"} + sources + QStringList{"-o", out});
+    const CliResult result = RunCli(QStringList{"pictures"} + sources + QStringList{"-o", out});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
     for (const char* name : {"/Compression.bmp", "/Tension.bmp"}) {
@@ -614,7 +590,7 @@ void TestCli::picturesSizedAsSavePicturesAs()
     }
 
     const QString out = dir->filePath("cli");
-    const Result result = RunCli(QStringList{"pictures", "--grade", "30", "--grade", "50", "-o",
+    const CliResult result = RunCli(QStringList{"pictures", "--grade", "30", "--grade", "50", "-o",
                                              out} + options);
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
@@ -664,7 +640,7 @@ void TestCli::textCommandsStandAlone()
     QVERIFY(QFile::copy(QStringLiteral(TARVOLIN_CLI_PATH), alone));
     QVERIFY(QFile::setPermissions(alone, QFile::permissions(TARVOLIN_CLI_PATH)));
 
-    Result result = RunCli({"csv", "--grade", "30", "-o", dir->filePath("out.csv")}, "C.UTF-8",
+    CliResult result = RunCli({"csv", "--grade", "30", "-o", dir->filePath("out.csv")}, "C.UTF-8",
                            alone);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(Read(dir->filePath("out.csv")),
@@ -780,8 +756,8 @@ void TestCli::solverFilesSameAsWriters()
     }
     QVERIFY(!expected.empty());
 
-    const Result result = RunCli(QStringList{command, "--grade", "30", "--grade", "50", "-o", path} +
-                                 options);
+    const CliResult result =
+        RunCli(QStringList{command, "--grade", "30", "--grade", "50", "-o", path} + options);
     QCOMPARE(result.exitCode, 0);
     if (warning.isEmpty())
         QVERIFY2(result.err.isEmpty(), qPrintable(result.err));

@@ -2,9 +2,7 @@
 // the window and pressing Create Concrete makes: same field texts, same values, same CSV bytes.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -18,6 +16,7 @@
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 
 namespace {
 
@@ -50,16 +49,10 @@ void ChooseBasis(TForm1& form, StrengthBasis basis, double cv)
         form.Design1->trigger();
     if (basis != StrengthBasis::Mean)
         return;
-    QTimer::singleShot(0, &form, [&] {
-        auto* dialog = qobject_cast<TCvDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        dialog->edt1->setText(CoefficientText(cv, form.DecimalSeparator()));
-        QTest::mouseClick(dialog->btn1, Qt::LeftButton);
-        if (dialog->isVisible())
-            dialog->reject();
+    AnswerModal<TCvDialog>(form.Mean1, [&](TCvDialog& dialog) {
+        dialog.edt1->setText(CoefficientText(cv, form.DecimalSeparator()));
+        QTest::mouseClick(dialog.btn1, Qt::LeftButton);
     });
-    form.Mean1->trigger();
 }
 
 }  // namespace

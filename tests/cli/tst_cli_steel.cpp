@@ -4,13 +4,13 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "export/SteelCsv.h"
 #include "library/LibraryFile.h"
 #include "steel/Steel.h"
+#include "support/CliRun.h"
 #include "support/Files.h"
 
 namespace {
@@ -18,29 +18,6 @@ namespace {
 using testfiles::Entries;
 using testfiles::Read;
 using testfiles::Write;
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Result RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8")
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARVOLIN_CLI_PATH), arguments);
-    Result result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
 
 // A library of one concrete (shown) and three steels: HRB400 shown, a mean-basis steel shown,
 // HPB300 hidden.
@@ -127,7 +104,7 @@ private slots:
         const QStringList before = Entries(d);
         for (QString& argument : arguments)
             argument.replace(QLatin1String("@D@"), d);
-        const Result result = RunCli(arguments);
+        const CliResult result = RunCli(arguments);
         QCOMPARE(result.exitCode, exitCode);
         for (const QString& part : messageParts)
             QVERIFY2(result.err.contains(part), qPrintable(result.err));
@@ -137,7 +114,7 @@ private slots:
 
     void parameters()
     {
-        Result result = RunCli({"parameters", "--steel", "hrb335"}, "de_DE.UTF-8");
+        CliResult result = RunCli({"parameters", "--steel", "hrb335"}, "de_DE.UTF-8");
         QCOMPARE(result.exitCode, 0);
         const QStringList lines = QString::fromUtf8(result.out).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 8);
@@ -191,7 +168,7 @@ private slots:
         QCOMPARE(rrb.eu, 0.05);
         QVERIFY(read.steels.Shown(3));
 
-        const Result csv = RunCli({"steel-csv", d + "/two.json", "-o", "-", "--separator", ","});
+        const CliResult csv = RunCli({"steel-csv", d + "/two.json", "-o", "-", "--separator", ","});
         QCOMPARE(csv.exitCode, 0);
         QCOMPARE(csv.out, QByteArray::fromStdString(BuildSteelCsv(read.steels, ',')));
 
@@ -209,7 +186,7 @@ private slots:
         QCOMPARE(mean.steels.at(0).cv, 0.08);
 
         // Concretes alone still make a version-1 library.
-        const Result v1 = RunCli({"library", "--grade", "30", "-o", "-"});
+        const CliResult v1 = RunCli({"library", "--grade", "30", "-o", "-"});
         QVERIFY(v1.out.contains("\"version\": 1"));
         QVERIFY(!v1.out.contains("steels"));
     }
@@ -219,7 +196,7 @@ private slots:
     void solverFiles()
     {
         const QString d = dir->path();
-        Result result = RunCli({"abaqus", d + "/lib.json", "-o", "-"});
+        CliResult result = RunCli({"abaqus", d + "/lib.json", "-o", "-"});
         QCOMPARE(result.exitCode, 0);
         const QString inp = QString::fromUtf8(result.out);
         const qsizetype concrete = inp.indexOf("*Material, name=C30\n");

@@ -2,7 +2,6 @@
 // the window's Save Pictures As… writes for the same library, and none without steels.
 
 #include <QComboBox>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "export/PictureOptions.h"
 #include "library/CheckList.h"
 #include "steelwindow/SteelForm.h"
+#include "support/CliRun.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 
@@ -19,32 +19,6 @@ using testfiles::Entries;
 using testfiles::Read;
 
 Q_DECLARE_METATYPE(PictureFormat)
-
-namespace {
-
-struct Result {
-    int exitCode = -1;
-    QString err;
-};
-
-Result RunCli(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TARVOLIN_CLI_PATH), arguments);
-    Result result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
-}
-
-}  // namespace
 
 class TestCliSteelPictures : public QObject {
     Q_OBJECT
@@ -107,7 +81,7 @@ void TestCliSteelPictures::sameAsTheWindow()
 
     const QString suffix = PictureSuffix(format);
     const QString out = dir.filePath("cli");
-    const Result result =
+    const CliResult result =
         RunCli({"pictures", library, "-o", out, "--format", suffix});
     QCOMPARE(result.exitCode, 0);
     QVERIFY2(result.err.isEmpty(), qPrintable(result.err));
@@ -124,7 +98,7 @@ void TestCliSteelPictures::sameAsTheWindow()
 void TestCliSteelPictures::steelOnlyWhenThereAreSteels()
 {
     QTemporaryDir dir;
-    Result result = RunCli({"pictures", "--grade", "30", "-o", dir.filePath("concrete")});
+    CliResult result = RunCli({"pictures", "--grade", "30", "-o", dir.filePath("concrete")});
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(Entries(dir.filePath("concrete")), QStringList({"Compression.bmp", "Tension.bmp"}));
 

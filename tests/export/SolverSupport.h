@@ -2,6 +2,8 @@
 
 // Concretes and outside interpreters for the solver-input tests.
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <memory>
@@ -59,6 +61,19 @@ inline Run RunProgram(const QString& program, const QStringList& arguments,
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+// A stand-in package openseespy in `folder` whose module opensees has `source` as its code, so
+// that an OpenSeesPy script runs without OpenSees.
+inline bool WriteOpenSeesPyStub(const QString& folder, const QByteArray& source)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("openseespy")))
+        return false;
+    QFile init(dir.filePath(QStringLiteral("openseespy/__init__.py")));
+    QFile module(dir.filePath(QStringLiteral("openseespy/opensees.py")));
+    return init.open(QIODevice::WriteOnly) && module.open(QIODevice::WriteOnly) &&
+           module.write(source) == source.size();
 }
 
 // Debian's interpreter; the first python3 on PATH may be another one.

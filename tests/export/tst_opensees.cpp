@@ -198,14 +198,8 @@ void TestOpenSees::openSeesPy()
     QVERIFY2(parsed.exitCode == 0, parsed.err.constData());
 
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("openseespy"));
-    QFile init(dir.filePath("openseespy/__init__.py"));
-    QVERIFY(init.open(QIODevice::WriteOnly));
-    init.close();
-    QFile stub(dir.filePath("openseespy/opensees.py"));
-    QVERIFY(stub.open(QIODevice::WriteOnly));
-    stub.write("calls = []\ndef uniaxialMaterial(*args):\n    calls.append(list(args))\n");
-    stub.close();
+    QVERIFY(WriteOpenSeesPyStub(
+        dir.path(), "calls = []\ndef uniaxialMaterial(*args):\n    calls.append(list(args))\n"));
     const Run run = RunProgram(kPython,
                                {"-c", "import sys, json; sys.path.insert(0, '.'); "
                                       "exec(compile(sys.stdin.buffer.read(), 'script', 'exec'), "

@@ -3,7 +3,6 @@
 // the file through the desktop stand-in, or reports why it cannot.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -15,7 +14,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <qcustomplot.h>
@@ -27,6 +25,7 @@
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
+#include "support/Modal.h"
 
 namespace {
 
@@ -35,24 +34,6 @@ using testfiles::Read;
 using Kind = Platform::MsgKind;
 using worked::Create;
 using worked::Type;
-
-// Triggers the menu item and runs `body` on the dialog it opens; the dialog is closed
-// afterwards whatever the body did. False when no dialog opened.
-bool WithDialog(QAction* action, const std::function<void(SolverExportDialog&)>& body)
-{
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<SolverExportDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        opened = true;
-        body(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    action->trigger();
-    return opened;
-}
 
 void SetText(QLineEdit* edit, const QString& text)
 {
@@ -109,8 +90,8 @@ void TestSolverDialog::cleanup()
 
 void TestSolverDialog::emptyRegistry()
 {
-    QVERIFY(!WithDialog(form->ExportAbaqus1, [](SolverExportDialog&) {}));
-    QVERIFY(!WithDialog(form->ExportOpenSees1, [](SolverExportDialog&) {}));
+    QVERIFY(!AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [](SolverExportDialog&) {}));
+    QVERIFY(!AnswerModal<SolverExportDialog>(form->ExportOpenSees1, [](SolverExportDialog&) {}));
     QCOMPARE(platform->Texts(), QStringList(2, "No concretes have been create!."));
     QCOMPARE(platform->messages[0].kind, Kind::Information);
 }
@@ -121,7 +102,7 @@ void TestSolverDialog::abaqusPreviewFollowsOptions()
     Create(*form, worked::kC50);
     form->lst1->item(1)->setCheckState(Qt::Unchecked);  // the user hides C50
 
-    const bool opened = WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    const bool opened = AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QCOMPARE(d.windowTitle(), QStringLiteral("Export for Abaqus"));
         for (const char* name :
              {"concreteList", "unitsBox", "poissonEdit", "dilationEdit", "eccentricityEdit",
@@ -197,7 +178,7 @@ void TestSolverDialog::abaqusPreviewIsReadable()
     QFETCH(int, units);
     Create(*form, worked::kC30);
     Create(*form, worked::kC50);
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         d.concreteList->setCurrentRow(row);
         d.unitsBox->setCurrentIndex(units);
@@ -235,7 +216,7 @@ void TestSolverDialog::abaqusSaveAndRemember()
     const QString path = dir->filePath("Frame.py");
     platform->saveAnswers = {path};
 
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         d.outputBox->setCurrentIndex(1);
         d.rowsSpin->setValue(12);
         SetText(d.modelEdit, QStringLiteral("Frame"));
@@ -261,7 +242,7 @@ void TestSolverDialog::abaqusSaveAndRemember()
 
     // The options and folder are remembered for the next time.
     platform->saveAnswers.clear();
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QCOMPARE(d.outputBox->currentIndex(), 1);
         QCOMPARE(d.rowsSpin->value(), 12);
         QCOMPARE(d.modelEdit->text(), QStringLiteral("Frame"));
@@ -280,7 +261,7 @@ void TestSolverDialog::abaqusRulesAndTension()
     Create(*form, worked::kC30);
     const QString path = dir->filePath("rules.inp");
     platform->saveAnswers = {path};
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QVERIFY(d.warningLabel->isHidden());
         QVERIFY(!d.bcEdit->isEnabled());
@@ -343,7 +324,7 @@ void TestSolverDialog::abaqusRulesAndTension()
 void TestSolverDialog::previewChartsLabelled()
 {
     Create(*form, worked::kC30);
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         for (int units : {0, 1}) {
             d.unitsBox->setCurrentIndex(units);
@@ -393,7 +374,7 @@ void TestSolverDialog::decimalComma()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const QString path = dir->filePath("comma.inp");
     platform->saveAnswers = {path};
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QCOMPARE(d.poissonEdit->text(), QStringLiteral("0,2"));
         QCOMPARE(d.viscosityEdit->text(), QStringLiteral("0,0005"));
         QCOMPARE(d.tensionTable->item(0, 0)->text(), QStringLiteral("2,01"));
@@ -419,7 +400,7 @@ void TestSolverDialog::cancelAndFailingTarget()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    QVERIFY(WithDialog(form->ExportOpenSees1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportOpenSees1, [&](SolverExportDialog& d) {
         // No answer queued: the user cancels the file dialog and stays in the export dialog.
         QTest::mouseClick(d.saveButton, Qt::LeftButton);
         QVERIFY(d.isVisible());
@@ -451,7 +432,7 @@ void TestSolverDialog::refusedConcrete()
     QCOMPARE(form->concretes.size(), std::size_t(2));
     platform->saveAnswers = {dir->filePath("model.inp")};
 
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         d.concreteList->setCurrentRow(1);
         QVERIFY(d.messageLabel->text().startsWith(QStringLiteral("Concrete \"Short\"")));
         QCOMPARE(d.tensionTable->rowCount(), 0);
@@ -474,7 +455,7 @@ void TestSolverDialog::refusedConcrete()
     QVERIFY(!Read(dir->filePath("model.inp")).contains("Short"));
 
     // Nothing checked: nothing to write.
-    QVERIFY(WithDialog(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         for (int i = 0; i < d.concreteList->count(); ++i)
             d.concreteList->item(i)->setCheckState(Qt::Unchecked);
         QTest::mouseClick(d.saveButton, Qt::LeftButton);
@@ -490,7 +471,7 @@ void TestSolverDialog::openSees()
     const QString path = dir->filePath("materials.py");
     platform->saveAnswers = {path};
 
-    QVERIFY(WithDialog(form->ExportOpenSees1, [&](SolverExportDialog& d) {
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportOpenSees1, [&](SolverExportDialog& d) {
         QCOMPARE(d.windowTitle(), QStringLiteral("Export for OpenSees"));
         for (const char* name : {"concreteList", "formatBox", "firstTagSpin", "commandsText",
                                  "messageLabel", "saveButton", "closeButton"})

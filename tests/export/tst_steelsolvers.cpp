@@ -420,14 +420,9 @@ mdb = Mdb()
             run = RunProgram(QStringLiteral("tclsh"), {},
                              "proc uniaxialMaterial {args} { puts [join $args \"\\t\"] }\n" + file);
         } else {
-            QVERIFY(QDir(dir.path()).mkdir("openseespy"));
-            QFile init(dir.filePath("openseespy/__init__.py"));
-            QVERIFY(init.open(QIODevice::WriteOnly));
-            init.close();
-            QFile stub(dir.filePath("openseespy/opensees.py"));
-            QVERIFY(stub.open(QIODevice::WriteOnly));
-            stub.write("def uniaxialMaterial(*args):\n    print('\\t'.join(str(a) for a in args))\n");
-            stub.close();
+            QVERIFY(WriteOpenSeesPyStub(
+                dir.path(),
+                "def uniaxialMaterial(*args):\n    print('\\t'.join(str(a) for a in args))\n"));
             run = RunProgram(kPython,
                              {"-c", "import sys; sys.path.insert(0, '.'); "
                                     "exec(compile(sys.stdin.buffer.read(), 'script', 'exec'), {})"},

@@ -4,7 +4,6 @@
 // quiet note on the grade box.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -24,6 +22,7 @@
 #include "input/Basis.h"
 #include "library/CheckList.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 
 namespace {
 
@@ -123,18 +122,7 @@ void TestBasis::TypeGrade(const QString& grade)
 
 bool TestBasis::ChooseMean(TForm1& window, const std::function<void(TCvDialog&)>& answer)
 {
-    bool asked = false;
-    QTimer::singleShot(0, &window, [&] {
-        auto* dialog = qobject_cast<TCvDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        asked = true;
-        answer(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    window.Mean1->trigger();
-    return asked;
+    return AnswerModal<TCvDialog>(window.Mean1, answer);
 }
 
 void TestBasis::menuSitsBetweenFileAndEdit()

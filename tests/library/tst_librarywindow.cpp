@@ -19,18 +19,11 @@
 #include "library/CheckList.h"
 #include "library/LibraryFile.h"
 #include "support/FakePlatform.h"
+#include "support/ListRows.h"
 
 namespace {
 
 using Answer = Platform::SaveAnswer;
-
-QStringList RowTexts(const TRzCheckList* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->Count(); ++i)
-        texts.append(list->ItemText(i) + (list->ItemChecked(i) ? "[x]" : "[ ]"));
-    return texts;
-}
 
 // Everything a user sees of a series: title, colour, shown, its points.
 QStringList SeriesLooks(const TChart* chart)

@@ -23,6 +23,7 @@
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
+#include "support/ListRows.h"
 #include "support/Mouse.h"
 
 namespace {
@@ -34,14 +35,6 @@ Fields FieldTexts(const TSteelForm* form)
 {
     return {form->edt1->text(), form->edt2->text(), form->edt3->text(), form->edt4->text(),
             form->edt5->text(), form->edt6->text(), form->edt7->text()};
-}
-
-QStringList RowTexts(const TRzCheckList* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->Count(); ++i)
-        texts.append(list->ItemText(i) + (list->ItemChecked(i) ? "[x]" : "[ ]"));
-    return texts;
 }
 
 // Title, colour and whether shown, one series each.

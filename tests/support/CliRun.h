@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// What a run of the command-line program gave; exitCode -1 when it crashed or hung.
+struct CliResult {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the command-line program under the given locale, with no display of its own: it must
+// need none.
+inline CliResult RunCli(const QStringList& arguments, const QByteArray& locale = "C.UTF-8",
+                        const QString& program = QStringLiteral(TARVOLIN_CLI_PATH))
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(locale));
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    CliResult result;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
