@@ -410,6 +410,9 @@ ZH = {
         "tarvolin-cli：注意：强度等级 %1 不在 C20-C80 之内，GB 50010-2010 附录 C 的本构关系适用于该范围。\n",
     "characteristic (fc,k, ft,k)": "标准值 (fc,k, ft,k)",
     "design (fc, ft)": "设计值 (fc, ft)",
+    "characteristic (fy,k, fst,k)": "标准值 (fy,k, fst,k)",
+    "design (fy, fst,k x fy / fy,k)": "设计值 (fy, fst,k x fy / fy,k)",
+    "mean (fym, fstm), δs = %1": "平均值 (fym, fstm)，δs = %1",
     "--tension displacement: %1.": "--tension displacement：%1。",
     "tarvolin-cli: warning: %1.\n": "tarvolin-cli：警告：%1。\n",
     "%1 is not \"characteristic\", \"mean\" or \"design\".":

@@ -771,6 +771,18 @@ Con_Gm、HRB400m；Con_Gd、HRB400d）；mean 需要 --cv，即两者共用的�
             <translation>tarvolin-cli：注意：--bc 和 --bt 只用于 --damage birtel-mark。
 </translation>
         </message>
+        <message>
+            <source>characteristic (fy,k, fst,k)</source>
+            <translation>标准值 (fy,k, fst,k)</translation>
+        </message>
+        <message>
+            <source>design (fy, fst,k x fy / fy,k)</source>
+            <translation>设计值 (fy, fst,k x fy / fy,k)</translation>
+        </message>
+        <message>
+            <source>mean (fym, fstm), δs = %1</source>
+            <translation>平均值 (fym, fstm)，δs = %1</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -156,6 +157,26 @@ void PrintParameters(const CliContext& context, const QByteArray& bytes)
         throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
 }
 
+// A coefficient of variation in full: it is the user's own statistic, not a rounded code value.
+QString CvText(double cv, char separator)
+{
+    return QString::number(cv, 'g', QLocale::FloatingPointShortest)
+        .replace(QLatin1Char('.'), QLatin1Char(separator));
+}
+
+// The text table of `parameters`: the window's labels, padded to one column, and the values.
+using ParameterRow = std::pair<QString, const std::string*>;
+QByteArray ParameterTable(std::initializer_list<ParameterRow> rows)
+{
+    QByteArray bytes;
+    for (const auto& [label, value] : rows) {
+        bytes += PaddedToColumns(label, 44).toUtf8();
+        bytes += QByteArray::fromStdString(*value);
+        bytes += '\n';
+    }
+    return bytes;
+}
+
 int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
 {
     const SteelGrade& grade = ReadSteelGradeArgument(arguments.Value("steel"));
@@ -176,22 +197,24 @@ int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
             object.insert(QStringLiteral("cv"), v.cv);
         bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
-        std::string basisText;
+        QString basisText;
         switch (v.basis) {
-        case StrengthBasis::Characteristic: basisText = "characteristic (fy,k, fst,k)"; break;
-        case StrengthBasis::Design: basisText = "design (fy, fst,k x fy / fy,k)"; break;
+        case StrengthBasis::Characteristic:
+            basisText = ui::translate("Cli", "characteristic (fy,k, fst,k)");
+            break;
+        case StrengthBasis::Design:
+            basisText = ui::translate("Cli", "design (fy, fst,k x fy / fy,k)");
+            break;
         case StrengthBasis::Mean:
-            basisText = QStringLiteral("mean (fym, fstm), \u03B4s = %1")
-                            .arg(QString::number(v.cv, 'g', QLocale::FloatingPointShortest)
-                                     .replace(QLatin1Char('.'),
-                                              QLatin1Char(context.localeSeparator)))
-                            .toStdString();
+            basisText = ui::translate("Cli", "mean (fym, fstm), δs = %1")
+                            .arg(CvText(v.cv, context.localeSeparator));
             break;
         }
+        const std::string basisLine = basisText.toStdString();
         const SteelFieldTexts texts = SteelTexts(v, context.localeSeparator);
         // The steel window's labels, in the order of its fields, after the basis.
-        const std::pair<QString, const std::string*> rows[] = {
-            {ui::translate("Cli", "Strength basis"), &basisText},
+        bytes = ParameterTable({
+            {ui::translate("Cli", "Strength basis"), &basisLine},
             {ui::translate("TSteelForm", "Steel Name"), &texts.name},
             {ui::translate("TSteelForm", "Modulus of elasticity Es (N/mm2)"), &texts.Es},
             {ui::translate("TSteelForm", "Yield strength fy,r (N/mm2)"), &texts.fy},
@@ -199,12 +222,7 @@ int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
             {ui::translate("TSteelForm", "Yield strain  εy = fy,r / Es"), &texts.ey},
             {ui::translate("TSteelForm", "Strain at start of hardening  εuy"), &texts.euy},
             {ui::translate("TSteelForm", "Strain at ultimate strength  εu"), &texts.eu},
-        };
-        for (const auto& [label, value] : rows) {
-            bytes += PaddedToColumns(label, 44).toUtf8();
-            bytes += QByteArray::fromStdString(*value);
-            bytes += '\n';
-        }
+        });
     }
     PrintParameters(context, bytes);
     return 0;
@@ -245,21 +263,20 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
         bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
     } else {
         // The window's labels, in the order of the fields on screen, after the basis.
-        std::string basisText;
+        QString basisText;
         switch (basis.basis) {
-        case StrengthBasis::Characteristic: basisText = ui::translate("Cli", "characteristic (fc,k, ft,k)").toStdString(); break;
-        case StrengthBasis::Design: basisText = ui::translate("Cli", "design (fc, ft)").toStdString(); break;
+        case StrengthBasis::Characteristic:
+            basisText = ui::translate("Cli", "characteristic (fc,k, ft,k)");
+            break;
+        case StrengthBasis::Design: basisText = ui::translate("Cli", "design (fc, ft)"); break;
         case StrengthBasis::Mean:
-            // δc in full: it is the user's own statistic, not a rounded code value.
             basisText = ui::translate("Cli", "mean (fcm, ftm), δc = %1")
-                            .arg(QString::number(basis.cv, 'g', QLocale::FloatingPointShortest)
-                                     .replace(QLatin1Char('.'),
-                                              QLatin1Char(context.localeSeparator)))
-                            .toStdString();
+                            .arg(CvText(basis.cv, context.localeSeparator));
             break;
         }
-        const std::pair<QString, const std::string*> rows[] = {
-            {ui::translate("Cli", "Strength basis"), &basisText},
+        const std::string basisLine = basisText.toStdString();
+        bytes = ParameterTable({
+            {ui::translate("Cli", "Strength basis"), &basisLine},
             {ui::translate("TForm1", "Concrete Name"), &texts.name},
             {ui::translate("TForm1", "Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
             {ui::translate("TForm1", "Axial Compression strength fc,k (N/mm2)"), &texts.fck},
@@ -268,12 +285,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             {ui::translate("TForm1", "Axial Tension strength ft,k (N/mm2)"), &texts.ftk},
             {ui::translate("TForm1", "Strain at Peak Tensile Stress  εt,k  (10-6)"), &texts.etk},
             {ui::translate("TForm1", "Shape parameter for Tension  at"), &texts.at},
-        };
-        for (const auto& [label, value] : rows) {
-            bytes += PaddedToColumns(label, 44).toUtf8();
-            bytes += QByteArray::fromStdString(*value);
-            bytes += '\n';
-        }
+        });
     }
     PrintParameters(context, bytes);
     NoteGradeRange(grade, context);

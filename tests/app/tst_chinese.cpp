@@ -443,6 +443,12 @@ void TestChinese::commandLines_data()
                QStringLiteral("标准值 (fc,k, ft,k)\n混凝土名称") + QString(44 - 10, QLatin1Char(' ')) +
                QStringLiteral("Con_30\n弹性模量 Ec (N/mm2)") + QString(44 - 19, QLatin1Char(' '))
         << "";
+    QTest::newRow("cli steel parameters, mean")
+        << cli << QStringList{"parameters", "--steel", "HRB400", "--basis", "mean", "--cv", "0.1"}
+        << 0
+        << QStringLiteral("强度取值") + QString(44 - 8, QLatin1Char(' ')) +
+               QStringLiteral("平均值 (fym, fstm)，δs = 0.1\n钢筋名称")
+        << "";
 }
 
 void TestChinese::commandLines()
