@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -157,13 +156,6 @@ void PrintParameters(const CliContext& context, const QByteArray& bytes)
         throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
 }
 
-// A coefficient of variation in full: it is the user's own statistic, not a rounded code value.
-QString CvText(double cv, char separator)
-{
-    return QString::number(cv, 'g', QLocale::FloatingPointShortest)
-        .replace(QLatin1Char('.'), QLatin1Char(separator));
-}
-
 // The text table of `parameters`: the window's labels, padded to one column, and the values.
 using ParameterRow = std::pair<QString, const std::string*>;
 QByteArray ParameterTable(std::initializer_list<ParameterRow> rows)
@@ -207,7 +199,7 @@ int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
             break;
         case StrengthBasis::Mean:
             basisText = ui::translate("Cli", "mean (fym, fstm), δs = %1")
-                            .arg(CvText(v.cv, context.localeSeparator));
+                            .arg(CoefficientText(v.cv, context.localeSeparator));
             break;
         }
         const std::string basisLine = basisText.toStdString();
@@ -271,7 +263,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
         case StrengthBasis::Design: basisText = ui::translate("Cli", "design (fc, ft)"); break;
         case StrengthBasis::Mean:
             basisText = ui::translate("Cli", "mean (fcm, ftm), δc = %1")
-                            .arg(CvText(basis.cv, context.localeSeparator));
+                            .arg(CoefficientText(basis.cv, context.localeSeparator));
             break;
         }
         const std::string basisLine = basisText.toStdString();

@@ -25,13 +25,6 @@ const QString kCvSetting = QStringLiteral("basis/cv");
 
 }  // namespace
 
-QString CoefficientText(double cv, char separator)
-{
-    QString text = QString::number(cv, 'g', QLocale::FloatingPointShortest);
-    text.replace(QLatin1Char('.'), QLatin1Char(separator));
-    return text;
-}
-
 QString BasisDescription(StrengthBasis basis, double cv, char separator)
 {
     switch (basis) {

@@ -26,9 +26,6 @@ QString GradeRangeNote(double grade, char separator);
 double RememberedCoefficientOfVariation();
 void RememberCoefficientOfVariation(double cv);
 
-// δc in the shortest text that reads back as the same number, with the separator.
-QString CoefficientText(double cv, char separator);
-
 // Asks for δc: one field, OK and Cancel. OK accepts only 0 < δc < 0.6; anything else is
 // refused in a warning box with the focus back on the field.
 class TCvDialog : public QDialog {

@@ -1,6 +1,7 @@
 #include "input/FieldText.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "model/NumberText.h"
 
@@ -38,4 +39,11 @@ std::optional<double> ReadNumber(const QString& text, char separator)
 QString Print(std::string_view pattern, double value, char separator)
 {
     return QString::fromStdString(FormatFloat(pattern, value, separator));
+}
+
+QString CoefficientText(double cv, char separator)
+{
+    QString text = QString::number(cv, 'g', QLocale::FloatingPointShortest);
+    text.replace(QLatin1Char('.'), QLatin1Char(separator));
+    return text;
 }

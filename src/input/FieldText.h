@@ -24,3 +24,7 @@ std::optional<double> ReadNumber(const QString& text, char separator);
 
 // A value printed with one of the number patterns ("0", "0.000", ...) and this separator.
 QString Print(std::string_view pattern, double value, char separator);
+
+// A coefficient of variation (δc, δs) in the shortest text that reads back as the same number,
+// with the separator: it is the user's own statistic, not a rounded code value.
+QString CoefficientText(double cv, char separator);

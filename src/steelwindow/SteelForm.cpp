@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSettings>
 #include <cmath>
@@ -52,8 +51,7 @@ QString TSteelForm::BasisText(const CSteel& steel) const
     switch (steel.basis) {
     case StrengthBasis::Mean:
         return tr("Mean values (fy,m, fst,m), \u03B4s = %1")
-            .arg(QString::number(steel.cv, 'g', QLocale::FloatingPointShortest)
-                     .replace(QLatin1Char('.'), QLatin1Char(decimalSeparator)));
+            .arg(CoefficientText(steel.cv, decimalSeparator));
     case StrengthBasis::Design: return tr("Design values (fy, fst,k \u00D7 fy / fy,k)");
     case StrengthBasis::Characteristic: break;
     }
@@ -119,8 +117,7 @@ void TSteelForm::BuildControls()
     const double remembered =
         QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).value(kSteelCvSetting).toDouble();
     if (ValidCoefficientOfVariation(remembered))
-        edt8->setText(QString::number(remembered, 'g', QLocale::FloatingPointShortest)
-                          .replace(QLatin1Char('.'), QLatin1Char(decimalSeparator)));
+        edt8->setText(CoefficientText(remembered, decimalSeparator));
     btn1 = Make<QPushButton>(grp1, "btn1", 10, 238, 314, 24);
     btn1->setText(tr("Create Steel"));
     // The fields a grade fills, as in the concrete window; the derived εy, which nobody types,

@@ -10,6 +10,7 @@
 
 #include "app/Unit1.h"
 #include "input/Basis.h"
+#include "input/FieldText.h"
 #include "export/CsvExport.h"
 #include "model/Concrete.h"
 #include "model/Registry.h"
