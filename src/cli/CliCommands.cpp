@@ -131,12 +131,11 @@ namespace {
 // takes it. Throws CliUsageError listing the grades for anything else.
 const SteelGrade& ReadSteelGradeArgument(const QString& text)
 {
+    if (const SteelGrade* grade = FindSteelGradeAnyCase(text.toUtf8().toStdString()))
+        return *grade;
     QStringList names;
-    for (const SteelGrade& grade : SteelGrades()) {
-        if (text.compare(QLatin1String(grade.name), Qt::CaseInsensitive) == 0)
-            return grade;
+    for (const SteelGrade& grade : SteelGrades())
         names << QLatin1String(grade.name);
-    }
     throw CliUsageError(ui::translate("Cli", "--steel: \"%1\" is not a steel grade (%2).")
                             .arg(text, names.join(QStringLiteral(", ")))
                             .toStdString());

@@ -33,6 +33,28 @@ void SampleInto(TLineSeries* series, double end, double step, Stress stress)
 
 }  // namespace
 
+std::string NameOf(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+void ActivateSeriesTitled(TChart* chart, const std::string& name, bool visible)
+{
+    for (int i = 0; i < chart->SeriesCount(); ++i)
+        if (NameOf(chart->Series(i)->Title()) == name)
+            chart->Series(i)->SetActive(visible);
+}
+
+void RemoveFirstSeriesTitled(TChart* chart, const std::string& name)
+{
+    for (int i = 0; i < chart->SeriesCount(); ++i) {
+        if (NameOf(chart->Series(i)->Title()) == name) {
+            chart->RemoveSeries(i);
+            return;
+        }
+    }
+}
+
 QFont ChartFont()
 {
     // "MS Sans Serif" of the original maps to Liberation Sans, which has the same metrics as the

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QSize>
+#include <string>
 
 class CConcrete;
 class ConcreteRegistry;
@@ -11,6 +12,15 @@ class TLineSeries;
 
 // The two curve charts as the window sets them up and as Create Concrete fills them, usable
 // without the window: the command line renders the very same charts offscreen.
+
+// Series titles and row texts are wide text; a material's name is compared byte for byte as
+// UTF-8, exact and case-sensitive, so "C30" and "c30" are two concretes.
+std::string NameOf(const QString& text);
+
+// Shows or hides every series titled name.
+void ActivateSeriesTitled(TChart* chart, const std::string& name, bool visible);
+// Removes the first series titled name; later series move down and keep their colours.
+void RemoveFirstSeriesTitled(TChart* chart, const std::string& name);
 
 // The charts' on-screen sizes, which are also the sizes of their pictures.
 inline constexpr QSize kCompressionChartSize{585, 223};

@@ -3,35 +3,6 @@
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
 
-namespace {
-
-// Series titles and row texts are wide text; names are compared byte for byte as UTF-8, exact
-// and case-sensitive, so "C30" and "c30" are two concretes.
-std::string NameOf(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
-
-// Removes the first series titled name; later series move down and keep their colours.
-void RemoveFirstSeriesTitled(TChart* chart, const std::string& name)
-{
-    for (int i = 0; i < chart->SeriesCount(); ++i) {
-        if (NameOf(chart->Series(i)->Title()) == name) {
-            chart->RemoveSeries(i);
-            return;
-        }
-    }
-}
-
-void ActivateSeriesTitled(TChart* chart, const std::string& name, bool visible)
-{
-    for (int i = 0; i < chart->SeriesCount(); ++i)
-        if (NameOf(chart->Series(i)->Title()) == name)
-            chart->Series(i)->SetActive(visible);
-}
-
-}  // namespace
-
 void TForm1::SetUpCharts()
 {
     SetUpCompressionChart(cht1, DecimalSeparator());

@@ -1,5 +1,6 @@
 #include "steel/Steel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -53,6 +54,20 @@ const SteelGrade* FindSteelGrade(std::string_view name)
 {
     for (const auto& grade : kGrades)
         if (name == grade.name) return &grade;
+    return nullptr;
+}
+
+const SteelGrade* FindSteelGradeAnyCase(std::string_view name)
+{
+    // Grade names are ASCII: folding ASCII letters is the whole of their letter case.
+    const auto fold = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+    for (const auto& grade : kGrades) {
+        const std::string_view own = grade.name;
+        if (name.size() == own.size() &&
+            std::equal(name.begin(), name.end(), own.begin(),
+                       [&](char a, char b) { return fold(a) == fold(b); }))
+            return &grade;
+    }
     return nullptr;
 }
 

@@ -54,6 +54,8 @@ struct SteelGrade {
 std::span<const SteelGrade> SteelGrades();
 // Exact, case-sensitive; nullptr when the name is no grade of the table.
 const SteelGrade* FindSteelGrade(std::string_view name);
+// The same in any letter case, as the steel window's grade box and --steel take a grade.
+const SteelGrade* FindSteelGradeAnyCase(std::string_view name);
 
 // The code gives no strain at the start of hardening: this is an assumption, to be replaced by
 // test data where there are any.

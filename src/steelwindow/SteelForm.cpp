@@ -29,19 +29,10 @@ namespace {
 
 const QString kSteelCvSetting = QStringLiteral("basis/steelCv");
 
-// Names are compared byte for byte as UTF-8, exact and case-sensitive, as the concretes' are.
-std::string NameOf(const QString& text)
-{
-    return text.toUtf8().toStdString();
-}
-
 // A grade of the table, whatever the letter case it was typed in.
 const SteelGrade* GradeNamed(const QString& text)
 {
-    for (const SteelGrade& grade : SteelGrades())
-        if (text.compare(QLatin1String(grade.name), Qt::CaseInsensitive) == 0)
-            return &grade;
-    return nullptr;
+    return FindSteelGradeAnyCase(NameOf(text));
 }
 
 }  // namespace
@@ -357,12 +348,7 @@ void TSteelForm::btn1Click()
 void TSteelForm::DeleteSteel(const std::string& name)
 {
     steels.Remove(name);
-    for (int i = 0; i < cht1->SeriesCount(); ++i) {
-        if (NameOf(cht1->Series(i)->Title()) == name) {
-            cht1->RemoveSeries(i);
-            break;
-        }
-    }
+    RemoveFirstSeriesTitled(cht1, name);
     for (int i = 0; i < lst1->Count(); ++i) {
         if (NameOf(lst1->ItemText(i)) == name) {
             lst1->Delete(i);
@@ -380,9 +366,7 @@ void TSteelForm::DeleteAllSteels()
 
 void TSteelForm::ShowSteelCurve(const std::string& name, bool visible)
 {
-    for (int i = 0; i < cht1->SeriesCount(); ++i)
-        if (NameOf(cht1->Series(i)->Title()) == name)
-            cht1->Series(i)->SetActive(visible);
+    ActivateSeriesTitled(cht1, name, visible);
     steels.SetShown(name, visible);
 }
 

@@ -100,12 +100,18 @@ private slots:
         QVERIFY(!CheckSteel(v));
     }
 
-    void gradeLookupIsExact()
+    void gradeLookup()
     {
         QCOMPARE(SteelGrades().size(), std::size_t(7));
         QVERIFY(!FindSteelGrade("hrb400"));
         QVERIFY(!FindSteelGrade("HRB400 "));
         QVERIFY(!FindSteelGrade(""));
+        // The window's grade box and --steel take any letter case, but nothing more.
+        QCOMPARE(FindSteelGradeAnyCase("hrb400"), FindSteelGrade("HRB400"));
+        QCOMPARE(FindSteelGradeAnyCase("Hrbf500"), FindSteelGrade("HRBF500"));
+        QVERIFY(!FindSteelGradeAnyCase("hrb400 "));
+        QVERIFY(!FindSteelGradeAnyCase("hrb40"));
+        QVERIFY(!FindSteelGradeAnyCase(""));
     }
 
     // HRB400: εy = 0.002, plateau to 0.025, hardening k = 140 / 0.05 = 2800 N/mm² to 0.075.
