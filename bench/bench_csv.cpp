@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "BenchTable.h"
-#include "export/CsvExport.h"
-#include "library/Sampling.h"
+#include "formats/CsvExport.h"
+#include "model/Sampling.h"
 #include "model/CodeParameters.h"
 #include "model/Concrete.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "library/Sampling.h"
+#include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/NumberText.h"
 

@@ -20,8 +20,8 @@
 #include <vector>
 
 #include "CsvOracle.h"
-#include "export/CsvExport.h"
-#include "library/Sampling.h"
+#include "formats/CsvExport.h"
+#include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/NumberText.h"
 

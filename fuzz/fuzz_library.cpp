@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "model/DefinitionRules.h"
 #include "steel/Steel.h"
 

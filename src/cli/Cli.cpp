@@ -11,7 +11,7 @@
 
 #include "cli/CliCommand.h"
 #include "app/Translation.h"
-#include "export/AtomicFile.h"
+#include "formats/AtomicFile.h"
 
 namespace {
 

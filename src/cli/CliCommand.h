@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "model/Registry.h"
 #include "model/StrengthBasis.h"
 

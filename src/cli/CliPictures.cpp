@@ -16,11 +16,11 @@
 #include "chart/Chart.h"
 #include "app/Translation.h"
 #include "cli/CliCommand.h"
-#include "export/AtomicFile.h"
+#include "formats/AtomicFile.h"
 #include "export/ChartPicture.h"
 #include "library/ChartSetup.h"
 #include "library/SteelChart.h"
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "model/Registry.h"
 
 namespace {

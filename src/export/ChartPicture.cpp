@@ -16,7 +16,7 @@
 
 #include <png.h>
 
-#include "export/AtomicFile.h"
+#include "formats/AtomicFile.h"
 #include "chart/Chart.h"
 
 namespace {

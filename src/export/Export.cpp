@@ -1,8 +1,8 @@
 #include "app/Dialogs.h"
 #include "app/Platform.h"
 #include "app/Unit1.h"
-#include "export/AtomicFile.h"
-#include "export/CsvExport.h"
+#include "formats/AtomicFile.h"
+#include "formats/CsvExport.h"
 #include "chart/Chart.h"
 
 // Save Data: the parameters and freshly sampled curves of every concrete into one CSV file.

@@ -29,8 +29,8 @@
 #include "app/RecentFolders.h"
 #include "app/Unit1.h"
 #include "input/Basis.h"
-#include "export/AtomicFile.h"
-#include "library/Sampling.h"
+#include "formats/AtomicFile.h"
+#include "model/Sampling.h"
 #include "model/Concrete.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "export/AbaqusCdp.h"
-#include "export/OpenSeesWriter.h"
+#include "formats/AbaqusCdp.h"
+#include "formats/OpenSeesWriter.h"
 #include "export/SteelExportPanel.h"
 
 class CConcrete;

@@ -3,10 +3,10 @@
 #include <QWidget>
 #include <vector>
 
-#include "export/AbaqusCdp.h"
-#include "export/OpenSeesWriter.h"
-#include "export/SteelAbaqus.h"
-#include "export/SteelOpenSees.h"
+#include "formats/AbaqusCdp.h"
+#include "formats/OpenSeesWriter.h"
+#include "formats/SteelAbaqus.h"
+#include "formats/SteelOpenSees.h"
 
 class CSteel;
 class QComboBox;

@@ -11,7 +11,7 @@
 #include "input/Basis.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
-#include "library/Sampling.h"
+#include "model/Sampling.h"
 #include "model/DefinitionRules.h"
 
 namespace {

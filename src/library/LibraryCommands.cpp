@@ -17,7 +17,7 @@
 #include "chart/Chart.h"
 #include "library/ChartSetup.h"
 #include "library/CheckList.h"
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "steelwindow/SteelForm.h"
 
 namespace {

@@ -23,7 +23,7 @@
 #include "app/Translation.h"
 #include "app/Unit1.h"
 #include "chart/Chart.h"
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 #include "export/PictureOptions.h"
 #include "export/SolverExportDialog.h"
 #include "model/GradeFields.h"

@@ -8,7 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/Unit1.h"
 #include "library/CheckList.h"
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "support/FakePlatform.h"
 
 class TestCommandLine : public QObject {

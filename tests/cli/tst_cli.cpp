@@ -18,10 +18,10 @@
 #include <memory>
 
 #include "app/Unit1.h"
-#include "export/AbaqusCdp.h"
+#include "formats/AbaqusCdp.h"
 #include "export/ChartPicture.h"
 #include "export/PictureOptions.h"
-#include "export/OpenSeesWriter.h"
+#include "formats/OpenSeesWriter.h"
 #include "library/CheckList.h"
 #include "model/NumberText.h"
 #include "support/CliRun.h"

@@ -11,7 +11,7 @@
 #include "app/Unit1.h"
 #include "input/Basis.h"
 #include "input/FieldText.h"
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 #include "model/Concrete.h"
 #include "model/Registry.h"
 #include "model/GradeFields.h"

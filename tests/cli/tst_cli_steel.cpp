@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "export/SteelCsv.h"
-#include "library/LibraryFile.h"
+#include "formats/SteelCsv.h"
+#include "formats/LibraryFile.h"
 #include "steel/Steel.h"
 #include "support/CliRun.h"
 #include "support/Files.h"

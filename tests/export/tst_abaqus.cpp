@@ -16,8 +16,8 @@
 #include <set>
 
 #include "SolverSupport.h"
-#include "export/AbaqusCdp.h"
-#include "library/Sampling.h"
+#include "formats/AbaqusCdp.h"
+#include "model/Sampling.h"
 
 using namespace solvertest;
 using Damage = AbaqusOptions::Damage;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 #include "WorkedExample.h"
 #include "model/Concrete.h"
 

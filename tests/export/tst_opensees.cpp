@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "SolverSupport.h"
-#include "export/OpenSeesWriter.h"
+#include "formats/OpenSeesWriter.h"
 
 using namespace solvertest;
 using Format = OpenSeesOptions::Format;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "export/SteelCsv.h"
+#include "formats/SteelCsv.h"
 #include "steel/SteelRegistry.h"
 
 namespace {

@@ -12,10 +12,10 @@
 #include <sstream>
 
 #include "SolverSupport.h"
-#include "export/AbaqusCdp.h"
-#include "export/OpenSeesWriter.h"
-#include "export/SteelAbaqus.h"
-#include "export/SteelOpenSees.h"
+#include "formats/AbaqusCdp.h"
+#include "formats/OpenSeesWriter.h"
+#include "formats/SteelAbaqus.h"
+#include "formats/SteelOpenSees.h"
 #include "steel/Steel.h"
 
 using namespace solvertest;

@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "app/Unit1.h"
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 #include "export/SolverExportDialog.h"
 #include "input/Basis.h"
 #include "library/CheckList.h"

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <bit>
 
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 
 namespace {
 

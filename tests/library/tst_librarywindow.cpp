@@ -14,10 +14,10 @@
 #include <memory>
 
 #include "app/Unit1.h"
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 #include "chart/Chart.h"
 #include "library/CheckList.h"
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "support/FakePlatform.h"
 #include "support/ListRows.h"
 

@@ -17,7 +17,7 @@
 #include "app/Unit1.h"
 #include "chart/Chart.h"
 #include "library/CheckList.h"
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 #include "model/NumberText.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelForm.h"

@@ -90,7 +90,7 @@
 #include <string_view>
 #include <vector>
 
-#include "export/SolverCommon.h"
+#include "formats/SolverCommon.h"
 
 class CConcrete;
 

@@ -26,9 +26,9 @@
 #include <string_view>
 #include <vector>
 
-#include "export/OpenSeesWriter.h"
-#include "export/SteelAbaqus.h"  // SteelRefusalText
-#include "export/SolverCommon.h"
+#include "formats/OpenSeesWriter.h"
+#include "formats/SteelAbaqus.h"  // SteelRefusalText
+#include "formats/SolverCommon.h"
 
 class CSteel;
 

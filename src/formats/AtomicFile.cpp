@@ -1,4 +1,4 @@
-#include "export/AtomicFile.h"
+#include "formats/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "export/SteelCsv.h"
+#include "formats/SteelCsv.h"
 
 #include <string_view>
 #include <vector>
 
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 #include "model/NumberText.h"
 #include "steel/SteelCurve.h"
 #include "steel/SteelRegistry.h"

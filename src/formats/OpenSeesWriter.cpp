@@ -1,4 +1,4 @@
-#include "export/OpenSeesWriter.h"
+#include "formats/OpenSeesWriter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "library/Sampling.h"
+#include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/CoreText.h"
 

@@ -1,4 +1,4 @@
-#include "export/SteelOpenSees.h"
+#include "formats/SteelOpenSees.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "export/CsvExport.h"
+#include "formats/CsvExport.h"
 
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
 
-#include "library/Sampling.h"
+#include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/CoreText.h"
 #include "model/NumberText.h"

@@ -37,8 +37,8 @@
 #include <string_view>
 #include <vector>
 
-#include "export/AbaqusCdp.h"
-#include "export/SolverCommon.h"
+#include "formats/AbaqusCdp.h"
+#include "formats/SolverCommon.h"
 
 class CSteel;
 

@@ -1,4 +1,4 @@
-#include "library/LibraryFile.h"
+#include "formats/LibraryFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <utility>
 #include <optional>
 
-#include "export/AtomicFile.h"
+#include "formats/AtomicFile.h"
 #include "model/DefinitionRules.h"
 
 namespace {

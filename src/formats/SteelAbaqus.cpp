@@ -1,4 +1,4 @@
-#include "export/SteelAbaqus.h"
+#include "formats/SteelAbaqus.h"
 
 #include <algorithm>
 #include <charconv>

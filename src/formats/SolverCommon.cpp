@@ -1,4 +1,4 @@
-#include "export/SolverCommon.h"
+#include "formats/SolverCommon.h"
 
 #include <algorithm>
 #include <charconv>

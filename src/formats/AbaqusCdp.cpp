@@ -1,4 +1,4 @@
-#include "export/AbaqusCdp.h"
+#include "formats/AbaqusCdp.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <queue>
 #include <set>
 
-#include "library/Sampling.h"
+#include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/CoreText.h"
 
