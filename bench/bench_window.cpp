@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "BenchTable.h"
-#include "app/Platform.h"
-#include "app/Unit1.h"
+#include "platform/Platform.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
 #include "support/SoakCycle.h"
 

@@ -1,12 +1,11 @@
 #include "app/Application.h"
 
 #include <cstdio>
-#include <exception>
 
 #include "app/CommandLine.h"
-#include "app/Platform.h"
-#include "app/Translation.h"
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
+#include "platform/RunGuarded.h"
+#include "platform/Translation.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -15,17 +14,6 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     bool handled = false;
     RunGuarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;
-}
-
-void ShowCurrentException()
-{
-    try {
-        throw;
-    } catch (const std::exception& error) {
-        ShowException(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowException(QString());
-    }
 }
 
 namespace {

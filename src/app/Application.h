@@ -11,25 +11,6 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Runs a piece of a handler so that an exception it throws reaches the user as the error box.
-// Returns false when it threw.
-template <typename F>
-bool RunGuarded(F&& work);
-
 // Start-up, message loop and shutdown of the program. Returns 0, or the status of a command
 // line that asked for help or the version (0) or was wrong (2).
 int RunTarvolin(int& argc, char** argv);
-
-void ShowCurrentException();
-
-template <typename F>
-bool RunGuarded(F&& work)
-{
-    try {
-        work();
-        return true;
-    } catch (...) {
-        ShowCurrentException();
-        return false;
-    }
-}

@@ -2,8 +2,8 @@
 
 #include <QCommandLineParser>
 
-#include "app/Translation.h"
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
+#include "platform/Translation.h"
 
 QString UsageText()
 {

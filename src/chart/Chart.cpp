@@ -879,3 +879,19 @@ void TChart::RebuildLegend()
     }
     legend->setVisible(legend->itemCount() > 0);
 }
+
+QFont ChartFont()
+{
+    // "MS Sans Serif" of the original maps to Liberation Sans, which has the same metrics as the
+    // usual Windows sans serif, so every text fits the room the layout gives it.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
+void TChart::SetBufferedDisplay(bool buffered)
+{
+    // QCustomPlot always draws through its own paint buffers, so there is nothing to switch;
+    // the setting is kept where it can be read back.
+    setProperty("BufferedDisplay", buffered);
+}

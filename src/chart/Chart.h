@@ -9,6 +9,10 @@ class QMenu;
 class TChart;
 class TReadout;
 
+// The window's font, which the charts inherit from the widget they are made in: the window
+// and the command line both set it, so their pictures' labels cannot differ in size.
+QFont ChartFont();
+
 // One curve on a chart: strain along X, stress along Y, joined in the order the points arrive
 // (always ascending strain). The chart owns it; it is found again by its title.
 class TLineSeries : public QCPGraph {
@@ -156,7 +160,8 @@ public:
     // Whether screen drawing goes through an off-screen buffer; nothing else depends on it.
     void SetBufferedDisplay(bool buffered);
     // Writes the chart at its on-screen size as a Windows BMP on white, replacing any file
-    // there. Throws std::runtime_error naming the path and the reason when it cannot.
+    // there. Throws std::runtime_error naming the path and the reason when it cannot. Defined
+    // with the picture writers (src/pictures), which a caller links.
     void SaveToBitmapFile(const QString& path);
 
 signals:

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
-#include "app/Translation.h"
 #include "formats/AtomicFile.h"
+#include "platform/Translation.h"
 
 namespace {
 

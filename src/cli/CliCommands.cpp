@@ -14,20 +14,20 @@
 #include <string>
 #include <vector>
 
-#include "app/Translation.h"
 #include "cli/CliCommand.h"
-#include "formats/AtomicFile.h"
 #include "formats/AbaqusCdp.h"
+#include "formats/AtomicFile.h"
 #include "formats/CsvExport.h"
+#include "formats/LibraryFile.h"
 #include "formats/OpenSeesWriter.h"
 #include "formats/SteelAbaqus.h"
 #include "formats/SteelCsv.h"
 #include "formats/SteelOpenSees.h"
-#include "input/FieldText.h"
-#include "formats/LibraryFile.h"
-#include "model/Registry.h"
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
+#include "model/Registry.h"
+#include "platform/FieldText.h"
+#include "platform/Translation.h"
 #include "steel/SteelFields.h"
 #include "steel/SteelRegistry.h"
 

@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "chart/Chart.h"
-#include "app/Translation.h"
 #include "cli/CliCommand.h"
+#include "concretewindow/ChartSetup.h"
 #include "formats/AtomicFile.h"
-#include "export/ChartPicture.h"
-#include "library/ChartSetup.h"
-#include "library/SteelChart.h"
 #include "formats/LibraryFile.h"
 #include "model/Registry.h"
+#include "pictures/ChartPicture.h"
+#include "platform/Translation.h"
+#include "steelwindow/SteelChart.h"
 
 namespace {
 

@@ -12,18 +12,18 @@
 #include <new>
 #include <optional>
 
-#include "app/Application.h"
-#include "app/Controls.h"
-#include "app/Platform.h"
 #include "chart/Chart.h"
-#include "export/PictureExport.h"
-#include "input/FieldText.h"
-#include "library/ChartSetup.h"
-#include "library/CheckList.h"
-#include "library/SteelChart.h"
+#include "chart/SeriesTitles.h"
+#include "dialogs/PictureExport.h"
 #include "model/NumberText.h"
+#include "platform/CheckList.h"
+#include "platform/Controls.h"
+#include "platform/FieldText.h"
+#include "platform/Platform.h"
+#include "platform/RunGuarded.h"
 #include "steel/Steel.h"
 #include "steel/SteelRegistry.h"
+#include "steelwindow/SteelChart.h"
 
 namespace {
 

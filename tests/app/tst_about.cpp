@@ -11,10 +11,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/About.h"
-#include "app/StatusBar.h"
-#include "app/Unit1.h"
-#include "app/Website.h"
+#include "dialogs/About.h"
+#include "concretewindow/StatusBar.h"
+#include "concretewindow/Unit1.h"
+#include "platform/Website.h"
 #include "support/FakePlatform.h"
 #include "support/Mouse.h"
 

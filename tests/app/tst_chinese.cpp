@@ -18,14 +18,14 @@
 #include <map>
 #include <memory>
 
-#include "app/About.h"
-#include "app/StatusBar.h"
-#include "app/Translation.h"
-#include "app/Unit1.h"
+#include "dialogs/About.h"
+#include "concretewindow/StatusBar.h"
+#include "platform/Translation.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
 #include "formats/CsvExport.h"
-#include "export/PictureOptions.h"
-#include "export/SolverExportDialog.h"
+#include "dialogs/PictureOptions.h"
+#include "dialogs/SolverExportDialog.h"
 #include "model/GradeFields.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"

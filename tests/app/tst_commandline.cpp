@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "app/CommandLine.h"
-#include "app/Unit1.h"
-#include "library/CheckList.h"
+#include "concretewindow/Unit1.h"
+#include "platform/CheckList.h"
 #include "formats/LibraryFile.h"
 #include "support/FakePlatform.h"
 

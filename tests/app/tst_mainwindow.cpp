@@ -20,11 +20,12 @@
 #include <stdexcept>
 
 #include "app/Application.h"
-#include "app/Dialogs.h"
-#include "app/Translation.h"
-#include "app/Unit1.h"
+#include "platform/RunGuarded.h"
+#include "platform/Dialogs.h"
+#include "platform/Translation.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Legibility.h"
 

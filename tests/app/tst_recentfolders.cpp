@@ -13,11 +13,11 @@
 #include <functional>
 #include <memory>
 
-#include "app/RecentFolders.h"
-#include "app/Unit1.h"
-#include "export/PictureExport.h"
-#include "export/PictureOptions.h"
-#include "export/SolverExportDialog.h"
+#include "platform/RecentFolders.h"
+#include "concretewindow/Unit1.h"
+#include "dialogs/PictureExport.h"
+#include "dialogs/PictureOptions.h"
+#include "dialogs/SolverExportDialog.h"
 #include "support/FakePlatform.h"
 
 namespace {

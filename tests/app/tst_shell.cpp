@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 #include <QTest>
 
-#include "app/StatusBar.h"
-#include "app/Unit1.h"
-#include "app/Website.h"
+#include "concretewindow/StatusBar.h"
+#include "concretewindow/Unit1.h"
+#include "platform/Website.h"
 #include "support/FakePlatform.h"
 #include "support/Mouse.h"
 

@@ -17,12 +17,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "formats/AbaqusCdp.h"
-#include "export/ChartPicture.h"
-#include "export/PictureOptions.h"
+#include "pictures/ChartPicture.h"
+#include "dialogs/PictureOptions.h"
 #include "formats/OpenSeesWriter.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "model/NumberText.h"
 #include "support/CliRun.h"
 #include "support/FakePlatform.h"

@@ -8,9 +8,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
-#include "input/Basis.h"
-#include "input/FieldText.h"
+#include "concretewindow/Unit1.h"
+#include "dialogs/Basis.h"
+#include "platform/FieldText.h"
 #include "formats/CsvExport.h"
 #include "model/Concrete.h"
 #include "model/Registry.h"

@@ -6,10 +6,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
-#include "export/ChartPicture.h"
-#include "export/PictureOptions.h"
-#include "library/CheckList.h"
+#include "concretewindow/Unit1.h"
+#include "pictures/ChartPicture.h"
+#include "dialogs/PictureOptions.h"
+#include "platform/CheckList.h"
 #include "steelwindow/SteelForm.h"
 #include "support/CliRun.h"
 #include "support/FakePlatform.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "WorkedExample.h"
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 
 namespace worked {
 

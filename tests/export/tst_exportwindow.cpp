@@ -17,9 +17,9 @@
 
 #include "CreateWorked.h"
 #include "WorkedExample.h"
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 

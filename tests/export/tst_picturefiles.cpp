@@ -27,12 +27,12 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/Unit1.h"
-#include "export/ChartPicture.h"
-#include "export/PictureExport.h"
-#include "export/PictureOptions.h"
+#include "concretewindow/Unit1.h"
+#include "pictures/ChartPicture.h"
+#include "dialogs/PictureExport.h"
+#include "dialogs/PictureOptions.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"

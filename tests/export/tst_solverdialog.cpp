@@ -20,9 +20,9 @@
 
 #include "CreateWorked.h"
 #include "WorkedExample.h"
-#include "app/Unit1.h"
-#include "export/SolverExportDialog.h"
-#include "library/CheckList.h"
+#include "concretewindow/Unit1.h"
+#include "dialogs/SolverExportDialog.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 #include "support/Modal.h"

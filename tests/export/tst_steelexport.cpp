@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "SolverSupport.h"
-#include "export/SolverExportDialog.h"
+#include "dialogs/SolverExportDialog.h"
 #include "steel/Steel.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"

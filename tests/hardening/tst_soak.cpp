@@ -11,9 +11,9 @@
 #include <malloc.h>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/SoakCycle.h"
 

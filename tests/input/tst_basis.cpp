@@ -16,11 +16,11 @@
 #include <functional>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "formats/CsvExport.h"
-#include "export/SolverExportDialog.h"
-#include "input/Basis.h"
-#include "library/CheckList.h"
+#include "dialogs/SolverExportDialog.h"
+#include "dialogs/Basis.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
 

@@ -12,7 +12,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "support/FakePlatform.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "support/FakePlatform.h"
 
 using FieldTexts = QList<std::pair<QString, QString>>;

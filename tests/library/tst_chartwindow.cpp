@@ -13,7 +13,7 @@
 #include <bit>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"

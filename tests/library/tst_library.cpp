@@ -13,9 +13,9 @@
 #include <bit>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 
 namespace {

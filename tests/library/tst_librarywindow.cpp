@@ -13,10 +13,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "formats/CsvExport.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "formats/LibraryFile.h"
 #include "support/FakePlatform.h"
 #include "support/ListRows.h"

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
 

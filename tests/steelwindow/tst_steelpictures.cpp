@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "export/ChartPicture.h"
-#include "export/PictureOptions.h"
+#include "pictures/ChartPicture.h"
+#include "dialogs/PictureOptions.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"

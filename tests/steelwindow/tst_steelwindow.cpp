@@ -14,9 +14,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 #include "formats/LibraryFile.h"
 #include "model/NumberText.h"
 #include "steel/SteelRegistry.h"

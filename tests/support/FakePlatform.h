@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 
 // Stands in for the desktop while a test runs: records every box, answers the file and folder
 // dialogs from queues (an empty queue means the user cancels) and counts opened addresses. The

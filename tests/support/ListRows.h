@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 
 // A check list as a user reads it: each row's text and its box, "[x]" ticked, "[ ]" not.
 inline QStringList RowTexts(const TRzCheckList* list)

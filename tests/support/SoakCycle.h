@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Unit1.h"
+#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "library/CheckList.h"
+#include "platform/CheckList.h"
 
 namespace soak {
 

@@ -1,0 +1,47 @@
+#include "platform/RecentFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+QString Key(FolderKind kind)
+{
+    switch (kind) {
+    case FolderKind::Abaqus: return QStringLiteral("folders/abaqus");
+    case FolderKind::OpenSees: return QStringLiteral("folders/opensees");
+    case FolderKind::Pictures: return QStringLiteral("folders/pictures");
+    case FolderKind::Library: break;
+    }
+    return QStringLiteral("folders/library");
+}
+
+}  // namespace
+
+QString RecentFolder(FolderKind kind)
+{
+    const QString remembered =
+        QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).value(Key(kind)).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+void RememberFolder(FolderKind kind, const QString& folder)
+{
+    if (folder.isEmpty())
+        return;
+    QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin"))
+        .setValue(Key(kind), QFileInfo(folder).absoluteFilePath());
+}
+
+void RememberFileFolder(FolderKind kind, const QString& filePath)
+{
+    if (!filePath.isEmpty())
+        RememberFolder(kind, QFileInfo(filePath).absolutePath());
+}
