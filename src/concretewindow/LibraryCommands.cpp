@@ -18,7 +18,6 @@
 #include "platform/Platform.h"
 #include "platform/RecentFolders.h"
 #include "platform/RunGuarded.h"
-#include "steelwindow/SteelForm.h"
 
 namespace {
 
@@ -81,10 +80,9 @@ bool TForm1::OpenLibraryFile(const QString& path)
         return false;
     }
     ReplaceList(std::move(loaded.concretes));
-    // The steels are replaced too, a library without any emptying the steel window.
-    steels = std::move(loaded.steels);
-    if (steelForm)
-        steelForm->Rebuild();
+    // The steels are replaced too, a library without any emptying the list; the steel window,
+    // when there is one, hears of it and draws itself anew.
+    steels.Replace(std::move(loaded.steels));
     libraryPath = QFileInfo(path).absoluteFilePath();
     savedRevision = concretes.Revision();
     savedSteelRevision = steels.Revision();

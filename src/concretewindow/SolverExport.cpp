@@ -25,6 +25,7 @@ void OpenSolverExport(TForm1* form, SolverExportDialog::Solver solver)
     for (std::size_t i = 0; i < form->steels.size(); ++i)
         steels.push_back({&form->steels.at(i), form->steels.Shown(i)});
     SolverExportDialog dialog(solver, std::move(entries), std::move(steels), form);
+    dialog.SetDecimalSeparator(form->DecimalSeparator());
     dialog.exec();
 }
 

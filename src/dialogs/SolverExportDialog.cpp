@@ -25,7 +25,6 @@
 #include <qcustomplot.h>
 #include <stdexcept>
 
-#include "concretewindow/Unit1.h"
 #include "dialogs/Basis.h"
 #include "formats/AtomicFile.h"
 #include "model/Concrete.h"
@@ -646,17 +645,25 @@ void SolverExportDialog::UpdatePreview()
         steelPanel->SetConcreteOptions(abaqus);
     else if (steelPanel)
         steelPanel->SetConcreteOptions(opensees, Checked().size());
-    const CConcrete* selected = Selected();
-    const auto* window = qobject_cast<const TForm1*>(parentWidget());
-    basisLabel->setText(selected ? tr("%1: %2").arg(Name(selected),
-                                                    BasisDescription(*selected,
-                                                                     window ? window->DecimalSeparator()
-                                                                            : '.'))
-                                 : QString());
+    ShowBasis();
     if (solver == Solver::Abaqus)
         ShowAbaqusPreview();
     else
         ShowOpenSeesPreview();
+}
+
+void SolverExportDialog::SetDecimalSeparator(char separator)
+{
+    decimalSeparator = separator;
+    ShowBasis();
+}
+
+void SolverExportDialog::ShowBasis()
+{
+    const CConcrete* selected = Selected();
+    basisLabel->setText(selected ? tr("%1: %2").arg(Name(selected),
+                                                    BasisDescription(*selected, decimalSeparator))
+                                 : QString());
 }
 
 void SolverExportDialog::ShowAbaqusPreview()

@@ -49,6 +49,11 @@ public:
     // a file was written.
     bool Save();
 
+    // The decimal separator of the line that names the selected concrete's strength basis: the
+    // window's, handed in by the window that opens the dialog; a point until then. The preview's
+    // numbers follow the user's locale, as the fields do.
+    void SetDecimalSeparator(char separator);
+
     // Controls, named as their object names.
     QListWidget* concreteList;
     QComboBox* unitsBox = nullptr;
@@ -103,11 +108,13 @@ private:
     static QString RangeText(const OptionRange& range);
     void OptionChanged();
     void UpdatePreview();
+    void ShowBasis();
     void ShowAbaqusPreview();
     void ShowOpenSeesPreview();
     const CConcrete* Selected() const;
 
     Solver solver;
+    char decimalSeparator = '.';
     std::vector<Entry> entries;
     AbaqusOptions abaqus;
     OpenSeesOptions opensees;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -20,6 +21,9 @@
 //   static constexpr const char* kNothing;   // what Add says about a null pointer
 // Concretes and steels share this one implementation; each kind has its own class on top so
 // that callers keep speaking of concretes or steels.
+//
+// Whoever shows a registry (a window) subscribes to it and hears when the list is replaced as a
+// whole, so that it draws itself anew; the one who replaces the list need not know who shows it.
 template <class T, class Traits>
 class NamedRegistry {
 public:
@@ -27,8 +31,21 @@ public:
     using const_iterator = typename std::vector<Entry>::const_iterator;
 
     NamedRegistry() = default;
-    NamedRegistry(NamedRegistry&&) noexcept = default;
-    NamedRegistry& operator=(NamedRegistry&&) noexcept = default;
+    // Moving takes the materials, their flags and the revision count; the subscribers stay with
+    // the registry they subscribed to, and hear nothing (Replace is what they hear of).
+    NamedRegistry(NamedRegistry&& other) noexcept
+        : entries(std::move(other.entries)),
+          shown(std::move(other.shown)),
+          revision(other.revision)
+    {
+    }
+    NamedRegistry& operator=(NamedRegistry&& other) noexcept
+    {
+        entries = std::move(other.entries);
+        shown = std::move(other.shown);
+        revision = other.revision;
+        return *this;
+    }
 
     // The materials in creation order.
     const_iterator begin() const { return entries.begin(); }
@@ -114,8 +131,35 @@ public:
     // anything changed since it last looked (the library file's "unsaved changes").
     std::uint64_t Revision() const { return revision; }
 
+    // Takes other's materials, flags and revision count in place of its own (a library opened),
+    // then tells every subscriber in the order they subscribed. What a subscriber throws comes
+    // out of here, the list already replaced.
+    void Replace(NamedRegistry&& other)
+    {
+        *this = std::move(other);
+        for (std::size_t i = 0; i < subscribers.size(); ++i)
+            subscribers[i].second();
+    }
+    // Calls replaced after every Replace until Unsubscribe is given the key returned here.
+    std::size_t SubscribeReplaced(std::function<void()> replaced)
+    {
+        subscribers.emplace_back(++lastKey, std::move(replaced));
+        return lastKey;
+    }
+    void Unsubscribe(std::size_t key)
+    {
+        for (auto it = subscribers.begin(); it != subscribers.end(); ++it) {
+            if (it->first == key) {
+                subscribers.erase(it);
+                return;
+            }
+        }
+    }
+
 private:
     std::vector<Entry> entries;
     std::vector<bool> shown;  // one flag per entry, same order
     std::uint64_t revision = 0;
+    std::vector<std::pair<std::size_t, std::function<void()>>> subscribers;
+    std::size_t lastKey = 0;
 };

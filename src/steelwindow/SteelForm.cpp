@@ -58,6 +58,13 @@ TSteelForm::TSteelForm(SteelRegistry& steels, char decimalSeparator, QWidget* ow
     Wire();
     SetBasis(basis);
     Rebuild();
+    // Last, so that a window that failed to build leaves no subscription behind.
+    replacedSubscription = steels.SubscribeReplaced([this] { Rebuild(); });
+}
+
+TSteelForm::~TSteelForm()
+{
+    steels.Unsubscribe(replacedSubscription);
 }
 
 void TSteelForm::BuildControls()

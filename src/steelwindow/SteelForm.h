@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,7 @@ class TSteelForm : public QWidget {
 public:
     // owner holds steels and outlives the window.
     TSteelForm(SteelRegistry& steels, char decimalSeparator, QWidget* owner);
+    ~TSteelForm() override;
 
     // Controls, named as their object names.
     QGroupBox* grp1;
@@ -72,8 +74,8 @@ public:
     void SetBasis(StrengthBasis basis);
     StrengthBasis Basis() const { return basis; }
 
-    // The list and the chart drawn anew from the registry, after it was replaced as a whole
-    // (a library opened).
+    // The list and the chart drawn anew from the registry; runs whenever the registry is
+    // replaced as a whole (a library opened).
     void Rebuild();
 
     void SetDecimalSeparator(char separator);
@@ -96,6 +98,7 @@ private:
     void SetAssumptionTips();
 
     SteelRegistry& steels;
+    std::size_t replacedSubscription = 0;
     char decimalSeparator;
     // δs as edt8 holds it, or nothing when it does not read as a valid one.
     std::optional<double> TypedCv() const;

@@ -86,6 +86,36 @@ private slots:
         QVERIFY(changed());
         QVERIFY(registry.empty());
     }
+
+    // A window that shows a registry hears of a replacement, sees the new list when it does,
+    // and keeps hearing after lists were moved in and out; a plain move tells nobody.
+    void replaceIsAnnouncedToSubscribers()
+    {
+        ConcreteRegistry registry;
+        registry.Add(Make("A"));
+        QStringList seen;
+        const std::size_t key = registry.SubscribeReplaced([&] { seen = Names(registry); });
+
+        ConcreteRegistry loaded;
+        loaded.Add(Make("B"), false);
+        loaded.Add(Make("C"));
+        registry.Replace(std::move(loaded));
+        QCOMPARE(seen, (QStringList{"B", "C"}));
+        QVERIFY(!registry.Shown("B"));
+
+        ConcreteRegistry taken = std::move(registry);
+        registry = std::move(taken);
+        QCOMPARE(seen, (QStringList{"B", "C"}));
+        taken.Replace(ConcreteRegistry());
+        QCOMPARE(seen, (QStringList{"B", "C"}));
+
+        registry.Replace(ConcreteRegistry());
+        QCOMPARE(seen, QStringList());
+        seen = QStringList{"unchanged"};
+        registry.Unsubscribe(key);
+        registry.Replace(ConcreteRegistry());
+        QCOMPARE(seen, QStringList{"unchanged"});
+    }
 };
 
 QTEST_APPLESS_MAIN(TestRegistry)
