@@ -13,7 +13,7 @@
 static void LoadTranslationResources()
 {
     static const bool loaded = [] {
-        Q_INIT_RESOURCE(tarvolin_app_translations);
+        Q_INIT_RESOURCE(tarvolin_platform_translations);
         return true;
     }();
     (void)loaded;
