@@ -18,15 +18,15 @@
 #include <map>
 #include <memory>
 
-#include "dialogs/About.h"
-#include "concretewindow/StatusBar.h"
-#include "platform/Translation.h"
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "formats/CsvExport.h"
+#include "concretewindow/StatusBar.h"
+#include "concretewindow/Unit1.h"
+#include "dialogs/About.h"
 #include "dialogs/PictureOptions.h"
 #include "dialogs/SolverExportDialog.h"
+#include "formats/CsvExport.h"
 #include "model/GradeFields.h"
+#include "platform/Translation.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
 #include "support/Legibility.h"

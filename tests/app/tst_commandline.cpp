@@ -7,8 +7,8 @@
 
 #include "app/CommandLine.h"
 #include "concretewindow/Unit1.h"
-#include "platform/CheckList.h"
 #include "formats/LibraryFile.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 
 class TestCommandLine : public QObject {

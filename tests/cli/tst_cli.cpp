@@ -18,12 +18,12 @@
 #include <memory>
 
 #include "concretewindow/Unit1.h"
-#include "formats/AbaqusCdp.h"
-#include "pictures/ChartPicture.h"
 #include "dialogs/PictureOptions.h"
+#include "formats/AbaqusCdp.h"
 #include "formats/OpenSeesWriter.h"
-#include "platform/CheckList.h"
 #include "model/NumberText.h"
+#include "pictures/ChartPicture.h"
+#include "platform/CheckList.h"
 #include "support/CliRun.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"

@@ -10,12 +10,12 @@
 
 #include "concretewindow/Unit1.h"
 #include "dialogs/Basis.h"
-#include "platform/FieldText.h"
 #include "formats/CsvExport.h"
 #include "model/Concrete.h"
-#include "model/Registry.h"
 #include "model/GradeFields.h"
 #include "model/NumberText.h"
+#include "model/Registry.h"
+#include "platform/FieldText.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"
 

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "formats/SteelCsv.h"
 #include "formats/LibraryFile.h"
+#include "formats/SteelCsv.h"
 #include "steel/Steel.h"
 #include "support/CliRun.h"
 #include "support/Files.h"

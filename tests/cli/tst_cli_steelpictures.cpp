@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "concretewindow/Unit1.h"
-#include "pictures/ChartPicture.h"
 #include "dialogs/PictureOptions.h"
+#include "pictures/ChartPicture.h"
 #include "platform/CheckList.h"
 #include "steelwindow/SteelForm.h"
 #include "support/CliRun.h"

@@ -11,8 +11,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
+#include "concretewindow/Unit1.h"
 #include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 

@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "pictures/ChartPicture.h"
+#include "concretewindow/Unit1.h"
 #include "dialogs/PictureOptions.h"
+#include "pictures/ChartPicture.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"

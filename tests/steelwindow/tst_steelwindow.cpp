@@ -14,11 +14,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
-#include "platform/CheckList.h"
+#include "concretewindow/Unit1.h"
 #include "formats/LibraryFile.h"
 #include "model/NumberText.h"
+#include "platform/CheckList.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"

@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
+#include "concretewindow/Unit1.h"
 #include "platform/CheckList.h"
 
 namespace soak {

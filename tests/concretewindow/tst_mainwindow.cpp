@@ -20,12 +20,12 @@
 #include <stdexcept>
 
 #include "app/Application.h"
-#include "platform/RunGuarded.h"
-#include "platform/Dialogs.h"
-#include "platform/Translation.h"
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
+#include "concretewindow/Unit1.h"
 #include "platform/CheckList.h"
+#include "platform/Dialogs.h"
+#include "platform/RunGuarded.h"
+#include "platform/Translation.h"
 #include "support/FakePlatform.h"
 #include "support/Legibility.h"
 

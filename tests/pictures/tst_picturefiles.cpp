@@ -27,13 +27,13 @@
 #include <memory>
 #include <stdexcept>
 
+#include "chart/Chart.h"
 #include "concretewindow/Unit1.h"
-#include "pictures/ChartPicture.h"
 #include "dialogs/PictureExport.h"
 #include "dialogs/PictureOptions.h"
-#include "chart/Chart.h"
-#include "platform/CheckList.h"
 #include "model/NumberText.h"
+#include "pictures/ChartPicture.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 

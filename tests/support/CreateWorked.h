@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "WorkedExample.h"
 #include "concretewindow/Unit1.h"
+#include "support/WorkedExample.h"
 
 namespace worked {
 

@@ -11,12 +11,12 @@
 #include <cmath>
 #include <sstream>
 
-#include "SolverSupport.h"
 #include "formats/AbaqusCdp.h"
 #include "formats/OpenSeesWriter.h"
 #include "formats/SteelAbaqus.h"
 #include "formats/SteelOpenSees.h"
 #include "steel/Steel.h"
+#include "support/SolverSupport.h"
 
 using namespace solvertest;
 

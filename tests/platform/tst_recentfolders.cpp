@@ -13,11 +13,11 @@
 #include <functional>
 #include <memory>
 
-#include "platform/RecentFolders.h"
 #include "concretewindow/Unit1.h"
 #include "dialogs/PictureExport.h"
 #include "dialogs/PictureOptions.h"
 #include "dialogs/SolverExportDialog.h"
+#include "platform/RecentFolders.h"
 #include "support/FakePlatform.h"
 
 namespace {

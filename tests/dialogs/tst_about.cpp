@@ -11,9 +11,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "dialogs/About.h"
 #include "concretewindow/StatusBar.h"
 #include "concretewindow/Unit1.h"
+#include "dialogs/About.h"
 #include "platform/Website.h"
 #include "support/FakePlatform.h"
 #include "support/Mouse.h"

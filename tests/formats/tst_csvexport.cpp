@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "formats/CsvExport.h"
-#include "WorkedExample.h"
 #include "model/Concrete.h"
+#include "support/WorkedExample.h"
 
 namespace {
 

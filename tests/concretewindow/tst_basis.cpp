@@ -17,9 +17,9 @@
 #include <memory>
 
 #include "concretewindow/Unit1.h"
-#include "formats/CsvExport.h"
-#include "dialogs/SolverExportDialog.h"
 #include "dialogs/Basis.h"
+#include "dialogs/SolverExportDialog.h"
+#include "formats/CsvExport.h"
 #include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/Modal.h"

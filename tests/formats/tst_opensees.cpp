@@ -12,8 +12,8 @@
 #include <climits>
 #include <cmath>
 
-#include "SolverSupport.h"
 #include "formats/OpenSeesWriter.h"
+#include "support/SolverSupport.h"
 
 using namespace solvertest;
 using Format = OpenSeesOptions::Format;

@@ -13,8 +13,8 @@
 #include <bit>
 #include <memory>
 
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
+#include "concretewindow/Unit1.h"
 #include "model/NumberText.h"
 #include "support/FakePlatform.h"
 #include "support/Mouse.h"

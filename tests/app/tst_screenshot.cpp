@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
+#include "concretewindow/Unit1.h"
 #include "platform/CheckList.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"

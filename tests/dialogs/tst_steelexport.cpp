@@ -14,11 +14,11 @@
 #include <QTest>
 #include <memory>
 
-#include "SolverSupport.h"
 #include "dialogs/SolverExportDialog.h"
 #include "steel/Steel.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
+#include "support/SolverSupport.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <map>
 #include <set>
 
-#include "SolverSupport.h"
 #include "formats/AbaqusCdp.h"
 #include "model/Sampling.h"
+#include "support/SolverSupport.h"
 
 using namespace solvertest;
 using Damage = AbaqusOptions::Damage;

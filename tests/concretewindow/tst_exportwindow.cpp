@@ -15,13 +15,13 @@
 #include <memory>
 #include <sys/resource.h>
 
-#include "CreateWorked.h"
-#include "WorkedExample.h"
-#include "concretewindow/Unit1.h"
 #include "chart/Chart.h"
+#include "concretewindow/Unit1.h"
 #include "platform/CheckList.h"
+#include "support/CreateWorked.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
+#include "support/WorkedExample.h"
 
 namespace {
 

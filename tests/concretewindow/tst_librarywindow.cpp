@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <memory>
 
+#include "chart/Chart.h"
 #include "concretewindow/Unit1.h"
 #include "formats/CsvExport.h"
-#include "chart/Chart.h"
-#include "platform/CheckList.h"
 #include "formats/LibraryFile.h"
+#include "platform/CheckList.h"
 #include "support/FakePlatform.h"
 #include "support/ListRows.h"
 

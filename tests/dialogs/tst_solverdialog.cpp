@@ -18,14 +18,14 @@
 #include <memory>
 #include <qcustomplot.h>
 
-#include "CreateWorked.h"
-#include "WorkedExample.h"
 #include "concretewindow/Unit1.h"
 #include "dialogs/SolverExportDialog.h"
 #include "platform/CheckList.h"
+#include "support/CreateWorked.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 #include "support/Modal.h"
+#include "support/WorkedExample.h"
 
 namespace {
 
