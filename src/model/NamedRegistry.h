@@ -133,7 +133,8 @@ public:
 
     // Takes other's materials, flags and revision count in place of its own (a library opened),
     // then tells every subscriber in the order they subscribed. What a subscriber throws comes
-    // out of here, the list already replaced.
+    // out of here, the list already replaced. A subscriber being told must not subscribe or
+    // unsubscribe.
     void Replace(NamedRegistry&& other)
     {
         *this = std::move(other);
