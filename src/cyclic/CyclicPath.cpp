@@ -65,9 +65,11 @@ std::string ParseCyclicHistory(std::string_view text, std::vector<double>& histo
         const std::size_t comma = text.find(',', from);
         const std::string_view item =
             Trimmed(text.substr(from, comma == std::string_view::npos ? text.npos : comma - from));
-        if (item.empty())
+        if (item.empty()) {
+            history.clear();
             return coretext::Arg(coretext::translate("Cyclic", "value %1 is empty"),
                                  {std::to_string(position)});
+        }
         try {
             history.push_back(StrToFloat(item, '.'));
         } catch (const ConvertError&) {
