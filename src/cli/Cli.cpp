@@ -61,7 +61,7 @@ const std::vector<CliCommand>& Commands()
           {"separator", "SEP", QT_TRANSLATE_NOOP("Cli", "the decimal separator of the numbers: . or , (default: the locale's)")}},
          RunCsv},
         {"steel-csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
-         "write the steel CSV file: parameters and corner points",
+         QT_TRANSLATE_NOOP("Cli", "write the steel CSV file: parameters and corner points"),
          QT_TRANSLATE_NOOP("Cli",
          "Writes every steel of SOURCES, shown or hidden, in order: a table of the parameters,\n"
          "then the corner points of each steel's curve (origin, yield, start of hardening,\n"
@@ -247,7 +247,7 @@ QString CommandUsage(const CliCommand& command)
     if (command.takesSources) {
         text += ui::translate("Cli", "  LIBRARY.json           the concretes of a library file\n");
         text += ui::translate("Cli", "  --grade G              the concrete of strength grade G (repeatable)\n");
-        text += QStringLiteral("  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n");
+        text += ui::translate("Cli", "  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n");
     }
     for (const CliOption& option : command.options) {
         if (command.takesSources && qstrcmp(option.name, "grade") == 0)
