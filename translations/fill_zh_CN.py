@@ -321,9 +321,9 @@ ZH = {
         "--tension：\"%1\" 既不是 strain 也不是 displacement。",
     "tension as cracking displacement needs the crack-band width h (--crack-band)":
         "以开裂位移表示受拉需要裂缝带宽度 h（--crack-band）",
-    "the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to converge; birtel-mark or energy is the usual choice":
+    "the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to converge; the default, unloading, gives the code's own plastic strain (C.2.5)":
         "规范损伤规则使 Abaqus 得不到塑性应变（本构关系的损伤按割线定义），有效应力 sigma/(1 - d) "
-        "会升至数百 N/mm2，CDP 分析常常不收敛；通常选用 birtel-mark 或 energy",
+        "会升至数百 N/mm2，CDP 分析常常不收敛；默认的 unloading 规则给出规范自身的塑性应变（C.2.5）",
     "its compression curve has no secant to the elastic limit": "其受压曲线在弹性极限处没有割线",
     "strengths of --grade: characteristic (default), mean or design":
         "--grade 的强度取值：characteristic（标准值，默认）、mean（平均值）或 design（设计值）",
@@ -517,6 +517,10 @@ ZH = {
     "curve that ends before its peak) fails the command and nothing is written; names\n"
     "that had to change for Abaqus are noted on stderr.\n"
     "\n"
+    "--damage unloading, the default, takes the compression damage from the code's\n"
+    "unloading rule (C.2.5): Abaqus derives exactly the code's plastic strain (held at the\n"
+    "largest damage reached beyond about 2.9 eps_c). Tension keeps energy, as before,\n"
+    "unless --tension-damage says otherwise; every other --damage serves both curves.\n"
     "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
     "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
     "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
@@ -528,6 +532,9 @@ ZH = {
         "的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在\n"
         "峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。\n"
         "\n"
+        "--damage unloading（默认）按规范的卸载规则（C.2.5）取受压损伤：Abaqus 推算出的塑性\n"
+        "应变正是规范的塑性应变（约 2.9 eps_c 以后损伤保持已达到的最大值）。受拉仍按 energy，\n"
+        "与以前相同，除非给出 --tension-damage；其他 --damage 规则同时用于受压和受拉。\n"
         "--damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常\n"
         "不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。\n"
         "--tension displacement 需要 --crack-band H。\n"
@@ -779,6 +786,77 @@ ZH = {
     "--format must be bmp, png, svg or pdf (not \"%1\").":
         "--format 必须为 bmp、png、svg 或 pdf（而不是 \"%1\"）。",
     "Cannot write into \"%1\": it is not a folder.": "无法写入 \"%1\"：它不是文件夹。",
+
+    "write the steel CSV file: parameters and corner points": "写出钢筋 CSV 文件：参数和转折点",
+    "  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n":
+        "  --steel GRADE          牌号为 GRADE 的钢筋（可重复）\n",
+
+    # Repeated load (C.2.5, C.1.3) and the code's unloading rule as Abaqus damage.
+    "--damage: \"%1\" is none of unloading, energy, code, birtel-mark and none.":
+        "--damage：\"%1\" 不是 unloading、energy、code、birtel-mark、none 之一。",
+    "--tension-damage: unloading is the code's rule for compression (C.2.5); the code gives tension no plastic strain. Choose energy, code, birtel-mark or none.":
+        "--tension-damage：unloading 是规范的受压卸载规则（C.2.5），规范未给出受拉的塑性应变。"
+        "请选择 energy、code、birtel-mark 或 none。",
+    "--tension-damage: \"%1\" is none of energy, code, birtel-mark and none.":
+        "--tension-damage：\"%1\" 不是 energy、code、birtel-mark、none 之一。",
+    "unloading (default), energy, code, birtel-mark or none":
+        "unloading（规范卸载，默认）、energy、code、birtel-mark 或 none",
+    "tension's own: energy, code, birtel-mark or none (as --damage; energy with unloading)":
+        "单独指定受拉损伤：energy、code、birtel-mark 或 none（默认同 --damage；unloading 时为 energy）",
+    "tarvolin-cli: note: --bc is used only with --damage birtel-mark.\n":
+        "tarvolin-cli：注意：--bc 只用于 --damage birtel-mark。\n",
+    "tarvolin-cli: note: --bt is used only where the tension damage is birtel-mark (--damage or --tension-damage).\n":
+        "tarvolin-cli：注意：--bt 只用于受拉损伤为 birtel-mark 时（--damage 或 --tension-damage）。\n",
+    "code unloading (C.2.5)": "规范卸载（C.2.5）",
+    "write the repeated-load paths of the shown concretes and steels": "写出所显示混凝土和钢筋的反复加载路径",
+    "Writes the path that each shown concrete and steel of SOURCES follows through the\n"
+    "strain history LIST, concretes first, then steels, each in order: concrete after\n"
+    "GB 50010-2010 C.2.5 (unloading and reloading along one line toward the plastic strain)\n"
+    "and C.2.6, steel after C.1.3. LIST is strains in m/m separated by commas, each with a\n"
+    "decimal point, compression negative and tension positive as finite-element programs\n"
+    "take them; the first value is the start, reached along the envelope. Example:\n"
+    "  --history 0,-0.002,-0.001,-0.004,-0.0025,-0.008\n"
+    "The file: the line material,strain,stress, then one line a point, stress in N/mm2:\n"
+    "every value of LIST exactly, the corners of the rules, and between them points at\n"
+    "most S apart in strain (default 0.00001); at most 10000000 points in all.\n"
+    "Where the code is silent: concrete that crosses into tension cracks at its plastic\n"
+    "strain and unloads along its secant (1 - dt) Ec toward that point; a bar reversed\n"
+    "before its stress reaches zero goes back along the same elastic line and takes up its\n"
+    "branch again where it left it; a bar reversed on a reloading curve unloads along Es\n"
+    "and reloads toward the other direction's target; a bar strained beyond eu has failed\n"
+    "and carries nothing for the rest of the history.\n":
+        "写出 SOURCES 中每个所显示的混凝土和钢筋在应变历史 LIST 下的路径，先混凝土后钢筋，\n"
+        "各按顺序：混凝土按 GB 50010-2010 C.2.5（卸载与再加载沿同一直线，指向塑性应变）和\n"
+        "C.2.6，钢筋按 C.1.3。LIST 为以逗号分隔的应变（m/m），用小数点书写，与有限元程序\n"
+        "一致，压为负、拉为正；第一个值为起点，沿骨架曲线加载到达。例如：\n"
+        "  --history 0,-0.002,-0.001,-0.004,-0.0025,-0.008\n"
+        "文件：首行 material,strain,stress，之后每点一行，应力单位 N/mm2：LIST 中的每个值\n"
+        "都原样出现，规则的转折点各为一点，其间各点的应变间隔不超过 S（默认 0.00001）；\n"
+        "总点数不超过 10000000。\n"
+        "规范未作规定之处：混凝土进入受拉时在其塑性应变处开裂，并沿割线 (1 - dt) Ec 向该点\n"
+        "卸载；钢筋在应力回到零之前反向时，沿同一弹性直线返回，并在离开处继续原来的分支；\n"
+        "钢筋在再加载曲线上反向时，沿 Es 卸载，再向另一方向的目标点再加载；钢筋沿骨架曲线\n"
+        "超过 eu 即已断裂，此后不再承载。\n",
+    "the strains, comma-separated: the start, then where the strain goes":
+        "应变，以逗号分隔：先是起点，再依次是应变所到之处",
+    "the largest strain between two points, S > 0 (0.00001)": "相邻两点的最大应变间隔，S > 0 (0.00001)",
+    "--history LIST is missing: give the strains, e.g. --history 0,-0.002,-0.001,-0.004.":
+        "缺少 --history LIST：请给出应变，例如 --history 0,-0.002,-0.001,-0.004。",
+    "--history: %1.": "--history：%1。",
+    "--step: %1.": "--step：%1。",
+    "No concrete or steel is shown: nothing to write.": "没有显示的混凝土或钢筋：无内容可写。",
+    "the list of strains is empty": "应变列表为空",
+    "value %1 is not a finite number": "第 %1 个值不是有限数",
+    "value %1, %2, lies beyond -1 to 1: strains are in m/m (-0.002, not -2000 microstrain)":
+        "第 %1 个值 %2 超出 -1 到 1：应变以 m/m 计（应写 -0.002，而不是 -2000 微应变）",
+    "one strain is no history: give the start and at least one strain to go to":
+        "一个应变构不成加载历史：请给出起点和至少一个要到达的应变",
+    "value %1 is empty": "第 %1 个值为空",
+    "value %1, \"%2\", is not a number (strains are written with a decimal point, e.g. -0.002)":
+        "第 %1 个值 \"%2\" 不是数字（应变用小数点书写，例如 -0.002）",
+    "\"%1\" is not a number greater than 0": "\"%1\" 不是大于 0 的数",
+    "the paths would have more than %1 points; choose a larger step or a shorter history":
+        "路径将超过 %1 个点；请选用更大的步长或更短的加载历史",
 }
 
 # Where one English text needs another word in one place.

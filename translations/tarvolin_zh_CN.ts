@@ -128,10 +128,6 @@
             <translation>%1在应变 %2 处减小%3</translation>
         </message>
         <message>
-            <source>--damage: "%1" is none of energy, code, birtel-mark and none.</source>
-            <translation>--damage："%1" 不是 energy、code、birtel-mark、none 之一。</translation>
-        </message>
-        <message>
             <source>--e0: "%1" is neither ec nor secant.</source>
             <translation>--e0："%1" 既不是 ec 也不是 secant。</translation>
         </message>
@@ -144,12 +140,24 @@
             <translation>以开裂位移表示受拉需要裂缝带宽度 h（--crack-band）</translation>
         </message>
         <message>
-            <source>the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to converge; birtel-mark or energy is the usual choice</source>
-            <translation>规范损伤规则使 Abaqus 得不到塑性应变（本构关系的损伤按割线定义），有效应力 sigma/(1 - d) 会升至数百 N/mm2，CDP 分析常常不收敛；通常选用 birtel-mark 或 energy</translation>
-        </message>
-        <message>
             <source>its compression curve has no secant to the elastic limit</source>
             <translation>其受压曲线在弹性极限处没有割线</translation>
+        </message>
+        <message>
+            <source>--damage: "%1" is none of unloading, energy, code, birtel-mark and none.</source>
+            <translation>--damage："%1" 不是 unloading、energy、code、birtel-mark、none 之一。</translation>
+        </message>
+        <message>
+            <source>--tension-damage: unloading is the code's rule for compression (C.2.5); the code gives tension no plastic strain. Choose energy, code, birtel-mark or none.</source>
+            <translation>--tension-damage：unloading 是规范的受压卸载规则（C.2.5），规范未给出受拉的塑性应变。请选择 energy、code、birtel-mark 或 none。</translation>
+        </message>
+        <message>
+            <source>--tension-damage: "%1" is none of energy, code, birtel-mark and none.</source>
+            <translation>--tension-damage："%1" 不是 energy、code、birtel-mark、none 之一。</translation>
+        </message>
+        <message>
+            <source>the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to converge; the default, unloading, gives the code's own plastic strain (C.2.5)</source>
+            <translation>规范损伤规则使 Abaqus 得不到塑性应变（本构关系的损伤按割线定义），有效应力 sigma/(1 - d) 会升至数百 N/mm2，CDP 分析常常不收敛；默认的 unloading 规则给出规范自身的塑性应变（C.2.5）</translation>
         </message>
     </context>
     <context>
@@ -470,10 +478,6 @@ Options:
             <translation>E0：Ec（默认）或弹性极限处的割线模量</translation>
         </message>
         <message>
-            <source>energy (default), code, birtel-mark or none</source>
-            <translation>energy（默认）、code、birtel-mark 或 none</translation>
-        </message>
-        <message>
             <source>birtel-mark's plastic share in compression, 0 &lt; X &lt;= 1 (0.7)</source>
             <translation>birtel-mark 受压塑性份额，0 &lt; X &lt;= 1 (0.7)</translation>
         </message>
@@ -631,33 +635,6 @@ FOLDER 不存在时自动创建。--width 和 --height 设定每张图片的像�
             <translation>仅用于 PNG：每个方向像素增至 2 或 3 倍 (1)</translation>
         </message>
         <message>
-            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
-ones the export dialog starts with checked; the ones pictures draws), in order: an
-input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
---output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
-curve that ends before its peak) fails the command and nothing is written; names
-that had to change for Abaqus are noted on stderr.
-
---damage code leaves Abaqus no plastic strain: the effective stress climbs to
-hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);
-birtel-mark makes a share --bc/--bt of the inelastic strain plastic.
---tension displacement needs --crack-band H.
-The shown steels follow the concretes: *Elastic and *Plastic, true stress against
-logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).
-</source>
-            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
-与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
-的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
-峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
-
---damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常
-不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。
---tension displacement 需要 --crack-band H。
-所显示的钢筋排在混凝土之后：*Elastic 和 *Plastic，真应力对对数塑性应变，在 eu 以内与
-曲线相差不超过 0.1 %（或名义值）。
-</translation>
-        </message>
-        <message>
             <source>steels' *Plastic: true (default) or nominal values</source>
             <translation>钢筋的 *Plastic：true（真实值，默认）或 nominal（名义值）</translation>
         </message>
@@ -783,6 +760,130 @@ Con_Gm、HRB400m；Con_Gd、HRB400d）；mean 需要 --cv，即两者共用的�
             <source>mean (fym, fstm), δs = %1</source>
             <translation>平均值 (fym, fstm)，δs = %1</translation>
         </message>
+        <message>
+            <source>Writes what the window's Export &gt; Abaqus writes for the shown concretes of SOURCES (the
+ones the export dialog starts with checked; the ones pictures draws), in order: an
+input file (.inp) or an Abaqus/CAE script (.py), as the suffix of FILE says unless
+--output does; inp for -o - and other suffixes. A concrete the writer refuses (e.g. a
+curve that ends before its peak) fails the command and nothing is written; names
+that had to change for Abaqus are noted on stderr.
+
+--damage unloading, the default, takes the compression damage from the code's
+unloading rule (C.2.5): Abaqus derives exactly the code's plastic strain (held at the
+largest damage reached beyond about 2.9 eps_c). Tension keeps energy, as before,
+unless --tension-damage says otherwise; every other --damage serves both curves.
+--damage code leaves Abaqus no plastic strain: the effective stress climbs to
+hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);
+birtel-mark makes a share --bc/--bt of the inelastic strain plastic.
+--tension displacement needs --crack-band H.
+The shown steels follow the concretes: *Elastic and *Plastic, true stress against
+logarithmic plastic strain within 0.1 % of the curve up to eu (or the nominal values).
+</source>
+            <translation>按顺序为 SOURCES 中显示的混凝土（即导出对话框初始勾选的、pictures 绘制的混凝土）写出
+与窗口中“导出到 Abaqus”相同的内容：输入文件（.inp）或 Abaqus/CAE 脚本（.py），由 FILE
+的后缀决定，除非给出 --output；-o - 及其他后缀为 inp。若有混凝土被拒绝（例如曲线在
+峰值前终止），命令失败且不写出任何内容；为 Abaqus 更改的名称在 stderr 上注明。
+
+--damage unloading（默认）按规范的卸载规则（C.2.5）取受压损伤：Abaqus 推算出的塑性
+应变正是规范的塑性应变（约 2.9 eps_c 以后损伤保持已达到的最大值）。受拉仍按 energy，
+与以前相同，除非给出 --tension-damage；其他 --damage 规则同时用于受压和受拉。
+--damage code 使 Abaqus 得不到塑性应变：有效应力会升至数百 N/mm2，CDP 分析常常
+不收敛（stderr 上给出警告）；birtel-mark 把非弹性应变的 --bc/--bt 份额作为塑性应变。
+--tension displacement 需要 --crack-band H。
+所显示的钢筋排在混凝土之后：*Elastic 和 *Plastic，真应力对对数塑性应变，在 eu 以内与
+曲线相差不超过 0.1 %（或名义值）。
+</translation>
+        </message>
+        <message>
+            <source>unloading (default), energy, code, birtel-mark or none</source>
+            <translation>unloading（规范卸载，默认）、energy、code、birtel-mark 或 none</translation>
+        </message>
+        <message>
+            <source>tension's own: energy, code, birtel-mark or none (as --damage; energy with unloading)</source>
+            <translation>单独指定受拉损伤：energy、code、birtel-mark 或 none（默认同 --damage；unloading 时为 energy）</translation>
+        </message>
+        <message>
+            <source>write the repeated-load paths of the shown concretes and steels</source>
+            <translation>写出所显示混凝土和钢筋的反复加载路径</translation>
+        </message>
+        <message>
+            <source>Writes the path that each shown concrete and steel of SOURCES follows through the
+strain history LIST, concretes first, then steels, each in order: concrete after
+GB 50010-2010 C.2.5 (unloading and reloading along one line toward the plastic strain)
+and C.2.6, steel after C.1.3. LIST is strains in m/m separated by commas, each with a
+decimal point, compression negative and tension positive as finite-element programs
+take them; the first value is the start, reached along the envelope. Example:
+  --history 0,-0.002,-0.001,-0.004,-0.0025,-0.008
+The file: the line material,strain,stress, then one line a point, stress in N/mm2:
+every value of LIST exactly, the corners of the rules, and between them points at
+most S apart in strain (default 0.00001); at most 10000000 points in all.
+Where the code is silent: concrete that crosses into tension cracks at its plastic
+strain and unloads along its secant (1 - dt) Ec toward that point; a bar reversed
+before its stress reaches zero goes back along the same elastic line and takes up its
+branch again where it left it; a bar reversed on a reloading curve unloads along Es
+and reloads toward the other direction's target; a bar strained beyond eu has failed
+and carries nothing for the rest of the history.
+</source>
+            <translation>写出 SOURCES 中每个所显示的混凝土和钢筋在应变历史 LIST 下的路径，先混凝土后钢筋，
+各按顺序：混凝土按 GB 50010-2010 C.2.5（卸载与再加载沿同一直线，指向塑性应变）和
+C.2.6，钢筋按 C.1.3。LIST 为以逗号分隔的应变（m/m），用小数点书写，与有限元程序
+一致，压为负、拉为正；第一个值为起点，沿骨架曲线加载到达。例如：
+  --history 0,-0.002,-0.001,-0.004,-0.0025,-0.008
+文件：首行 material,strain,stress，之后每点一行，应力单位 N/mm2：LIST 中的每个值
+都原样出现，规则的转折点各为一点，其间各点的应变间隔不超过 S（默认 0.00001）；
+总点数不超过 10000000。
+规范未作规定之处：混凝土进入受拉时在其塑性应变处开裂，并沿割线 (1 - dt) Ec 向该点
+卸载；钢筋在应力回到零之前反向时，沿同一弹性直线返回，并在离开处继续原来的分支；
+钢筋在再加载曲线上反向时，沿 Es 卸载，再向另一方向的目标点再加载；钢筋沿骨架曲线
+超过 eu 即已断裂，此后不再承载。
+</translation>
+        </message>
+        <message>
+            <source>the strains, comma-separated: the start, then where the strain goes</source>
+            <translation>应变，以逗号分隔：先是起点，再依次是应变所到之处</translation>
+        </message>
+        <message>
+            <source>the largest strain between two points, S &gt; 0 (0.00001)</source>
+            <translation>相邻两点的最大应变间隔，S &gt; 0 (0.00001)</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: --bc is used only with --damage birtel-mark.
+</source>
+            <translation>tarvolin-cli：注意：--bc 只用于 --damage birtel-mark。
+</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: --bt is used only where the tension damage is birtel-mark (--damage or --tension-damage).
+</source>
+            <translation>tarvolin-cli：注意：--bt 只用于受拉损伤为 birtel-mark 时（--damage 或 --tension-damage）。
+</translation>
+        </message>
+        <message>
+            <source>--history LIST is missing: give the strains, e.g. --history 0,-0.002,-0.001,-0.004.</source>
+            <translation>缺少 --history LIST：请给出应变，例如 --history 0,-0.002,-0.001,-0.004。</translation>
+        </message>
+        <message>
+            <source>--history: %1.</source>
+            <translation>--history：%1。</translation>
+        </message>
+        <message>
+            <source>--step: %1.</source>
+            <translation>--step：%1。</translation>
+        </message>
+        <message>
+            <source>No concrete or steel is shown: nothing to write.</source>
+            <translation>没有显示的混凝土或钢筋：无内容可写。</translation>
+        </message>
+        <message>
+            <source>write the steel CSV file: parameters and corner points</source>
+            <translation>写出钢筋 CSV 文件：参数和转折点</translation>
+        </message>
+        <message>
+            <source>  --steel GRADE          the reinforcing steel of GRADE (repeatable)
+</source>
+            <translation>  --steel GRADE          牌号为 GRADE 的钢筋（可重复）
+</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -818,6 +919,41 @@ Arguments:
         <message>
             <source>The end strains are too large: the curves would need more than %1 rows.</source>
             <translation>极限应变过大：曲线将需要超过 %1 行。</translation>
+        </message>
+    </context>
+    <context>
+        <name>Cyclic</name>
+        <message>
+            <source>the list of strains is empty</source>
+            <translation>应变列表为空</translation>
+        </message>
+        <message>
+            <source>value %1 is not a finite number</source>
+            <translation>第 %1 个值不是有限数</translation>
+        </message>
+        <message>
+            <source>value %1, %2, lies beyond -1 to 1: strains are in m/m (-0.002, not -2000 microstrain)</source>
+            <translation>第 %1 个值 %2 超出 -1 到 1：应变以 m/m 计（应写 -0.002，而不是 -2000 微应变）</translation>
+        </message>
+        <message>
+            <source>one strain is no history: give the start and at least one strain to go to</source>
+            <translation>一个应变构不成加载历史：请给出起点和至少一个要到达的应变</translation>
+        </message>
+        <message>
+            <source>value %1 is empty</source>
+            <translation>第 %1 个值为空</translation>
+        </message>
+        <message>
+            <source>value %1, "%2", is not a number (strains are written with a decimal point, e.g. -0.002)</source>
+            <translation>第 %1 个值 "%2" 不是数字（应变用小数点书写，例如 -0.002）</translation>
+        </message>
+        <message>
+            <source>"%1" is not a number greater than 0</source>
+            <translation>"%1" 不是大于 0 的数</translation>
+        </message>
+        <message>
+            <source>the paths would have more than %1 points; choose a larger step or a shorter history</source>
+            <translation>路径将超过 %1 个点；请选用更大的步长或更短的加载历史</translation>
         </message>
     </context>
     <context>
@@ -1359,6 +1495,10 @@ Arguments:
         <message>
             <source>a plastic strain of up to %1</source>
             <translation>塑性应变最大 %1</translation>
+        </message>
+        <message>
+            <source>code unloading (C.2.5)</source>
+            <translation>规范卸载（C.2.5）</translation>
         </message>
     </context>
     <context>

@@ -61,7 +61,7 @@ const std::vector<CliCommand>& Commands()
           {"separator", "SEP", QT_TRANSLATE_NOOP("Cli", "the decimal separator of the numbers: . or , (default: the locale's)")}},
          RunCsv},
         {"steel-csv", "[SOURCES] -o FILE.csv [--separator . | ,]",
-         "write the steel CSV file: parameters and corner points",
+         QT_TRANSLATE_NOOP("Cli", "write the steel CSV file: parameters and corner points"),
          QT_TRANSLATE_NOOP("Cli",
          "Writes every steel of SOURCES, shown or hidden, in order: a table of the parameters,\n"
          "then the corner points of each steel's curve (origin, yield, start of hardening,\n"
@@ -98,6 +98,10 @@ const std::vector<CliCommand>& Commands()
          "curve that ends before its peak) fails the command and nothing is written; names\n"
          "that had to change for Abaqus are noted on stderr.\n"
          "\n"
+         "--damage unloading, the default, takes the compression damage from the code's\n"
+         "unloading rule (C.2.5): Abaqus derives exactly the code's plastic strain (held at the\n"
+         "largest damage reached beyond about 2.9 eps_c). Tension keeps energy, as before,\n"
+         "unless --tension-damage says otherwise; every other --damage serves both curves.\n"
          "--damage code leaves Abaqus no plastic strain: the effective stress climbs to\n"
          "hundreds of N/mm2 and CDP analyses often fail to converge (a warning on stderr);\n"
          "birtel-mark makes a share --bc/--bt of the inelastic strain plastic.\n"
@@ -115,7 +119,8 @@ const std::vector<CliCommand>& Commands()
           {"viscosity", "X", QT_TRANSLATE_NOOP("Cli", "viscosity parameter, X >= 0 (0.0005)")},
           {"elastic-limit", "X", QT_TRANSLATE_NOOP("Cli", "compression elastic limit, fraction of fc, 0 < X <= 1 (0.4)")},
           {"e0", "ec|secant", QT_TRANSLATE_NOOP("Cli", "E0: Ec (default) or the secant to the elastic limit")},
-          {"damage", "RULE", QT_TRANSLATE_NOOP("Cli", "energy (default), code, birtel-mark or none")},
+          {"damage", "RULE", QT_TRANSLATE_NOOP("Cli", "unloading (default), energy, code, birtel-mark or none")},
+          {"tension-damage", "RULE", QT_TRANSLATE_NOOP("Cli", "tension's own: energy, code, birtel-mark or none (as --damage; energy with unloading)")},
           {"bc", "X", QT_TRANSLATE_NOOP("Cli", "birtel-mark's plastic share in compression, 0 < X <= 1 (0.7)")},
           {"bt", "X", QT_TRANSLATE_NOOP("Cli", "birtel-mark's plastic share in tension, 0 < X <= 1 (0.1)")},
           {"tension", "TYPE", QT_TRANSLATE_NOOP("Cli", "strain (default) or displacement: u = cracking strain x H")},
@@ -145,6 +150,30 @@ const std::vector<CliCommand>& Commands()
           {"eta-p", "X", QT_TRANSLATE_NOOP("Cli", "ConcreteD's plastic-strain parameter etap, X > 0 (1.15)")},
           {"steel-material", "hysteretic|steel02", QT_TRANSLATE_NOOP("Cli", "the steels' material (hysteretic)")}},
          RunOpenSees},
+        {"cyclic", "[SOURCES] --history LIST -o FILE.csv [--step S]",
+         QT_TRANSLATE_NOOP("Cli", "write the repeated-load paths of the shown concretes and steels"),
+         QT_TRANSLATE_NOOP("Cli",
+         "Writes the path that each shown concrete and steel of SOURCES follows through the\n"
+         "strain history LIST, concretes first, then steels, each in order: concrete after\n"
+         "GB 50010-2010 C.2.5 (unloading and reloading along one line toward the plastic strain)\n"
+         "and C.2.6, steel after C.1.3. LIST is strains in m/m separated by commas, each with a\n"
+         "decimal point, compression negative and tension positive as finite-element programs\n"
+         "take them; the first value is the start, reached along the envelope. Example:\n"
+         "  --history 0,-0.002,-0.001,-0.004,-0.0025,-0.008\n"
+         "The file: the line material,strain,stress, then one line a point, stress in N/mm2:\n"
+         "every value of LIST exactly, the corners of the rules, and between them points at\n"
+         "most S apart in strain (default 0.00001); at most 10000000 points in all.\n"
+         "Where the code is silent: concrete that crosses into tension cracks at its plastic\n"
+         "strain and unloads along its secant (1 - dt) Ec toward that point; a bar reversed\n"
+         "before its stress reaches zero goes back along the same elastic line and takes up its\n"
+         "branch again where it left it; a bar reversed on a reloading curve unloads along Es\n"
+         "and reloads toward the other direction's target; a bar strained beyond eu has failed\n"
+         "and carries nothing for the rest of the history.\n"),
+         true, true, false,
+         {kOutputFile,
+          {"history", "LIST", QT_TRANSLATE_NOOP("Cli", "the strains, comma-separated: the start, then where the strain goes")},
+          {"step", "S", QT_TRANSLATE_NOOP("Cli", "the largest strain between two points, S > 0 (0.00001)")}},
+         RunCyclic},
     };
     static const bool withBasis = [] {
         for (CliCommand& command : commands)
@@ -218,7 +247,7 @@ QString CommandUsage(const CliCommand& command)
     if (command.takesSources) {
         text += ui::translate("Cli", "  LIBRARY.json           the concretes of a library file\n");
         text += ui::translate("Cli", "  --grade G              the concrete of strength grade G (repeatable)\n");
-        text += QStringLiteral("  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n");
+        text += ui::translate("Cli", "  --steel GRADE          the reinforcing steel of GRADE (repeatable)\n");
     }
     for (const CliOption& option : command.options) {
         if (command.takesSources && qstrcmp(option.name, "grade") == 0)

@@ -102,6 +102,7 @@ int RunSteelCsv(const CliArguments& arguments, const CliContext& context);
 int RunPictures(const CliArguments& arguments, const CliContext& context);
 int RunAbaqus(const CliArguments& arguments, const CliContext& context);
 int RunOpenSees(const CliArguments& arguments, const CliContext& context);
+int RunCyclic(const CliArguments& arguments, const CliContext& context);  // CliCyclic.cpp
 
 // A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
 // the window's words for a text that is not a number or a grade not greater than zero.

@@ -427,7 +427,8 @@ char CsvSeparator(const CliArguments& arguments, const CliContext& context)
 const char* const kAbaqusOptions[] = {"units",     "poisson", "dilation",      "eccentricity",
                                       "fb0-fc0",   "k",       "viscosity",     "elastic-limit",
                                       "e0",        "damage",  "bc",            "bt",
-                                      "tension",   "crack-band", "rows",       "model"};
+                                      "tension",   "crack-band", "rows",       "model",
+                                      "tension-damage"};
 const char* const kSteelAbaqusOptions[] = {"steel-plastic", "steel-poisson"};
 
 template <typename Options, typename Setter>
@@ -524,10 +525,25 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
                        .toUtf8()
                        .constData(),
                    context.err);
-    if ((arguments.Has("bc") || arguments.Has("bt")) &&
-        options.damage != AbaqusOptions::Damage::BirtelMark)
+    const bool bcUnused = arguments.Has("bc") &&
+                          CompressionDamageRule(options) != AbaqusOptions::Damage::BirtelMark;
+    const bool btUnused = arguments.Has("bt") &&
+                          TensionDamageRule(options) != AbaqusOptions::Damage::BirtelMark;
+    if (bcUnused && btUnused)
         std::fputs(ui::translate("Cli", "tarvolin-cli: note: --bc and --bt are used only with "
                                         "--damage birtel-mark.\n")
+                       .toUtf8()
+                       .constData(),
+                   context.err);
+    else if (bcUnused)
+        std::fputs(ui::translate("Cli", "tarvolin-cli: note: --bc is used only with --damage "
+                                        "birtel-mark.\n")
+                       .toUtf8()
+                       .constData(),
+                   context.err);
+    else if (btUnused)
+        std::fputs(ui::translate("Cli", "tarvolin-cli: note: --bt is used only where the tension "
+                                        "damage is birtel-mark (--damage or --tension-damage).\n")
                        .toUtf8()
                        .constData(),
                    context.err);

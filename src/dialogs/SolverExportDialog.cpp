@@ -444,6 +444,7 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
 
     damageBox = new QComboBox(parent);
     damageBox->setObjectName(QStringLiteral("damageBox"));
+    damageBox->addItem(tr("code unloading (C.2.5)"), int(AbaqusOptions::Damage::Unloading));
     damageBox->addItem(tr("energy"), int(AbaqusOptions::Damage::Energy));
     damageBox->addItem(tr("code"), int(AbaqusOptions::Damage::Code));
     damageBox->addItem(tr("Birtel-Mark"), int(AbaqusOptions::Damage::BirtelMark));

@@ -7,6 +7,7 @@
 #include <queue>
 #include <set>
 
+#include "cyclic/CyclicPath.h"
 #include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/CoreText.h"
@@ -91,6 +92,7 @@ struct Curve {
     double step;
     double (CConcrete::*stress)(double) const;
     double (CConcrete::*lawDamage)(double) const;
+    AbaqusOptions::Damage rule;
     double share;       // b of the birtel-mark rule
     double lengthScale; // 1, or the crack band for cracking displacements
     bool displacement;  // the table is against cracking displacements
@@ -221,6 +223,7 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
 
     std::vector<Point> points;
     points.reserve(strains.size() - start);
+    double reached = 0;  // the unloading rule's largest eta_d dc so far
     for (std::size_t i = start; i < strains.size(); ++i) {
         const double e = strains[i];
         const double stress = i == start ? startStress : (c.*curve.stress)(e);
@@ -234,8 +237,15 @@ CdpTable BuildTable(const CConcrete& c, const Curve& curve, const AbaqusOptions&
         const double elastic = stress / E0;
         const double inelastic = e - elastic;
         double damage = 0;
+        if (curve.rule == AbaqusOptions::Damage::Unloading)
+            reached = std::max(reached, ConcreteUnloadingAt(c, e).damage);
         if (i != start) {
-            switch (options.damage) {
+            switch (curve.rule) {
+            case AbaqusOptions::Damage::Unloading:
+                // (1 - d) E0 is the slope of the code's unloading line, (1 - reached) Ec: d is
+                // eta_d dc itself under E0 = Ec; under a smaller E0 it cannot be below 0.
+                damage = E0 == c.Ec ? reached : std::max(0.0, 1 - (1 - reached) * c.Ec / E0);
+                break;
             case AbaqusOptions::Damage::Energy:
                 damage = 1 - std::sqrt(stress / (E0 * e));
                 break;
@@ -461,7 +471,9 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
     if (name == "crack-band")
         return real(options.crackBand, 0, true, inf, true, QT_TRANSLATE_NOOP("AbaqusCdp", "above 0"));
     if (name == "damage") {
-        if (v == "energy")
+        if (v == "unloading")
+            options.damage = AbaqusOptions::Damage::Unloading;
+        else if (v == "energy")
             options.damage = AbaqusOptions::Damage::Energy;
         else if (v == "code")
             options.damage = AbaqusOptions::Damage::Code;
@@ -471,6 +483,29 @@ bool SetAbaqusOption(AbaqusOptions& options, std::string_view name, std::string_
             options.damage = AbaqusOptions::Damage::None;
         else
             return error = coretext::Arg(coretext::translate("AbaqusCdp", "--damage: \"%1\" is "
+                                                                          "none of unloading, energy, code, birtel-mark and none."),
+                                         {value}),
+                   false;
+        return true;
+    }
+    if (name == "tension-damage") {
+        if (v == "energy")
+            options.tensionDamage = AbaqusOptions::Damage::Energy;
+        else if (v == "code")
+            options.tensionDamage = AbaqusOptions::Damage::Code;
+        else if (v == "birtel-mark")
+            options.tensionDamage = AbaqusOptions::Damage::BirtelMark;
+        else if (v == "none")
+            options.tensionDamage = AbaqusOptions::Damage::None;
+        else if (v == "unloading")
+            return error = coretext::translate("AbaqusCdp", "--tension-damage: unloading is the "
+                                                            "code's rule for compression (C.2.5); "
+                                                            "the code gives tension no plastic "
+                                                            "strain. Choose energy, code, "
+                                                            "birtel-mark or none."),
+                   false;
+        else
+            return error = coretext::Arg(coretext::translate("AbaqusCdp", "--tension-damage: \"%1\" is "
                                                                           "none of energy, code, birtel-mark and none."),
                                          {value}),
                    false;
@@ -563,6 +598,20 @@ bool AbaqusOptionRange(std::string_view name, OptionRange& range)
     return false;
 }
 
+AbaqusOptions::Damage CompressionDamageRule(const AbaqusOptions& options)
+{
+    return options.damage;
+}
+
+AbaqusOptions::Damage TensionDamageRule(const AbaqusOptions& options)
+{
+    // Unloading is compression's rule only; SetAbaqusOption refuses it for tension.
+    if (options.tensionDamage && *options.tensionDamage != AbaqusOptions::Damage::Unloading)
+        return *options.tensionDamage;
+    return options.damage == AbaqusOptions::Damage::Unloading ? AbaqusOptions::Damage::Energy
+                                                               : options.damage;
+}
+
 std::string AbaqusOptionsProblem(const AbaqusOptions& options)
 {
     if (options.tension == AbaqusOptions::Tension::Displacement &&
@@ -576,7 +625,7 @@ const char* const kCodeDamageWarning = QT_TRANSLATE_NOOP(
     "AbaqusCdp",
     "the code damage rule leaves Abaqus no plastic strain (the law's damage is secant), so the "
     "effective stress sigma/(1 - d) climbs to hundreds of N/mm2 and CDP analyses often fail to "
-    "converge; birtel-mark or energy is the usual choice");
+    "converge; the default, unloading, gives the code's own plastic strain (C.2.5)");
 
 bool AbaqusOutputForPath(std::string_view path, AbaqusOptions::Output& output)
 {
@@ -686,10 +735,12 @@ CdpMaterial BuildCdpMaterial(const CConcrete& c, const AbaqusOptions& options,
     const bool displacement = options.tension == AbaqusOptions::Tension::Displacement;
     const Curve compression{QT_TRANSLATE_NOOP("AbaqusCdp", "compression"), "ecmax", "eck", c.eck, c.fck, c.ecmax,
                             kCompressionStep, &CConcrete::CompressionStress,
-                            &CConcrete::CompressionDamage, options.bc, 1.0, false};
+                            &CConcrete::CompressionDamage, CompressionDamageRule(options),
+                            options.bc, 1.0, false};
     const Curve tension{QT_TRANSLATE_NOOP("AbaqusCdp", "tension"), "etmax", "etk", c.etk, c.ftk, c.etmax,
                         kTensionStep, &CConcrete::TensionStress, &CConcrete::TensionDamage,
-                        options.bt, displacement ? options.crackBand : 1.0, displacement};
+                        TensionDamageRule(options), options.bt,
+                        displacement ? options.crackBand : 1.0, displacement};
     m.compression = BuildTable(c, compression, options, E0, m.E, scale, reason);
     if (reason.empty())
         m.tension = BuildTable(c, tension, options, E0, m.E, scale, reason);
@@ -739,7 +790,8 @@ std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusO
     if (displacement)
         out += "** Tension against cracking displacement (" + std::string(LengthText(options)) +
                "), crack band h = " + Text(options.crackBand) + "\n";
-    const bool damage = options.damage != AbaqusOptions::Damage::None;
+    const bool compressionDamage = CompressionDamageRule(options) != AbaqusOptions::Damage::None;
+    const bool tensionDamage = TensionDamageRule(options) != AbaqusOptions::Damage::None;
     for (const CdpMaterial& m : materials) {
         out += "*Material, name=" + m.name + "\n";
         out += "*Density\n";
@@ -755,10 +807,12 @@ std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusO
         out += "*Concrete Tension Stiffening" + tensionType + "\n";
         for (const CdpRow& r : m.tension.rows)
             Line(out, {r.stress, r.inelastic});
-        if (damage) {
+        if (compressionDamage) {
             out += "*Concrete Compression Damage\n";
             for (const CdpRow& r : m.compression.rows)
                 Line(out, {r.damage, r.inelastic});
+        }
+        if (tensionDamage) {
             out += "*Concrete Tension Damage" + tensionType + "\n";
             for (const CdpRow& r : m.tension.rows)
                 Line(out, {r.damage, r.inelastic});
@@ -788,7 +842,8 @@ std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOp
     if (displacement)
         out += "from abaqusConstants import DISPLACEMENT\n";
     out += solvertext::CaeModelPrelude(model);
-    const bool damage = options.damage != AbaqusOptions::Damage::None;
+    const bool compressionDamage = CompressionDamageRule(options) != AbaqusOptions::Damage::None;
+    const bool tensionDamage = TensionDamageRule(options) != AbaqusOptions::Damage::None;
     for (const CdpMaterial& m : materials) {
         out += "\n\nmaterial = new_material(" + PythonString(m.name) + ")\n";
         out += "material.Density(table=((" + Text(m.density) + ", ), ))\n";
@@ -799,10 +854,10 @@ std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOp
         out += "cdp = material.concreteDamagedPlasticity\n";
         PyTable(out, "cdp.ConcreteCompressionHardening", m.compression.rows, false, "");
         PyTable(out, "cdp.ConcreteTensionStiffening", m.tension.rows, false, tensionType);
-        if (damage) {
+        if (compressionDamage)
             PyTable(out, "cdp.ConcreteCompressionDamage", m.compression.rows, true, "");
+        if (tensionDamage)
             PyTable(out, "cdp.ConcreteTensionDamage", m.tension.rows, true, tensionType);
-        }
     }
     return out;
 }

@@ -18,14 +18,22 @@
 //   --e0 ec|secant        the elastic modulus E0: Ec (default), or the secant of the
 //                         compression curve to its elastic limit point, so that the elastic
 //                         line meets the first hardening row without a step
-//   --damage energy|code|birtel-mark|none
-//                         energy: d = 1 - sqrt(sigma / (E0 eps)) (default);
+//   --damage unloading|energy|code|birtel-mark|none
+//                         unloading (default): the code's own unloading rule (C.2.5), in
+//                           compression only: d = eta_d dc, so that Abaqus unloads along the
+//                           code's line and derives the code's plastic strain eps_z; see below;
+//                         energy: d = 1 - sqrt(sigma / (E0 eps)) (the default before unloading);
 //                         code: the law's own dc and dt (against E0: d = 1 - sigma / (E0 eps));
 //                           it leaves Abaqus no plastic strain, see below;
 //                         birtel-mark: a share b of the inelastic strain is plastic,
 //                           eps_pl = b eps_in, d = 1 - (sigma/E0) / (eps_pl (1/b - 1) + sigma/E0)
 //                           (after Birtel and Mark, 2006), b = bc in compression, bt in tension;
 //                         none: no damage tables at all (plasticity only)
+//                         Every rule but unloading serves both curves, as it always did.
+//   --tension-damage energy|code|birtel-mark|none
+//                         the tension damage on its own; without it tension takes the rule of
+//                         --damage, and energy (the default before) when that is unloading: the
+//                         code gives tension no plastic strain (C.2.6 unloads it along its secant)
 //   --bc X, --bt X        the plastic shares of birtel-mark, 0 < X <= 1 (0.7 and 0.1)
 //   --tension strain|displacement
 //                         tension stiffening and damage against the cracking strain (default)
@@ -54,6 +62,17 @@
 //   beyond it (the part before the peak is elastic in CDP). With --tension displacement the
 //   cracking strains are multiplied by h: the same curve, scaled, and the same damage values.
 // - Damage rows share those strains; the first row's damage is 0.
+// - The unloading rule (compression). C.2.5 unloads a concrete from (eps_un, sigma_un) along a
+//   line of slope E_r = (1 - eta_d dc) Ec down to eps_z (src/cyclic/CyclicPath.h). CDP unloads
+//   along (1 - d) E0 and derives eps_pl = eps_in - d/(1 - d) sigma/E0 = eps - sigma/((1 - d) E0),
+//   so d = 1 - E_r/E0 gives back eps_pl = eps_z exactly: with E0 = Ec, d = eta_d dc. Beyond about
+//   2.9 eps_c the 0.09 term of eps_ca takes over and eta_d dc falls slightly with strain, which
+//   Abaqus refuses: d is the running maximum of eta_d dc over the curve's points up to the row
+//   (the damage the concrete has reached), and there eps_pl stays a little below eps_z, still
+//   rising. With E0 = the secant, which is below Ec, the code's line is stiffer than E0 near the
+//   elastic limit: d = max(0, 1 - E_r/E0), so that Abaqus unloads along the code's line wherever
+//   it can, and elsewhere elastically (d = 0, eps_pl = eps_in); both rise, and they meet where
+//   E_r = E0.
 // - A curve that ends before its peak strain has no hardening or softening branch to write and
 //   the concrete is refused.
 // - Rows are chosen among the candidates, the first, the peak and the last always kept, by
@@ -85,6 +104,7 @@
 // a second run replaces the materials of the first instead of failing on their names. Material
 // names keep only ASCII letters, digits, '_' and '-' (AbaqusMaterialNames).
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -96,7 +116,7 @@ class CConcrete;
 
 struct AbaqusOptions {
     enum class Units { NMmMPa, NMPa };
-    enum class Damage { Energy, Code, BirtelMark, None };
+    enum class Damage { Energy, Code, BirtelMark, None, Unloading };
     enum class Tension { Strain, Displacement };
     enum class Modulus { Ec, Secant };
     enum class Output { Inp, Py };
@@ -110,7 +130,8 @@ struct AbaqusOptions {
     double viscosity = 0.0005;
     double elasticLimit = 0.4;
     Modulus e0 = Modulus::Ec;
-    Damage damage = Damage::Energy;
+    Damage damage = Damage::Unloading;      // compression, and tension unless it is unloading
+    std::optional<Damage> tensionDamage;    // tension on its own (never unloading)
     double bc = 0.7;
     double bt = 0.1;
     Tension tension = Tension::Strain;
@@ -136,6 +157,11 @@ struct OptionRange {
 };
 // False for options that are not numbers.
 bool AbaqusOptionRange(std::string_view name, OptionRange& range);
+
+// The damage rule of each curve: compression's is `damage`; tension's is tensionDamage when
+// given, else `damage`, and energy where `damage` is unloading.
+AbaqusOptions::Damage CompressionDamageRule(const AbaqusOptions& options);
+AbaqusOptions::Damage TensionDamageRule(const AbaqusOptions& options);
 
 // What the options cannot do together, empty when nothing: displacement without a crack band.
 std::string AbaqusOptionsProblem(const AbaqusOptions& options);

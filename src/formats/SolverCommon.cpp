@@ -53,7 +53,21 @@ std::string Rounded(double value, int digits)
 
 std::string ForSolver(double value)
 {
-    return Rounded(value, 15);
+    char buffer[kMaxSolverNumberLength];
+    return std::string(buffer, ForSolverTo(buffer, value));
+}
+
+char* ForSolverTo(char* out, double value)
+{
+    // 15 significant digits are at most 22 characters ("-1.23456789012345e-308"), and ".0".
+    char* end = std::to_chars(out, out + kMaxSolverNumberLength - 2, value,
+                              std::chars_format::general, 15).ptr;
+    if (std::find_if(out, end, [](char c) { return c == '.' || c == 'e' || c == 'E' || c == 'n'; }) ==
+        end) {
+        *end++ = '.';
+        *end++ = '0';
+    }
+    return end;
 }
 
 double Parse(std::string_view text)

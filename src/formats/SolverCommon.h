@@ -4,6 +4,7 @@
 // depends on the locale, and safe text for comments and string literals. Plain C++, no Qt, so
 // that the window and the command line write byte for byte the same files.
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ namespace solvertext {
 // within 1e-15 of the double); the same spelling rules as Shortest. Library files, which must
 // read back bit for bit, do not use it.
 std::string ForSolver(double value);
+// The same text written into out (room for at least kMaxSolverNumberLength chars, nothing
+// terminated), for writers of many numbers; returns the end of what was written.
+inline constexpr std::size_t kMaxSolverNumberLength = 32;
+char* ForSolverTo(char* out, double value);
 // The shortest text that reads back as the same double, always with a point and, for numbers
 // that would look like integers, a trailing ".0" so that every reader takes them as reals.
 std::string Shortest(double value);

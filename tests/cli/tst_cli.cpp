@@ -211,6 +211,9 @@ void TestCli::exitStatusAndMessage_data()
         {"--rows: \"2\""});
     row("abaqus damage", {"abaqus", "--grade", "30", "--damage", "full", "-o", "@D@/out.inp"}, 2,
         {"--damage: \"full\""});
+    row("abaqus unloading for tension", {"abaqus", "--grade", "30", "--tension-damage",
+                                         "unloading", "-o", "@D@/out.inp"}, 2,
+        {"--tension-damage: unloading is the code's rule for compression"});
     row("abaqus output type", {"abaqus", "--grade", "30", "--output", "cae", "-o",
                                "@D@/out.inp"}, 2, {"--output: \"cae\""});
     row("abaqus displacement without a crack band",
@@ -693,6 +696,12 @@ void TestCli::solverFilesSameAsWriters_data()
                        "--tension", "displacement", "--crack-band", "50", "--elastic-limit",
                        "0.35"}
         << QByteArray("cdp.ConcreteTensionDamage(table=(\n    (0.0, 0.0),") << QString();
+    QTest::newRow("abaqus default unloading, birtel-mark tension")
+        << "abaqus" << "out.inp" << QStringList{"--tension-damage", "birtel-mark", "--bt", "0.2"}
+        << QByteArray("*Concrete Compression Damage\n0.0, 0.0\n") << QString();
+    QTest::newRow("abaqus bc without birtel-mark")
+        << "abaqus" << "out.inp" << QStringList{"--bc", "0.5", "--damage", "unloading"}
+        << QByteArray("*Concrete Tension Damage\n") << "--bc is used only with --damage birtel-mark";
     QTest::newRow("abaqus crack band without displacement")
         << "abaqus" << "out.inp" << QStringList{"--crack-band", "50", "--bt", "0.2"}
         << QByteArray("*Concrete Tension Stiffening\n2.01, 0.0\n") << "--crack-band is used only";

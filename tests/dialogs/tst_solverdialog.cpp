@@ -263,6 +263,9 @@ void TestSolverDialog::abaqusRulesAndTension()
     platform->saveAnswers = {path};
     QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QVERIFY(QTest::qWaitForWindowExposed(&d));
+        // The writer's default, the code's own unloading rule, is the dialog's.
+        QCOMPARE(d.damageBox->currentData().toInt(), int(AbaqusOptions::Damage::Unloading));
+        QCOMPARE(d.damageBox->currentText(), QStringLiteral("code unloading (C.2.5)"));
         QVERIFY(d.warningLabel->isHidden());
         QVERIFY(!d.bcEdit->isEnabled());
         QVERIFY(!d.crackBandEdit->isEnabled());

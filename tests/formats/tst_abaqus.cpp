@@ -15,6 +15,7 @@
 #include <map>
 #include <set>
 
+#include "cyclic/CyclicPath.h"
 #include "formats/AbaqusCdp.h"
 #include "model/Sampling.h"
 #include "support/SolverSupport.h"
@@ -186,6 +187,46 @@ void CheckCurvePoints(const CdpTable& table, const CConcrete& c, bool compressio
         QCOMPARE(first, c.etk);
         QVERIFY(Near(table.rows.front().stress, c.ftk * scale));
     }
+}
+
+// The unloading rule's compression table (C.2.5): the first row 0; then d = 1 - E_r/E0 with
+// E_r = (1 - g) Ec and g the largest eta_d dc the curve has reached, never below 0; where g is
+// that row's own value Abaqus's plastic strain is the code's eps_z, where it is held (beyond
+// about 2.9 eps_c) a little less; where the secant E0 would need d < 0, the inelastic strain.
+void CheckUnloadingRule(const CdpTable& table, const CConcrete& c, double E0, int fcu)
+{
+    const auto expected = [&](double g) {
+        return E0 == c.Ec ? g : std::max(0.0, 1 - (1 - g) * c.Ec / E0);
+    };
+    QCOMPARE(table.rows.front().damage, 0.0);
+    QCOMPARE(table.rows.front().plastic, 0.0);
+    double rowsMax = 0;   // the largest g at the rows so far
+    double reached = 0;   // the largest g anywhere so far, on a fine grid
+    double grid = table.rows.front().curveStrain;
+    int held = 0;
+    for (std::size_t i = 1; i < table.rows.size(); ++i) {
+        const CdpRow& r = table.rows[i];
+        const QByteArray where = "C" + QByteArray::number(fcu) + " at " +
+                                 QByteArray::number(r.curveStrain);
+        const ConcreteUnloading u = ConcreteUnloadingAt(c, r.curveStrain);
+        for (; grid < r.curveStrain; grid += 1e-6)
+            reached = std::max(reached, ConcreteUnloadingAt(c, grid).damage);
+        reached = std::max(reached, u.damage);
+        rowsMax = std::max(rowsMax, u.damage);
+        QVERIFY2(r.damage >= expected(rowsMax) - 2e-9, where);
+        QVERIFY2(r.damage <= expected(reached) + 2e-9, where);
+        if (std::fabs(r.damage - expected(u.damage)) <= 2e-9) {
+            if (r.damage > 0)
+                QVERIFY2(Near(r.plastic, u.ez, 1e-7), where + ": not eps_z");
+            else
+                QVERIFY2(r.plastic == r.inelastic, where);
+        } else {
+            ++held;
+            QVERIFY2(r.curveStrain > 2.5 * c.eck, where + ": held before the 0.09 term");
+            QVERIFY2(r.plastic < u.ez, where);
+        }
+    }
+    QVERIFY(held > 0);  // every grade's curve runs to 0.016, past 2.9 eps_c
 }
 
 AbaqusExport Export(const CConcrete& c, const AbaqusOptions& options)
@@ -427,6 +468,7 @@ private slots:
     void elasticLimit();
     void derivedByAbaqus_data();
     void derivedByAbaqus();
+    void damagePerCurve();
     void displacement();
     void caeScriptPython3();
     void caeScriptJython();
@@ -445,8 +487,19 @@ void TestAbaqus::workedExample_data()
                        "14.6303533, 0.000112321557\n",
                        "\n20.1, 0.000801\n",
                        "*Concrete Tension Stiffening\n2.01, 0.0\n2.00891194, 2.90362687e-05\n",
-                       "*Concrete Compression Damage\n0.0, 0.0\n0.0505776823, 3.94389051e-05\n"
-                       "0.098447226, 0.000112321557\n"};
+                       "*Concrete Compression Damage\n0.0, 0.0\n0.0393177904, 3.94389051e-05\n"
+                       "0.0886313065, 0.000112321557\n",
+                       "*Concrete Tension Damage\n0.0, 0.0\n0.164812077, 2.90362687e-05\n"};
+    // The default before the code's unloading rule, for compression; tension keeps it.
+    QTest::newRow("energy") << QStringList{"--damage", "energy"}
+                            << QStringList{"*Concrete Compression Damage\n0.0, 0.0\n"
+                                           "0.0505776823, 3.94389051e-05\n0.098447226, 0.000112321557\n",
+                                           "*Concrete Tension Damage\n0.0, 0.0\n0.164812077, 2.90362687e-05\n"};
+    // Under the secant E0 the code's line is stiffer than E0 at first: d = 0 there.
+    QTest::newRow("secant E0, unloading")
+        << QStringList{"--e0", "secant"}
+        << QStringList{"*Concrete Compression Damage\n0.0, 0.0\n0.0, 1.84684938e-05\n"
+                       "0.0356256536, 8.39579385e-05\n"};
     QTest::newRow("secant E0") << QStringList{"--e0", "secant"}
                                << QStringList{"*Elastic\n28351.0868, 0.2\n",
                                               "8.04, 0.0\n10.8168328, 1.84684938e-05\n"};
@@ -495,6 +548,9 @@ void TestAbaqus::tables_data()
     };
     for (int fcu = 15; fcu <= 80; fcu += 5) {
         const auto c = Grade(fcu);
+        row(qPrintable(QStringLiteral("C%1 unloading").arg(fcu)), *c, Damage::Unloading);
+        row(qPrintable(QStringLiteral("C%1 secant E0, unloading").arg(fcu)), *c, Damage::Unloading,
+            Units::NMmMPa, 40, {"--e0", "secant"});
         row(qPrintable(QStringLiteral("C%1 energy").arg(fcu)), *c, Damage::Energy);
         row(qPrintable(QStringLiteral("C%1 code").arg(fcu)), *c, Damage::Code);
         row(qPrintable(QStringLiteral("C%1 birtel-mark").arg(fcu)), *c, Damage::BirtelMark);
@@ -519,6 +575,10 @@ void TestAbaqus::tables_data()
     row("C30 m energy", *Grade(30), Damage::Energy, Units::NMPa);
     row("C80 m code", *Grade(80), Damage::Code, Units::NMPa);
     row("C30 none", *Grade(30), Damage::None);
+    row("C30 m unloading, every point", *Grade(30), Damage::Unloading, Units::NMPa, 100000);
+    row("huge end strains unloading", *Grade(30, 1.0, 0.05), Damage::Unloading);
+    row("C30 unloading, birtel-mark tension", *Grade(30), Damage::Unloading, Units::NMmMPa, 40,
+        {"--tension-damage", "birtel-mark"});
     row("C30 three rows", *Grade(30), Damage::Energy, Units::NMmMPa, 3);
     row("C30 every point", *Grade(30), Damage::Code, Units::NMmMPa, 100000);
     row("huge end strains energy", *Grade(30, 1.0, 0.05), Damage::Energy);
@@ -538,6 +598,9 @@ void TestAbaqus::tables_data()
     row("steep descending branches code", CConcrete("s", 30000, 20.1, 2.01, 25, 60, 1471e-6,
                                                     95e-6, 0.03, 0.002),
         Damage::Code);
+    row("steep descending branches unloading", CConcrete("s", 30000, 20.1, 2.01, 25, 60, 1471e-6,
+                                                         95e-6, 0.03, 0.002),
+        Damage::Unloading);
     row("short curves", *Grade(60, 0.0025, 0.00015), Damage::Energy);
 }
 
@@ -595,10 +658,10 @@ void TestAbaqus::tables()
     std::vector<std::string> expected = {"Density", "Elastic", "Concrete Damaged Plasticity",
                                          "Concrete Compression Hardening",
                                          "Concrete Tension Stiffening" + type};
-    if (options.damage != Damage::None) {
+    if (CompressionDamageRule(options) != Damage::None)
         expected.push_back("Concrete Compression Damage");
+    if (TensionDamageRule(options) != Damage::None)
         expected.push_back("Concrete Tension Damage" + type);
-    }
     QCOMPARE(names, expected);
     const double E = mat.Find("Elastic")->rows.at(0).at(0);
     QCOMPARE(E, m.E);
@@ -863,31 +926,43 @@ void TestAbaqus::elasticLimit()
 void TestAbaqus::derivedByAbaqus_data()
 {
     QTest::addColumn<int>("damage");
-    QTest::newRow("energy") << int(Damage::Energy);
-    QTest::newRow("code") << int(Damage::Code);
-    QTest::newRow("birtel-mark") << int(Damage::BirtelMark);
+    QTest::addColumn<bool>("secant");
+    QTest::newRow("unloading") << int(Damage::Unloading) << false;
+    QTest::newRow("unloading, secant E0") << int(Damage::Unloading) << true;
+    QTest::newRow("energy") << int(Damage::Energy) << false;
+    QTest::newRow("code") << int(Damage::Code) << false;
+    QTest::newRow("birtel-mark") << int(Damage::BirtelMark) << false;
 }
 
 // What Abaqus derives from each rule's tables, over all grades: the code rule leaves no plastic
 // strain and an effective stress of hundreds of N/mm2 (the warning's reason); birtel-mark leaves
-// exactly the share b of the inelastic strain; energy leaves eps d.
+// exactly the share b of the inelastic strain; energy leaves eps d; unloading leaves the code's
+// eps_z where its damage is not held (and energy's in tension).
 void TestAbaqus::derivedByAbaqus()
 {
     QFETCH(int, damage);
-    const Damage rule = Damage(damage);
+    QFETCH(bool, secant);
     for (int fcu = 15; fcu <= 80; fcu += 5) {
         const auto c = Grade(fcu);
         AbaqusOptions options;
-        options.damage = rule;
+        options.damage = Damage(damage);
+        if (secant)
+            options.e0 = AbaqusOptions::Modulus::Secant;
         const AbaqusExport result = Export(*c, options);
         QVERIFY2(result.Ok(), RefusalText(result.refused).c_str());
         const CdpMaterial& m = result.materials.at(0);
         double mostEffective = 0;
         for (const auto& [table, b] : {std::pair{&m.compression, options.bc},
                                        std::pair{&m.tension, options.bt}}) {
+            const Damage rule = table == &m.compression ? CompressionDamageRule(options)
+                                                        : TensionDamageRule(options);
+            if (rule == Damage::Unloading)
+                CheckUnloadingRule(*table, *c, m.E, fcu);
             for (const CdpRow& r : table->rows) {
                 const QByteArray where = QByteArray::number(fcu) + " at " +
                                          QByteArray::number(r.curveStrain);
+                if (rule == Damage::Unloading)
+                    continue;
                 if (rule == Damage::Code)
                     QVERIFY2(std::fabs(r.plastic) <= 1e-8, where);
                 else if (rule == Damage::BirtelMark)
@@ -902,12 +977,51 @@ void TestAbaqus::derivedByAbaqus()
         }
         // The code rule's effective stress is E0 eps itself; the others keep well below it.
         const double secantless = m.E * c->ecmax;
-        if (rule == Damage::Code)
+        if (options.damage == Damage::Code)
             QVERIFY2(Near(mostEffective, secantless, 1e-6), QByteArray::number(mostEffective));
         else
             QVERIFY2(mostEffective < 0.5 * secantless, QByteArray::number(mostEffective));
-        if (fcu == 30 && rule == Damage::Code)  // E0 eps at the end strain: 29791 x 0.016
+        if (fcu == 30 && options.damage == Damage::Code)  // E0 eps at the end strain: 29791 x 0.016
             QCOMPARE(std::round(mostEffective), 477.0);
+    }
+}
+
+// Each curve its own rule: under the default, tension keeps energy exactly as --damage energy
+// writes it; --tension-damage picks another; a tension damage alone writes no compression damage.
+void TestAbaqus::damagePerCurve()
+{
+    const auto c = Grade(30);
+    AbaqusOptions defaults, energy, mixed, tensionOnly;
+    energy.damage = Damage::Energy;
+    std::string error;
+    QVERIFY(SetAbaqusOption(mixed, "--tension-damage", "birtel-mark", error));
+    QVERIFY(SetAbaqusOption(tensionOnly, "--damage", "none", error));
+    QVERIFY(SetAbaqusOption(tensionOnly, "tension-damage", "energy", error));
+    QCOMPARE(TensionDamageRule(defaults), Damage::Energy);
+    QCOMPARE(CompressionDamageRule(defaults), Damage::Unloading);
+
+    const CdpMaterial d = Export(*c, defaults).materials.at(0);
+    const CdpMaterial e = Export(*c, energy).materials.at(0);
+    const CdpMaterial m = Export(*c, mixed).materials.at(0);
+    QCOMPARE(d.tension.rows.size(), e.tension.rows.size());
+    for (std::size_t i = 0; i < d.tension.rows.size(); ++i) {
+        QCOMPARE(d.tension.rows[i].damage, e.tension.rows[i].damage);
+        QVERIFY(std::fabs(m.tension.rows[i].plastic - 0.1 * m.tension.rows[i].inelastic) <=
+                1e-7 * m.tension.rows[i].inelastic + 1e-12);
+    }
+    QVERIFY(d.compression.rows[1].damage < e.compression.rows[1].damage);
+    for (std::size_t i = 0; i < d.compression.rows.size(); ++i)
+        QCOMPARE(m.compression.rows[i].damage, d.compression.rows[i].damage);
+
+    for (const auto output : {AbaqusOptions::Output::Inp, AbaqusOptions::Output::Py}) {
+        tensionOnly.output = output;
+        const AbaqusExport t = Export(*c, tensionOnly);
+        QVERIFY(t.Ok());
+        QVERIFY(t.text.find("CompressionDamage") == std::string::npos &&
+                t.text.find("Compression Damage") == std::string::npos);
+        QVERIFY(t.text.find(output == AbaqusOptions::Output::Inp ? "*Concrete Tension Damage\n"
+                                                                 : "cdp.ConcreteTensionDamage(") !=
+                std::string::npos);
     }
 }
 
@@ -991,6 +1105,10 @@ void TestAbaqus::options_data()
     QTest::newRow("damage Code") << "--damage" << "Code" << true;
     QTest::newRow("damage plastic") << "--damage" << "plastic" << false;
     QTest::newRow("damage birtel-mark") << "--damage" << "Birtel-Mark" << true;
+    QTest::newRow("damage unloading") << "--damage" << "unloading" << true;
+    QTest::newRow("tension damage birtel-mark") << "--tension-damage" << "birtel-mark" << true;
+    QTest::newRow("tension damage unloading") << "--tension-damage" << "unloading" << false;
+    QTest::newRow("tension damage plastic") << "--tension-damage" << "plastic" << false;
     QTest::newRow("bc") << "--bc" << "0.5" << true;
     QTest::newRow("bc 0") << "--bc" << "0" << false;
     QTest::newRow("bt 1") << "--bt" << "1" << true;
@@ -1026,7 +1144,7 @@ void TestAbaqus::options()
             return std::tuple{o.units,   o.poisson,   o.dilation, o.eccentricity, o.fb0fc0,
                               o.k,       o.viscosity, o.e0,       o.elasticLimit, o.damage,
                               o.bc,      o.bt,        o.tension,  o.crackBand,    o.maxRows,
-                              o.output,  o.model};
+                              o.output,  o.model,     o.tensionDamage};
         };
         QVERIFY(fields(options) == fields(defaults));
         return;
