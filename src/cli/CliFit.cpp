@@ -380,6 +380,13 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
     if (arguments.Has("tension-data"))
         tensionRead = Read(arguments.Value("tension-data"), options);
 
+    // What the reader remarked (a unit that looks wrong) helps most when something fails next.
+    std::vector<std::string> notes = compressionRead.curve.notes;
+    if (tensionRead)
+        notes.insert(notes.end(), tensionRead->curve.notes.begin(), tensionRead->curve.notes.end());
+    for (const std::string& note : notes)
+        Note(context, FromUtf8(note));
+
     const auto fitFailed = [](const QString& file, const fit::FitError& error) {
         return CliFailure(ui::translate("Cli", "%1: %2")
                               .arg(file, QString::fromUtf8(error.what()))
@@ -433,11 +440,6 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
         WriteOutput(arguments, context, library);
     Emit(libraryToStdout ? context.err : context.out, report);
 
-    std::vector<std::string> notes = compressionRead.curve.notes;
-    if (tensionRead)
-        notes.insert(notes.end(), tensionRead->curve.notes.begin(), tensionRead->curve.notes.end());
-    for (const std::string& note : notes)
-        Note(context, FromUtf8(note));
     if (!compression.quality.converged || (tension && !tension->quality.converged))
         Note(context, ui::translate("Cli", "the fit stopped at its limit of evaluations before it "
                                            "converged; check the values against the points."));
