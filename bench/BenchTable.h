@@ -37,3 +37,4 @@ void RegisterCsvBenchmarks();
 void RegisterWindowBenchmarks();
 void RegisterStartupBenchmarks(const char* argv0);
 void RegisterCliBenchmarks();
+void RegisterFitBenchmarks();

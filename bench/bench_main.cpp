@@ -193,6 +193,7 @@ int main(int argc, char** argv)
     RegisterWindowBenchmarks();
     RegisterStartupBenchmarks(argv[0]);
     RegisterCliBenchmarks();
+    RegisterFitBenchmarks();
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -1,6 +1,6 @@
 // Measured curves from arbitrary bytes: every input is either refused with a
 // MeasuredCurveError or read into a curve that keeps the reader's promises (finite values in
-// m/m and N/mm², an envelope of strictly rising non-negative strains with a peak and five
+// m/m and N/mm², an envelope of rising (never falling) non-negative strains with a peak and five
 // points on each side of it, every point counted), and a curve read is fitted without a crash
 // or a value that is not a number. The first byte chooses the options a user may give.
 // Anything else (a crash, another exception, a broken promise, a hang) is a finding.
@@ -50,7 +50,7 @@ void CheckCurve(const fit::MeasuredCurve& curve)
     }
     for (std::size_t i = 0; i < curve.envelope.size(); ++i) {
         Require(curve.envelope[i].strain >= 0);
-        Require(i == 0 || curve.envelope[i].strain > curve.envelope[i - 1].strain);
+        Require(i == 0 || curve.envelope[i].strain >= curve.envelope[i - 1].strain);
         Require(curve.envelope[i].stress <= curve.envelope[curve.peak].stress);
     }
     Require(curve.envelope[curve.peak].stress > 0);

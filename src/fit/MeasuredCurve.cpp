@@ -961,14 +961,16 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
         p.stress += 0.0;
     }
 
-    // The envelope: a point whose strain does not go beyond every strain before it belongs to
-    // an unloading loop (or to the way back into the envelope).
+    // The envelope: a point whose strain falls short of a strain before it belongs to an
+    // unloading loop (or to the way back into the envelope). A strain equal to the largest so
+    // far is a reading the gauge's resolution repeated, as fast machines record plateaus: it
+    // stays.
     curve.envelope.reserve(curve.points.size());
     double reached = -1;
     for (const MeasuredPoint& p : curve.points) {
         if (p.strain < 0) {
             ++curve.leftOutNegative;
-        } else if (p.strain > reached) {
+        } else if (p.strain >= reached) {
             curve.envelope.push_back(p);
             reached = p.strain;
         } else {
@@ -1015,6 +1017,10 @@ std::string ReadMeasuredBytes(const std::filesystem::path& path, const std::stri
         Refuse(file, 0,
                coretext::Arg(Tr("cannot be opened (%1)"), {std::strerror(errno ? errno : ENOENT)}));
     std::string bytes;
+    // The size is only a hint (a pipe has none, a growing file may not keep it): the limit is
+    // checked on what is read.
+    if (const auto size = std::filesystem::file_size(path, error); !error)
+        bytes.reserve(std::size_t(std::min<std::uintmax_t>(size, kMaxFileBytes)));
     std::array<char, 1 << 16> chunk;
     while (in) {
         in.read(chunk.data(), std::streamsize(chunk.size()));

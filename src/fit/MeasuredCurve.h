@@ -27,8 +27,8 @@
 //
 // Compression may be written positive or negative: each column's sign is taken from its
 // largest value, and the curve comes back with both positive. Points at negative strain are
-// left out. Unloading loops are left out too: the envelope keeps each point whose strain goes
-// beyond every strain before it.
+// left out. Unloading loops are left out too: the envelope keeps each point whose strain
+// reaches every strain before it.
 namespace fit {
 
 enum class StrainUnit { Strain, Percent, Permille, Microstrain };  // m/m, %, ‰, µε
@@ -87,7 +87,7 @@ struct MeasuredCurve {
     std::vector<MeasuredPoint> points;    // every point of the file, in order, converted
     std::vector<MeasuredPoint> envelope;  // the points to fit
     std::size_t peak = 0;                 // index of the highest stress in envelope
-    std::size_t leftOutUnloading = 0;     // points of unloading loops (strain not beyond before)
+    std::size_t leftOutUnloading = 0;     // points of unloading loops (strain below one before)
     std::size_t leftOutNegative = 0;      // points at negative strain
     // Remarks a user should read (a heading that names no column, values that look like
     // another unit); translated.

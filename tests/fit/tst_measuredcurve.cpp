@@ -257,8 +257,8 @@ void TestMeasuredCurve::unloadingLoops()
     for (std::size_t i = 0; i < p.strain.size(); ++i) {
         text += measured::Text({{p.strain[i]}, {p.stress[i]}});
         if (i == 4 || i == 8) {
-            // Down to a third of the stress and back up to the envelope's strain.
-            for (const double f : {0.8, 0.5, 0.3, 0.5, 0.8, 1.0}) {
+            // Down to a third of the stress and back up to near the envelope's strain.
+            for (const double f : {0.8, 0.5, 0.3, 0.5, 0.8, 0.95}) {
                 text += measured::Text({{p.strain[i] * (0.7 + 0.3 * f)}, {p.stress[i] * f}});
                 ++loopPoints;
             }
@@ -271,6 +271,14 @@ void TestMeasuredCurve::unloadingLoops()
     QCOMPARE(curve.envelope.size(), p.strain.size());
     for (std::size_t i = 0; i < p.strain.size(); ++i)
         QCOMPARE(curve.envelope[i].strain, p.strain[i]);
+
+    // A reading repeated at the same strain (the plateau of a fast machine) is no loop: it stays.
+    measured::Points plateau = p;
+    plateau.strain.insert(plateau.strain.begin() + 7, p.strain[6]);
+    plateau.stress.insert(plateau.stress.begin() + 7, p.stress[6] * 0.999);
+    const fit::MeasuredCurve repeated = fit::ReadMeasuredCurve(measured::Text(plateau), "plateau.csv");
+    QCOMPARE(repeated.envelope.size(), plateau.strain.size());
+    QCOMPARE(repeated.LeftOut(), std::size_t(0));
 }
 
 void TestMeasuredCurve::encodings_data()
