@@ -80,8 +80,9 @@ fit::ReadOptions ReadOptionsFrom(const CliArguments& arguments)
             options.stressColumn = columns[1] - 1;
         } else {
             throw CliUsageError(
-                ui::translate("Cli", "--columns must be strain,stress, stress,strain or two "
-                                     "different column numbers such as 3,5 (not \"%1\").")
+                ui::translate("Cli",
+                              "--columns must be strain,stress, stress,strain or two "
+                              "different column numbers such as 3,5 (not \"%1\").")
                     .arg(arguments.Value("columns"))
                     .toStdString());
         }
@@ -90,8 +91,9 @@ fit::ReadOptions ReadOptionsFrom(const CliArguments& arguments)
         const QString unit = arguments.Value("strain-unit");
         options.strainUnit = fit::StrainUnitFromName(unit.toStdString());
         if (!options.strainUnit)
-            throw CliUsageError(ui::translate("Cli", "--strain-unit must be m/m, %, permille or "
-                                                     "microstrain (not \"%1\").")
+            throw CliUsageError(ui::translate("Cli",
+                                              "--strain-unit must be m/m, %, permille or "
+                                              "microstrain (not \"%1\").")
                                     .arg(unit)
                                     .toStdString());
     }
@@ -127,8 +129,9 @@ std::string ReadData(const QString& path, const std::string& shown)
     while ((got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0) {
         if (bytes.size() + got > fit::kMaxFileBytes)
             throw fit::MeasuredCurveError(
-                shown, 0, ui::translate("Cli", "more than 100 MiB, the limit for a measured curve")
-                              .toStdString());
+                shown, 0,
+                ui::translate("Cli", "more than 100 MiB, the limit for a measured curve")
+                    .toStdString());
         bytes.append(chunk, got);
     }
     return bytes;
@@ -163,7 +166,8 @@ QString Number(NumberPattern pattern, double value, char separator)
 QString FiveDecimals(double value, char separator)
 {
     char text[64];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 5);
+    const auto [end, ec] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 5);
     std::string s(text, ec == std::errc() ? end : text);
     for (char& c : s)
         if (c == '.')
@@ -187,8 +191,9 @@ QString UnitText(fit::Source source, const char* unit)
 QString ReadAs(const ReadCurve& read)
 {
     const fit::CurveLayout& l = read.curve.layout;
-    QString text = ui::translate("Cli", "%1: strain in column %2, %3; stress in column %4, %5; "
-                                        "data from line %6")
+    QString text = ui::translate("Cli",
+                                 "%1: strain in column %2, %3; stress in column %4, %5; "
+                                 "data from line %6")
                        .arg(read.shown)
                        .arg(l.strainColumn + 1)
                        .arg(UnitText(l.strainUnitSource, fit::UnitName(l.strainUnit)))
@@ -232,7 +237,9 @@ QByteArray TextReport(const fit::FittedConcrete& made, const ReadCurve& compress
 {
     const DefinitionTexts code = GradeDefinitionTexts(made.grade, sep);
     const QString codeHeading = ui::translate("Cli", "C%1 (code)").arg(made.grade);
-    const auto micro = [&](double strain) { return Number(NumberPattern::Fixed3, strain * 1e6, sep); };
+    const auto micro = [&](double strain) {
+        return Number(NumberPattern::Fixed3, strain * 1e6, sep);
+    };
     std::vector<TableRow> rows{
         {ui::translate("Cli", "Compression data"), ReadAs(compressionRead), {}},
     };
@@ -240,20 +247,23 @@ QByteArray TextReport(const fit::FittedConcrete& made, const ReadCurve& compress
         rows.push_back({ui::translate("Cli", "Tension data"), ReadAs(*tensionRead), {}});
     rows.push_back({ui::translate("TForm1", "Concrete Name"), FromUtf8(made.definition.name), {}});
     rows.push_back({{}, ui::translate("Cli", "fitted"), codeHeading});
-    rows.push_back({ui::translate("TForm1", "Modulus of elasticity Ec (N/mm2)"),
-                    Fixed(Number(NumberPattern::Fixed0, compression.Ec, sep), compression.modulusFixed),
-                    FromUtf8(code.Ec)});
-    rows.push_back({ui::translate("TForm1", "Axial Compression strength fc,k (N/mm2)"),
-                    Fixed(Number(NumberPattern::Fixed2, compression.fc, sep), compression.strengthFixed),
-                    FromUtf8(code.fck)});
+    rows.push_back(
+        {ui::translate("TForm1", "Modulus of elasticity Ec (N/mm2)"),
+         Fixed(Number(NumberPattern::Fixed0, compression.Ec, sep), compression.modulusFixed),
+         FromUtf8(code.Ec)});
+    rows.push_back(
+        {ui::translate("TForm1", "Axial Compression strength fc,k (N/mm2)"),
+         Fixed(Number(NumberPattern::Fixed2, compression.fc, sep), compression.strengthFixed),
+         FromUtf8(code.fck)});
     rows.push_back({ui::translate("TForm1", "Strain at Peak Comp. Stress  εc,k  (10-6)"),
                     micro(compression.ec), FromUtf8(code.eck)});
     rows.push_back({ui::translate("TForm1", "Shape parameter for Compression  ac"),
                     Number(NumberPattern::Fixed3, compression.ac, sep), FromUtf8(code.ac)});
     if (tension) {
-        rows.push_back({ui::translate("TForm1", "Axial Tension strength ft,k (N/mm2)"),
-                        Fixed(Number(NumberPattern::Fixed3, tension->ft, sep), tension->strengthFixed),
-                        FromUtf8(code.ftk)});
+        rows.push_back(
+            {ui::translate("TForm1", "Axial Tension strength ft,k (N/mm2)"),
+             Fixed(Number(NumberPattern::Fixed3, tension->ft, sep), tension->strengthFixed),
+             FromUtf8(code.ftk)});
         rows.push_back({ui::translate("TForm1", "Strain at Peak Tensile Stress  εt,k  (10-6)"),
                         micro(tension->et), FromUtf8(code.etk)});
         rows.push_back({ui::translate("TForm1", "Shape parameter for Tension  at"),
@@ -267,10 +277,13 @@ QByteArray TextReport(const fit::FittedConcrete& made, const ReadCurve& compress
         rows.push_back({label, compressionText, t ? tensionText : QString()});
     };
     both({}, ui::translate("Cli", "compression"), ui::translate("Cli", "tension"));
-    const auto count = [](std::size_t n) { return QString::number(qulonglong(n)); };
+    const auto count = [](std::size_t n) {
+        return QString::number(qulonglong(n));
+    };
     both(ui::translate("Cli", "RMS error (N/mm2)"), Number(NumberPattern::Fixed3, c.rms, sep),
          t ? Number(NumberPattern::Fixed3, t->rms, sep) : QString());
-    both(ui::translate("Cli", "R²"), FiveDecimals(c.r2, sep), t ? FiveDecimals(t->r2, sep) : QString());
+    both(ui::translate("Cli", "R²"), FiveDecimals(c.r2, sep),
+         t ? FiveDecimals(t->r2, sep) : QString());
     both(ui::translate("Cli", "Highest measured stress (N/mm2)"),
          Number(NumberPattern::Fixed3, c.measuredPeak, sep),
          t ? Number(NumberPattern::Fixed3, t->measuredPeak, sep) : QString());
@@ -335,11 +348,14 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
 {
     // The command line is checked in full before any file is read.
     if (arguments.operands.isEmpty())
-        throw CliUsageError(ui::translate("Cli", "DATA is missing: name the file of the measured "
-                                                 "compression curve.").toStdString());
+        throw CliUsageError(ui::translate("Cli",
+                                          "DATA is missing: name the file of the measured "
+                                          "compression curve.")
+                                .toStdString());
     if (arguments.operands.size() > 1)
-        throw CliUsageError(ui::translate("Cli", "One DATA file only (\"%1\" too); a tension curve "
-                                                 "goes after --tension-data.")
+        throw CliUsageError(ui::translate("Cli",
+                                          "One DATA file only (\"%1\" too); a tension curve "
+                                          "goes after --tension-data.")
                                 .arg(arguments.operands[1])
                                 .toStdString());
     const QString data = arguments.operands.front();
@@ -368,7 +384,8 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
         if (!refusal)
             refusal = CheckNameUntrimmed(name);
         if (refusal)
-            throw CliUsageError(ui::translate("Cli", "--name: %1").arg(FromUtf8(refusal->message)).toStdString());
+            throw CliUsageError(
+                ui::translate("Cli", "--name: %1").arg(FromUtf8(refusal->message)).toStdString());
     } else {
         name = data == QLatin1String("-")
                    ? fit::ConcreteNameFromFile({})
@@ -406,18 +423,17 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
             throw fitFailed(tensionRead->shown, error);
         }
     }
-    const double largestTension =
-        tensionRead ? tensionRead->curve.envelope.back().strain : 0.0;
-    const fit::FittedConcrete made =
-        fit::MakeFittedConcrete(name, compression, compressionRead.curve.envelope.back().strain,
-                                tension, largestTension);
+    const double largestTension = tensionRead ? tensionRead->curve.envelope.back().strain : 0.0;
+    const fit::FittedConcrete made = fit::MakeFittedConcrete(
+        name, compression, compressionRead.curve.envelope.back().strain, tension, largestTension);
 
     // The library is checked before anything is printed, so that a refusal leaves no output.
     QByteArray library;
     if (arguments.hasOutput) {
         if (const std::optional<Refusal> refusal = CheckDefinition(made.definition))
-            throw CliFailure(ui::translate("Cli", "%1: the fitted concrete \"%2\", field %3: %4 "
-                                                  "Nothing was written.")
+            throw CliFailure(ui::translate("Cli",
+                                           "%1: the fitted concrete \"%2\", field %3: %4 "
+                                           "Nothing was written.")
                                  .arg(compressionRead.shown, FromUtf8(made.definition.name),
                                       FromUtf8(std::string(FieldKey(refusal->field))),
                                       FromUtf8(refusal->message))
@@ -441,13 +457,15 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
     Emit(libraryToStdout ? context.err : context.out, report);
 
     if (!compression.quality.converged || (tension && !tension->quality.converged))
-        Note(context, ui::translate("Cli", "the fit stopped at its limit of evaluations before it "
-                                           "converged; check the values against the points."));
+        Note(context, ui::translate("Cli",
+                                    "the fit stopped at its limit of evaluations before it "
+                                    "converged; check the values against the points."));
     if (arguments.hasOutput && made.tensionFromCode) {
         const DefinitionTexts code = GradeDefinitionTexts(made.grade, context.localeSeparator);
-        Note(context, ui::translate("Cli", "no tension data: the concrete's ft,r %1, εt,r %2 x 10-6 "
-                                           "and at %3 are the code's for C%4, the grade nearest "
-                                           "the fitted fc,r.")
+        Note(context, ui::translate("Cli",
+                                    "no tension data: the concrete's ft,r %1, εt,r %2 x 10-6 "
+                                    "and at %3 are the code's for C%4, the grade nearest "
+                                    "the fitted fc,r.")
                           .arg(FromUtf8(code.ftk), FromUtf8(code.etk), FromUtf8(code.at))
                           .arg(made.grade));
     }

@@ -18,8 +18,6 @@ namespace fit {
 
 namespace {
 
-constexpr const char* kContext = "CurveFit";
-
 // The optimiser works on logarithms of the values that must stay positive; beyond these
 // bounds a value is no concrete's, and exp() must not overflow on the way there.
 constexpr double kLogBound = 40;
@@ -267,7 +265,8 @@ Solution Minimize(const Parameters& parameters, const Samples& samples, Eigen::V
     s.evaluations = int(lm.nfev);
     s.converged = status != Eigen::LevenbergMarquardtSpace::TooManyFunctionEvaluation &&
                   status != Eigen::LevenbergMarquardtSpace::ImproperInputParameters;
-    s.cost = std::isfinite(lm.fnorm) ? lm.fnorm * lm.fnorm : std::numeric_limits<double>::infinity();
+    s.cost =
+        std::isfinite(lm.fnorm) ? lm.fnorm * lm.fnorm : std::numeric_limits<double>::infinity();
     return s;
 }
 
@@ -378,7 +377,7 @@ void CheckFixed(std::optional<double> value, const char* what)
 {
     if (value && !(*value > 0 && std::isfinite(*value)))
         throw FitError(coretext::Arg(
-            coretext::translate(kContext, "%1 must be a positive number to be held fixed."),
+            coretext::translate("CurveFit", "%1 must be a positive number to be held fixed."),
             {what}));
 }
 
@@ -396,7 +395,8 @@ Solution Solve(const MeasuredCurve& curve, const Parameters& parameters,
             best = std::move(s);
     }
     if (!std::isfinite(best.cost))
-        throw FitError(coretext::translate(kContext, "The law could not be fitted to the points."));
+        throw FitError(
+            coretext::translate("CurveFit", "The law could not be fitted to the points."));
     if (all.strain.size() == few.strain.size())
         return best;
     const int before = best.evaluations;
@@ -459,7 +459,7 @@ CompressionFit FitCompression(const MeasuredCurve& curve, const CompressionFitOp
     for (const double v : {fit.Ec, fit.fc, fit.ec, fit.ac, fit.quality.rms})
         if (!std::isfinite(v) || !(v >= 0))
             throw FitError(
-                coretext::translate(kContext, "The law could not be fitted to the points."));
+                coretext::translate("CurveFit", "The law could not be fitted to the points."));
     return fit;
 }
 
@@ -494,7 +494,7 @@ TensionFit FitTension(const MeasuredCurve& curve, std::optional<double> strength
     for (const double v : {fit.ft, fit.et, fit.at, fit.quality.rms})
         if (!std::isfinite(v) || !(v >= 0))
             throw FitError(
-                coretext::translate(kContext, "The law could not be fitted to the points."));
+                coretext::translate("CurveFit", "The law could not be fitted to the points."));
     return fit;
 }
 

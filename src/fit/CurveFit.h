@@ -18,13 +18,13 @@
 namespace fit {
 
 struct FitQuality {
-    double rms = 0;  // root mean square of the stress residuals, N/mm²
-    double r2 = 0;   // coefficient of determination of the stresses
-    std::size_t used = 0;     // points fitted (the envelope)
-    std::size_t leftOut = 0;  // points of unloading loops and at negative strain
+    double rms = 0;                 // root mean square of the stress residuals, N/mm²
+    double r2 = 0;                  // coefficient of determination of the stresses
+    std::size_t used = 0;           // points fitted (the envelope)
+    std::size_t leftOut = 0;        // points of unloading loops and at negative strain
     double measuredPeak = 0;        // highest measured stress, N/mm²
     double measuredPeakStrain = 0;  // its strain, m/m
-    bool converged = true;  // false: the optimiser stopped at its limit of evaluations
+    bool converged = true;          // false: the optimiser stopped at its limit of evaluations
     int evaluations = 0;
 };
 
@@ -59,7 +59,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-CompressionFit FitCompression(const MeasuredCurve& curve, const CompressionFitOptions& options = {});
+CompressionFit FitCompression(const MeasuredCurve& curve,
+                              const CompressionFitOptions& options = {});
 TensionFit FitTension(const MeasuredCurve& curve, std::optional<double> strength = {});
 
 // The law itself, as fitted (equal to CConcrete's stresses up to rounding), for checks and

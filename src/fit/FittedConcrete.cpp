@@ -29,7 +29,9 @@ double NearestGrade(double fc)
 
 std::string ConcreteNameFromFile(std::string_view stem)
 {
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    const auto blank = [](char c) {
+        return static_cast<unsigned char>(c) <= 32;
+    };
     while (!stem.empty() && blank(stem.front()))
         stem.remove_prefix(1);
     while (!stem.empty() && blank(stem.back()))

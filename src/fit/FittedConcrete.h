@@ -20,9 +20,9 @@ double NearestGrade(double fc);
 std::string ConcreteNameFromFile(std::string_view stem);
 
 struct FittedConcrete {
-    Definition definition;   // name, the fitted values, end strains; passes no check by itself
-    double grade = 0;        // the nearest grade to the fitted fc,r
-    GradeValues code;        // the code's values of that grade (characteristic)
+    Definition definition;  // name, the fitted values, end strains; passes no check by itself
+    double grade = 0;       // the nearest grade to the fitted fc,r
+    GradeValues code;       // the code's values of that grade (characteristic)
     bool tensionFromCode = false;  // no tension was fitted: ft,r, εt,r and αt are the code's
 };
 

@@ -17,19 +17,12 @@ namespace fit {
 
 namespace {
 
-constexpr const char* kContext = "MeasuredCurve";
-
 // A line of data starts the data only when the next lines (up to this many) are data as well:
 // a line of numbers among the headings (a specimen's size, say) is taken for a heading.
 constexpr int kConfirmingLines = 3;
 
 // Longest excerpt of a line quoted in a message.
 constexpr std::size_t kExcerptBytes = 40;
-
-std::string Tr(const char* text)
-{
-    return coretext::translate(kContext, text);
-}
 
 std::string Count(std::size_t n)
 {
@@ -406,9 +399,9 @@ std::optional<StressUnit> StressUnitOf(std::string_view written)
 bool ForeignUnit(std::string_view written)
 {
     const std::string u = NormalUnit(written);
-    for (const char* s : {"psi", "ksi", "gpa", "kgf/cm2", "kg/cm2", "kgf/mm2", "bar", "mbar",
-                          "atm", "kn", "n", "kgf", "lbf", "mm", "m", "cm", "in", "um", "s",
-                          "min", "h", "kn/mm2", "n/cm2", "lb/in2"})
+    for (const char* s : {"psi", "ksi", "gpa", "kgf/cm2", "kg/cm2", "kgf/mm2", "bar",   "mbar",
+                          "atm", "kn",  "n",   "kgf",     "lbf",    "mm",      "m",     "cm",
+                          "in",  "um",  "s",   "min",     "h",      "kn/mm2",  "n/cm2", "lb/in2"})
         if (u == s)
             return true;
     return false;
@@ -430,7 +423,7 @@ Quantity QuantityOf(std::string_view name)
 {
     const std::string lower = LowerAscii(name);
     const bool strain = Contains(lower, "strain") || Contains(lower, "epsilon") ||
-                        Contains(lower, "\xE5\xBA\x94\xE5\x8F\x98") ||  // 应变
+                        Contains(lower, "\xE5\xBA\x94\xE5\x8F\x98") ||               // 应变
                         Contains(lower, "\xCE\xB5") || Contains(lower, "\xCF\xB5");  // ε ϵ
     const bool stress = Contains(lower, "stress") || Contains(lower, "sigma") ||
                         Contains(lower, "\xE5\xBA\x94\xE5\x8A\x9B") ||  // 应力
@@ -447,7 +440,9 @@ Heading ReadHeading(std::string_view field)
     h.text = std::string(Trim(field));
     std::string_view text = h.text;
     static const std::pair<std::string_view, std::string_view> kBrackets[] = {
-        {"(", ")"}, {"[", "]"}, {"{", "}"},
+        {"(", ")"},
+        {"[", "]"},
+        {"{", "}"},
         {"\xEF\xBC\x88", "\xEF\xBC\x89"},  // full-width ( )
         {"\xE3\x80\x90", "\xE3\x80\x91"},  // 【 】
         {"\xEF\xBC\xBB", "\xEF\xBC\xBD"},  // full-width [ ]
@@ -469,8 +464,10 @@ Heading ReadHeading(std::string_view field)
         bestCloseSize = close.size();
     }
     if (best != std::string_view::npos) {
-        h.unit = std::string(Trim(text.substr(best + bestOpenSize, bestClose - best - bestOpenSize)));
-        h.name = std::string(text.substr(0, best)) + std::string(text.substr(bestClose + bestCloseSize));
+        h.unit =
+            std::string(Trim(text.substr(best + bestOpenSize, bestClose - best - bestOpenSize)));
+        h.name =
+            std::string(text.substr(0, best)) + std::string(text.substr(bestClose + bestCloseSize));
     } else if (const std::size_t slash = text.find('/');
                slash != std::string_view::npos && slash > 0 &&
                QuantityOf(text.substr(0, slash)) != Quantity::None) {
@@ -478,9 +475,8 @@ Heading ReadHeading(std::string_view field)
         h.unit = std::string(Trim(text.substr(slash + 1)));
         h.name = std::string(text.substr(0, slash));
     } else if (const std::size_t space = Trim(text).find_last_of(" \t");
-               space != std::string_view::npos &&
-               (StrainUnitOf(Trim(text).substr(space + 1)) ||
-                StressUnitOf(Trim(text).substr(space + 1)))) {
+               space != std::string_view::npos && (StrainUnitOf(Trim(text).substr(space + 1)) ||
+                                                   StressUnitOf(Trim(text).substr(space + 1)))) {
         h.unit = std::string(Trim(text).substr(space + 1));
         h.name = std::string(Trim(text).substr(0, space));
     } else {
@@ -523,10 +519,10 @@ std::vector<Heading> SplitHeading(std::string_view line, char separator, int col
     // quantity has been named.
     std::vector<std::string> words;
     ForEachField(text, ' ', [&](int, std::string_view word, bool) {
-        const bool joins = !words.empty() &&
-                           (word.front() == '(' || word.front() == '[' || word.front() == '/' ||
-                            word.starts_with("\xEF\xBC\x88") || words.back().ends_with("/") ||
-                            StrainUnitOf(word) || StressUnitOf(word));
+        const bool joins =
+            !words.empty() && (word.front() == '(' || word.front() == '[' || word.front() == '/' ||
+                               word.starts_with("\xEF\xBC\x88") || words.back().ends_with("/") ||
+                               StrainUnitOf(word) || StressUnitOf(word));
         if (joins) {
             words.back() += ' ';
             words.back() += word;
@@ -642,14 +638,19 @@ ColumnChoice ChooseColumns(const std::string& file, const ReadOptions& options,
         choice.stress = *options.stressColumn;
         choice.source = Source::Option;
         if (choice.strain < 0 || choice.stress < 0 || choice.strain == choice.stress)
-            Refuse(file, 0, Tr("the strain and the stress must be two different columns"));
+            Refuse(file, 0,
+                   coretext::translate("MeasuredCurve",
+                                       "the strain and the stress must be two different columns"));
     } else {
-        for (const auto& [found, what] : {std::pair{&strains, Tr("strain")},
-                                          std::pair{&stresses, Tr("stress")}})
+        for (const auto& [found, what] :
+             {std::pair{&strains, coretext::translate("MeasuredCurve", "strain")},
+              std::pair{&stresses, coretext::translate("MeasuredCurve", "stress")}})
             if (found->size() > 1)
                 Refuse(file, headingLine,
-                       coretext::Arg(Tr("the heading names more than one %1 column (%2 and %3); "
-                                        "choose the columns"),
+                       coretext::Arg(coretext::translate(
+                                         "MeasuredCurve",
+                                         "the heading names more than one %1 column (%2 and %3); "
+                                         "choose the columns"),
                                      {what, ColumnText((*found)[0]), ColumnText((*found)[1])}));
         if (strains.size() == 1 && stresses.size() == 1) {
             choice.strain = strains[0];
@@ -666,20 +667,25 @@ ColumnChoice ChooseColumns(const std::string& file, const ReadOptions& options,
             }
         } else if (columns > 2) {
             Refuse(file, dataLine,
-                   coretext::Arg(Tr("%1 columns, and no heading names the strain and the stress "
-                                    "column; choose the columns"),
+                   coretext::Arg(coretext::translate(
+                                     "MeasuredCurve",
+                                     "%1 columns, and no heading names the strain and the stress "
+                                     "column; choose the columns"),
                                  {std::to_string(columns)}));
         }
         if (choice.source == Source::Default && !names.empty())
             notes.push_back(coretext::Arg(
-                Tr("The heading (line %1) names no strain or stress column: the first column is "
-                   "read as strain, the second as stress."),
+                coretext::translate(
+                    "MeasuredCurve",
+                    "The heading (line %1) names no strain or stress column: the first column is "
+                    "read as strain, the second as stress."),
                 {Count(headingLine)}));
     }
     const int needed = std::max(choice.strain, choice.stress) + 1;
     if (needed > columns)
         Refuse(file, dataLine,
-               coretext::Arg(Tr("the data has %1 columns; there is no column %2"),
+               coretext::Arg(coretext::translate("MeasuredCurve",
+                                                 "the data has %1 columns; there is no column %2"),
                              {std::to_string(columns), std::to_string(needed)}));
     if (std::size_t(choice.strain) < names.size())
         choice.strainHeading = names[std::size_t(choice.strain)].text;
@@ -707,13 +713,17 @@ void ChooseUnits(const std::string& file, const ReadOptions& options, const Colu
             layout.strainUnitSource = Source::Heading;
         } else if (ForeignUnit(columns.strainUnit) || StressUnitOf(columns.strainUnit)) {
             Refuse(file, headingLine,
-                   coretext::Arg(Tr("the heading gives the strain in \"%1\"; Tarvolin reads "
-                                    "m/m, %, ‰ and µε: choose the unit"),
-                                 {Excerpt(columns.strainUnit)}));
+                   coretext::Arg(
+                       coretext::translate("MeasuredCurve",
+                                           "the heading gives the strain in \"%1\"; Tarvolin reads "
+                                           "m/m, %, ‰ and µε: choose the unit"),
+                       {Excerpt(columns.strainUnit)}));
         } else {
-            notes.push_back(coretext::Arg(Tr("\"%1\" in the strain column's heading is no unit "
-                                             "Tarvolin knows: strains are read in m/m."),
-                                          {Excerpt(columns.strainUnit)}));
+            notes.push_back(coretext::Arg(
+                coretext::translate("MeasuredCurve",
+                                    "\"%1\" in the strain column's heading is no unit "
+                                    "Tarvolin knows: strains are read in m/m."),
+                {Excerpt(columns.strainUnit)}));
         }
     }
     if (options.stressUnit) {
@@ -725,13 +735,17 @@ void ChooseUnits(const std::string& file, const ReadOptions& options, const Colu
             layout.stressUnitSource = Source::Heading;
         } else if (ForeignUnit(columns.stressUnit) || StrainUnitOf(columns.stressUnit)) {
             Refuse(file, headingLine,
-                   coretext::Arg(Tr("the heading gives the stress in \"%1\"; Tarvolin reads "
-                                    "MPa (N/mm²), kPa and Pa: choose the unit"),
-                                 {Excerpt(columns.stressUnit)}));
+                   coretext::Arg(
+                       coretext::translate("MeasuredCurve",
+                                           "the heading gives the stress in \"%1\"; Tarvolin reads "
+                                           "MPa (N/mm²), kPa and Pa: choose the unit"),
+                       {Excerpt(columns.stressUnit)}));
         } else {
-            notes.push_back(coretext::Arg(Tr("\"%1\" in the stress column's heading is no unit "
-                                             "Tarvolin knows: stresses are read in MPa."),
-                                          {Excerpt(columns.stressUnit)}));
+            notes.push_back(coretext::Arg(
+                coretext::translate("MeasuredCurve",
+                                    "\"%1\" in the stress column's heading is no unit "
+                                    "Tarvolin knows: stresses are read in MPa."),
+                {Excerpt(columns.stressUnit)}));
         }
     }
 }
@@ -767,25 +781,32 @@ std::string NumberText(double value)
 void NoteImplausibleUnits(const MeasuredCurve& curve, std::vector<std::string>& notes)
 {
     const MeasuredPoint& peak = curve.envelope[curve.peak];
-    if (curve.layout.strainUnitSource == Source::Default && (peak.strain > 0.05 || peak.strain < 1e-5))
+    if (curve.layout.strainUnitSource == Source::Default &&
+        (peak.strain > 0.05 || peak.strain < 1e-5))
         notes.push_back(coretext::Arg(
-            Tr("The peak lies at a strain of %1, read in m/m as no heading or option gave a unit. "
-               "If the strains are in %, ‰ or µε, choose that unit."),
+            coretext::translate(
+                "MeasuredCurve",
+                "The peak lies at a strain of %1, read in m/m as no heading or option gave a unit. "
+                "If the strains are in %, ‰ or µε, choose that unit."),
             {NumberText(peak.strain)}));
-    if (curve.layout.stressUnitSource == Source::Default && (peak.stress > 300 || peak.stress < 0.1))
+    if (curve.layout.stressUnitSource == Source::Default &&
+        (peak.stress > 300 || peak.stress < 0.1))
         notes.push_back(coretext::Arg(
-            Tr("The peak stress is %1, read in MPa as no heading or option gave a unit. If the "
-               "stresses are in kPa or Pa, choose that unit."),
+            coretext::translate(
+                "MeasuredCurve",
+                "The peak stress is %1, read in MPa as no heading or option gave a unit. If the "
+                "stresses are in kPa or Pa, choose that unit."),
             {NumberText(peak.stress)}));
 }
 
 }  // namespace
 
 MeasuredCurveError::MeasuredCurveError(std::string file_, std::size_t line_, std::string reason_)
-    : std::runtime_error(line_ > 0 ? coretext::Arg(coretext::translate(kContext, "%1, line %2: %3"),
-                                                   {file_, std::to_string(line_), reason_})
-                                   : coretext::Arg(coretext::translate(kContext, "%1: %2"),
-                                                   {file_, reason_})),
+    : std::runtime_error(
+          line_ > 0
+              ? coretext::Arg(coretext::translate("MeasuredCurve", "%1, line %2: %3"),
+                              {file_, std::to_string(line_), reason_})
+              : coretext::Arg(coretext::translate("MeasuredCurve", "%1: %2"), {file_, reason_})),
       file(std::move(file_)),
       line(line_),
       reason(std::move(reason_))
@@ -796,9 +817,14 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
                                 const ReadOptions& options)
 {
     if (bytes.size() > kMaxFileBytes)
-        Refuse(file, 0, Tr("the file is larger than 100 MiB, the limit for a measured curve"));
+        Refuse(
+            file, 0,
+            coretext::translate("MeasuredCurve",
+                                "the file is larger than 100 MiB, the limit for a measured curve"));
     if (options.strainColumn.has_value() != options.stressColumn.has_value())
-        Refuse(file, 0, Tr("choose both the strain and the stress column"));
+        Refuse(
+            file, 0,
+            coretext::translate("MeasuredCurve", "choose both the strain and the stress column"));
     std::string decoded;
     const std::string_view text = DecodeText(bytes, decoded);
 
@@ -844,9 +870,11 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
     }
     if (separator == 0)
         Refuse(file, 0,
-               text.empty() ? Tr("the file is empty")
-                            : Tr("no line of data: no line holds two numbers that the next lines "
-                                 "follow"));
+               text.empty() ? coretext::translate("MeasuredCurve", "the file is empty")
+                            : coretext::translate(
+                                  "MeasuredCurve",
+                                  "no line of data: no line holds two numbers that the next lines "
+                                  "follow"));
 
     layout.headingLines = dataLine - 1;
     layout.firstDataLine = dataLine;
@@ -866,7 +894,8 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
     // The data, from the first line of it to the end. Reserving for every line left spares
     // the copies of a growing vector.
     {
-        const std::size_t lines = std::size_t(std::count(line.data(), text.data() + text.size(), '\n'));
+        const std::size_t lines =
+            std::size_t(std::count(line.data(), text.data() + text.size(), '\n'));
         curve.points.reserve(std::min(lines + 1, kMaxPoints));
     }
     const int wanted = std::max(columns.strain, columns.stress);
@@ -876,8 +905,10 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
             continue;
         const std::size_t number = cursor.Number();
         if (curve.points.size() == kMaxPoints)
-            Refuse(file, number,
-                   Tr("more than 1,000,000 points, the limit for a measured curve"));
+            Refuse(
+                file, number,
+                coretext::translate("MeasuredCurve",
+                                    "more than 1,000,000 points, the limit for a measured curve"));
         double values[2] = {0, 0};
         Token tokens[2] = {Token::Empty, Token::Empty};
         std::string_view fields[2];
@@ -906,38 +937,49 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
             if (reached[slot] && tokens[slot] == Token::Number)
                 continue;
             const int column = slot == 0 ? columns.strain : columns.stress;
-            const std::string what = slot == 0 ? Tr("strain") : Tr("stress");
+            const std::string what = slot == 0 ? coretext::translate("MeasuredCurve", "strain")
+                                               : coretext::translate("MeasuredCurve", "stress");
             const std::string field = Excerpt(Trim(fields[slot]));
             if (!reached[slot])
                 Refuse(file, number,
-                       coretext::Arg(Tr("not a line of data: no column %1 (%2) in \"%3\""),
-                                     {ColumnText(column), what, Excerpt(line)}));
+                       coretext::Arg(
+                           coretext::translate("MeasuredCurve",
+                                               "not a line of data: no column %1 (%2) in \"%3\""),
+                           {ColumnText(column), what, Excerpt(line)}));
             switch (tokens[slot]) {
             case Token::Number: break;
             case Token::Empty:
-                Refuse(file, number,
-                       coretext::Arg(Tr("column %1 (%2) is empty"), {ColumnText(column), what}));
+                Refuse(
+                    file, number,
+                    coretext::Arg(coretext::translate("MeasuredCurve", "column %1 (%2) is empty"),
+                                  {ColumnText(column), what}));
             case Token::NaN:
                 Refuse(file, number,
-                       coretext::Arg(Tr("column %1 (%2) holds \"%3\", which is not a number "
-                                        "(NaN)"),
-                                     {ColumnText(column), what, field}));
+                       coretext::Arg(
+                           coretext::translate("MeasuredCurve",
+                                               "column %1 (%2) holds \"%3\", which is not a number "
+                                               "(NaN)"),
+                           {ColumnText(column), what, field}));
             case Token::Infinite:
                 Refuse(file, number,
-                       coretext::Arg(Tr("column %1 (%2) holds \"%3\", an infinite value or one "
-                                        "beyond the range of numbers"),
+                       coretext::Arg(coretext::translate(
+                                         "MeasuredCurve",
+                                         "column %1 (%2) holds \"%3\", an infinite value or one "
+                                         "beyond the range of numbers"),
                                      {ColumnText(column), what, field}));
             case Token::Text:
                 Refuse(file, number,
-                       coretext::Arg(Tr("not a line of data: \"%1\" in column %2 (%3) is not a "
-                                        "number"),
+                       coretext::Arg(coretext::translate(
+                                         "MeasuredCurve",
+                                         "not a line of data: \"%1\" in column %2 (%3) is not a "
+                                         "number"),
                                      {field, ColumnText(column), what}));
             }
         }
         const double strain = values[0] / strainDivisor;
         const double stress = values[1] / stressDivisor;
         if (!std::isfinite(strain) || !std::isfinite(stress))
-            Refuse(file, number, Tr("a value is too large"));
+            Refuse(file, number, coretext::translate("MeasuredCurve", "a value is too large"));
         curve.points.push_back({strain, stress, number});
     } while (cursor.Next(line));
 
@@ -978,7 +1020,8 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
         }
     }
     if (curve.envelope.empty())
-        Refuse(file, curve.points.back().line, Tr("no point lies at a positive strain"));
+        Refuse(file, curve.points.back().line,
+               coretext::translate("MeasuredCurve", "no point lies at a positive strain"));
     curve.peak = std::size_t(std::max_element(curve.envelope.begin(), curve.envelope.end(),
                                               [](const MeasuredPoint& a, const MeasuredPoint& b) {
                                                   return a.stress < b.stress;
@@ -986,22 +1029,28 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
                              curve.envelope.begin());
     const MeasuredPoint& peak = curve.envelope[curve.peak];
     if (!(peak.stress > 0))
-        Refuse(file, peak.line, Tr("no stress is above zero"));
+        Refuse(file, peak.line, coretext::translate("MeasuredCurve", "no stress is above zero"));
     const std::size_t ascending = curve.peak + 1;
     const std::size_t descending = curve.envelope.size() - ascending;
     if (descending == 0)
         Refuse(file, peak.line,
-               Tr("no peak: the stress rises up to the last point, so the curve has no "
-                  "descending branch"));
+               coretext::translate(
+                   "MeasuredCurve",
+                   "no peak: the stress rises up to the last point, so the curve has no "
+                   "descending branch"));
     if (ascending < kMinBranchPoints)
         Refuse(file, peak.line,
-               coretext::Arg(Tr("%1 points up to the peak (this line); a branch needs at least "
-                                "5 points"),
+               coretext::Arg(coretext::translate(
+                                 "MeasuredCurve",
+                                 "%1 points up to the peak (this line); a branch needs at least "
+                                 "5 points"),
                              {Count(ascending)}));
     if (descending < kMinBranchPoints)
         Refuse(file, curve.envelope.back().line,
-               coretext::Arg(Tr("%1 points after the peak (up to this line); a branch needs at "
-                                "least 5 points"),
+               coretext::Arg(coretext::translate(
+                                 "MeasuredCurve",
+                                 "%1 points after the peak (up to this line); a branch needs at "
+                                 "least 5 points"),
                              {Count(descending)}));
     NoteImplausibleUnits(curve, curve.notes);
     return curve;
@@ -1011,11 +1060,12 @@ std::string ReadMeasuredBytes(const std::filesystem::path& path, const std::stri
 {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        Refuse(file, 0, Tr("this is a folder, not a file"));
+        Refuse(file, 0, coretext::translate("MeasuredCurve", "this is a folder, not a file"));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         Refuse(file, 0,
-               coretext::Arg(Tr("cannot be opened (%1)"), {std::strerror(errno ? errno : ENOENT)}));
+               coretext::Arg(coretext::translate("MeasuredCurve", "cannot be opened (%1)"),
+                             {std::strerror(errno ? errno : ENOENT)}));
     std::string bytes;
     // The size is only a hint (a pipe has none, a growing file may not keep it): the limit is
     // checked on what is read.
@@ -1026,11 +1076,14 @@ std::string ReadMeasuredBytes(const std::filesystem::path& path, const std::stri
         in.read(chunk.data(), std::streamsize(chunk.size()));
         const std::size_t got = std::size_t(in.gcount());
         if (bytes.size() + got > kMaxFileBytes)
-            Refuse(file, 0, Tr("the file is larger than 100 MiB, the limit for a measured curve"));
+            Refuse(file, 0,
+                   coretext::translate(
+                       "MeasuredCurve",
+                       "the file is larger than 100 MiB, the limit for a measured curve"));
         bytes.append(chunk.data(), got);
     }
     if (in.bad())
-        Refuse(file, 0, Tr("cannot be read"));
+        Refuse(file, 0, coretext::translate("MeasuredCurve", "cannot be read"));
     return bytes;
 }
 

@@ -61,11 +61,11 @@ struct CurveLayout {
     std::size_t firstDataLine = 0;  // counted from 1
     char fieldSeparator = ',';      // '\t', ';', ',' or ' ' (any run of blanks)
     char decimalSeparator = '.';
-    int columns = 0;                // fields in the first line of data
-    int strainColumn = 0;           // counted from 0
+    int columns = 0;       // fields in the first line of data
+    int strainColumn = 0;  // counted from 0
     int stressColumn = 1;
     Source columnSource = Source::Default;
-    std::string strainHeading;      // the heading's text of the column, if there is a heading
+    std::string strainHeading;  // the heading's text of the column, if there is a heading
     std::string stressHeading;
     StrainUnit strainUnit = StrainUnit::Strain;
     Source strainUnitSource = Source::Default;

@@ -31,7 +31,9 @@ constexpr std::uint32_t kReplacement = 0xFFFD;
 // The length of the UTF-8 sequence at text[i], or 0 if none starts there.
 std::size_t Utf8Length(std::string_view text, std::size_t i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const auto byte = [&](std::size_t k) {
+        return static_cast<unsigned char>(text[k]);
+    };
     const unsigned char b = byte(i);
     if (b < 0x80)
         return 1;
@@ -188,7 +190,8 @@ std::string PrintableText(std::string_view text, std::size_t maxBytes)
     if (cut) {
         // Decoding may grow the text, but never fourfold; cut where no UTF-8 sequence goes on.
         std::size_t end = maxBytes * 4;
-        for (int k = 0; k < 3 && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80; ++k)
+        for (int k = 0; k < 3 && end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80;
+             ++k)
             --end;
         text = text.substr(0, end);
     }
