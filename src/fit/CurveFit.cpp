@@ -409,6 +409,8 @@ Solution Solve(const MeasuredCurve& curve, const Parameters& parameters,
 
 double CompressionLaw(double fc, double ec, double ac, double Ec, double strain)
 {
+    if (!(Ec * ec > fc))
+        return std::numeric_limits<double>::quiet_NaN();  // no curve: its initial slope is below the secant
     const double n = Ec * ec / (Ec * ec - fc);
     return CompressionPoint(fc, ec, ac, n, strain).stress;
 }
@@ -456,8 +458,8 @@ CompressionFit FitCompression(const MeasuredCurve& curve, const CompressionFitOp
     fit.quality = Quality(curve, all, parameters, s.p);
     fit.quality.converged = s.converged;
     fit.quality.evaluations = s.evaluations;
-    for (const double v : {fit.Ec, fit.fc, fit.ec, fit.ac, fit.quality.rms})
-        if (!std::isfinite(v) || !(v >= 0))
+    for (const double v : {fit.Ec, fit.fc, fit.ec, fit.ac})
+        if (!std::isfinite(v) || !(v > 0) || !std::isfinite(fit.quality.rms))
             throw FitError(
                 coretext::translate("CurveFit", "The law could not be fitted to the points."));
     return fit;
@@ -491,8 +493,8 @@ TensionFit FitTension(const MeasuredCurve& curve, std::optional<double> strength
     fit.quality = Quality(curve, all, parameters, s.p);
     fit.quality.converged = s.converged;
     fit.quality.evaluations = s.evaluations;
-    for (const double v : {fit.ft, fit.et, fit.at, fit.quality.rms})
-        if (!std::isfinite(v) || !(v >= 0))
+    for (const double v : {fit.ft, fit.et, fit.at})
+        if (!std::isfinite(v) || !(v > 0) || !std::isfinite(fit.quality.rms))
             throw FitError(
                 coretext::translate("CurveFit", "The law could not be fitted to the points."));
     return fit;

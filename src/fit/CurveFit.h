@@ -64,7 +64,8 @@ CompressionFit FitCompression(const MeasuredCurve& curve,
 TensionFit FitTension(const MeasuredCurve& curve, std::optional<double> strength = {});
 
 // The law itself, as fitted (equal to CConcrete's stresses up to rounding), for checks and
-// charts that have no concrete yet. Strain in m/m, at least zero.
+// charts that have no concrete yet. Strain in m/m, at least zero. Not a number when
+// Ec·εc,r is not above fc,r (no curve has such values).
 double CompressionLaw(double fc, double ec, double ac, double Ec, double strain);
 double TensionLaw(double ft, double et, double at, double strain);
 

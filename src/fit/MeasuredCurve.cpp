@@ -60,24 +60,27 @@ public:
     {
         if (pos >= text.size())
             return false;
-        const char* begin = text.data() + pos;
-        const char* end = text.data() + text.size();
-        const char* p = begin;
-        // memchr finds the common "\n" fast; a "\r" before it ends the line earlier.
-        const char* newline = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        const char* const begin = text.data() + pos;
+        const char* const end = text.data() + text.size();
+        // memchr finds the common "\n" fast; a "\r" before it either ends the line on its own
+        // or belongs to a "\r\n".
+        const char* newline =
+            static_cast<const char*>(std::memchr(begin, '\n', std::size_t(end - begin)));
         const char* stop = newline ? newline : end;
-        const char* cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(stop - p)));
-        if (cr && cr + 1 != newline)
+        const char* cr =
+            static_cast<const char*>(std::memchr(begin, '\r', std::size_t(stop - begin)));
+        const char* next = nullptr;
+        if (cr && cr + 1 != newline) {
             stop = cr;  // a lone carriage return
+            next = cr + 1;
+        } else if (newline) {
+            stop = cr ? cr : newline;
+            next = newline + 1;
+        } else {
+            next = end;
+        }
         line = std::string_view(begin, std::size_t(stop - begin));
-        if (stop == end)
-            pos = text.size();
-        else if (*stop == '\r' && stop + 1 != end && stop[1] == '\n')
-            pos = std::size_t(stop - text.data()) + 2;
-        else if (*stop == '\r' && stop + 1 == newline)
-            pos = std::size_t(newline - text.data()) + 1;
-        else
-            pos = std::size_t(stop - text.data()) + 1;
+        pos = std::size_t(next - text.data());
         ++number;
         return true;
     }

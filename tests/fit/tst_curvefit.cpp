@@ -31,6 +31,7 @@ class TestCurveFit : public QObject {
     Q_OBJECT
 
 private slots:
+    void lawMatchesConcrete();
     void noiseFree_data();
     void noiseFree();
     void heldValues_data();
@@ -40,6 +41,21 @@ private slots:
     void refusedHeldValues();
     void fittedConcrete();
 };
+
+void TestCurveFit::lawMatchesConcrete()
+{
+    // The fit's own form of the law (what it differentiates) is the concrete's damage law.
+    for (const double grade : {15.0, 30.0, 80.0}) {
+        const CConcrete c = measured::GradeConcrete(grade);
+        for (const double x : {0.0, 0.1, 0.5, 0.99, 1.0, 1.01, 2.0, 7.5}) {
+            const double compression = fit::CompressionLaw(c.fck, c.eck, c.ac, c.Ec, x * c.eck);
+            const double tension = fit::TensionLaw(c.ftk, c.etk, c.at, x * c.etk);
+            QVERIFY(std::abs(compression - c.CompressionStress(x * c.eck)) <= 1e-12 * c.fck);
+            QVERIFY(std::abs(tension - c.TensionStress(x * c.etk)) <= 1e-12 * c.ftk);
+        }
+    }
+    QVERIFY(std::isnan(fit::CompressionLaw(20, 0.001, 1, 20000, 0.001)));
+}
 
 void TestCurveFit::noiseFree_data()
 {

@@ -345,6 +345,9 @@ void TestMeasuredCurve::refusedFiles_data()
     QTest::newRow("empty field") << data + "0.01,\n" << "test.csv, line 13: column 2 (stress) is empty";
     QTest::newRow("missing column") << data + "0.01\n"
                                     << "test.csv, line 13: not a line of data: no column 2 (stress) in \"0.01\"";
+    QTest::newRow("missing column, CRLF")
+        << QByteArray(data).replace("\n", "\r\n") + "0.01\r\n"
+        << "test.csv, line 13: not a line of data: no column 2 (stress) in \"0.01\"";
     QTest::newRow("only rising")
         << Write(measured::LawPoints(measured::GradeConcrete(30), true, 12, 0.9), {})
         << "test.csv, line 12: no peak: the stress rises up to the last point, so the curve has no descending branch";
