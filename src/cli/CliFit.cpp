@@ -398,11 +398,11 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
         tensionRead = Read(arguments.Value("tension-data"), options);
 
     // What the reader remarked (a unit that looks wrong) helps most when something fails next.
-    std::vector<std::string> notes = compressionRead.curve.notes;
-    if (tensionRead)
-        notes.insert(notes.end(), tensionRead->curve.notes.begin(), tensionRead->curve.notes.end());
-    for (const std::string& note : notes)
-        Note(context, FromUtf8(note));
+    const ReadCurve* const reads[] = {&compressionRead, tensionRead ? &*tensionRead : nullptr};
+    for (const ReadCurve* read : reads)
+        if (read)
+            for (const std::string& note : read->curve.notes)
+                Note(context, ui::translate("Cli", "%1: %2").arg(read->shown, FromUtf8(note)));
 
     const auto fitFailed = [](const QString& file, const fit::FitError& error) {
         return CliFailure(ui::translate("Cli", "%1: %2")
