@@ -51,9 +51,9 @@ void CheckCurve(const fit::MeasuredCurve& curve)
     for (std::size_t i = 0; i < curve.envelope.size(); ++i) {
         Require(curve.envelope[i].strain >= 0);
         Require(i == 0 || curve.envelope[i].strain >= curve.envelope[i - 1].strain);
-        Require(curve.envelope[i].stress <= curve.envelope[curve.peak].stress);
+        Require(curve.envelope[i].stress <= curve.envelope[curve.highest].stress);
     }
-    Require(curve.envelope[curve.peak].stress > 0);
+    Require(curve.envelope[curve.highest].stress > 0);
     Require(curve.peak + 1 >= fit::kMinBranchPoints);
     Require(curve.envelope.size() - curve.peak - 1 >= fit::kMinBranchPoints);
     const fit::CurveLayout& l = curve.layout;

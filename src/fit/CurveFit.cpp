@@ -368,8 +368,8 @@ FitQuality Quality(const MeasuredCurve& curve, const Samples& all, const Paramet
     q.r2 = total > 0 ? 1 - residual / total : 0;
     q.used = curve.envelope.size();
     q.leftOut = curve.LeftOut();
-    q.measuredPeak = curve.envelope[curve.peak].stress;
-    q.measuredPeakStrain = curve.envelope[curve.peak].strain;
+    q.measuredPeak = curve.envelope[curve.highest].stress;
+    q.measuredPeakStrain = curve.envelope[curve.highest].strain;
     return q;
 }
 

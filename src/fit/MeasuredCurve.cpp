@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -1025,18 +1026,54 @@ MeasuredCurve ReadMeasuredCurve(std::string_view bytes, const std::string& file,
     if (curve.envelope.empty())
         Refuse(file, curve.points.back().line,
                coretext::translate("MeasuredCurve", "no point lies at a positive strain"));
-    curve.peak = std::size_t(std::max_element(curve.envelope.begin(), curve.envelope.end(),
-                                              [](const MeasuredPoint& a, const MeasuredPoint& b) {
-                                                  return a.stress < b.stress;
-                                              }) -
-                             curve.envelope.begin());
-    const MeasuredPoint& peak = curve.envelope[curve.peak];
-    if (!(peak.stress > 0))
-        Refuse(file, peak.line, coretext::translate("MeasuredCurve", "no stress is above zero"));
+    const std::vector<MeasuredPoint>& e = curve.envelope;
+    curve.highest =
+        std::size_t(std::max_element(e.begin(), e.end(),
+                                     [](const MeasuredPoint& a, const MeasuredPoint& b) {
+                                         return a.stress < b.stress;
+                                     }) -
+                    e.begin());
+    if (!(e[curve.highest].stress > 0))
+        Refuse(file, e[curve.highest].line,
+               coretext::translate("MeasuredCurve", "no stress is above zero"));
+    // Where the curve turns. Dense points scatter, and a curve that only rises has its highest
+    // reading somewhere before its end all the same: the running mean over about 1/200 of the
+    // points (none below 400 points, where the steps between points outgrow the scatter)
+    // follows the trend, and its highest point is the peak the branches are counted from. The
+    // curve has come down from there only if its end lies below that peak by more than the
+    // scatter of the two means (three standard errors; the scatter of single readings from
+    // the steps between them).
+    const std::size_t half = e.size() / 400;
+    curve.peak = curve.highest;
+    bool fallen = true;
+    if (half > 0) {
+        std::vector<double> sum(e.size() + 1, 0.0);
+        double steps = 0;
+        for (std::size_t i = 0; i < e.size(); ++i) {
+            sum[i + 1] = sum[i] + e[i].stress;
+            if (i > 0)
+                steps += (e[i].stress - e[i - 1].stress) * (e[i].stress - e[i - 1].stress);
+        }
+        const auto mean = [&](std::size_t lo, std::size_t hi) {
+            return (sum[hi + 1] - sum[lo]) / double(hi - lo + 1);
+        };
+        double best = -std::numeric_limits<double>::infinity();
+        for (std::size_t i = 0; i < e.size(); ++i) {
+            const double m = mean(i >= half ? i - half : 0, std::min(e.size() - 1, i + half));
+            if (m > best) {
+                best = m;
+                curve.peak = i;
+            }
+        }
+        const double scatter = std::sqrt(steps / (2.0 * double(e.size() - 1)));
+        const double end = mean(e.size() - 1 - half, e.size() - 1);
+        fallen = best - end > 3 * scatter * std::sqrt(2.0 / double(half + 1));
+    }
+    const MeasuredPoint& peak = e[curve.peak];
     const std::size_t ascending = curve.peak + 1;
-    const std::size_t descending = curve.envelope.size() - ascending;
-    if (descending == 0)
-        Refuse(file, peak.line,
+    const std::size_t descending = e.size() - ascending;
+    if (descending == 0 || !fallen)
+        Refuse(file, e.back().line,
                coretext::translate(
                    "MeasuredCurve",
                    "no peak: the stress rises up to the last point, so the curve has no "

@@ -86,9 +86,12 @@ struct MeasuredCurve {
     CurveLayout layout;
     std::vector<MeasuredPoint> points;    // every point of the file, in order, converted
     std::vector<MeasuredPoint> envelope;  // the points to fit
-    std::size_t peak = 0;                 // index of the highest stress in envelope
-    std::size_t leftOutUnloading = 0;     // points of unloading loops (strain below one before)
-    std::size_t leftOutNegative = 0;      // points at negative strain
+    std::size_t highest = 0;              // index of the highest stress in envelope
+    // Index in envelope where the curve turns: the highest stress, or for many scattered
+    // points the highest of their running mean. The branches are counted from it.
+    std::size_t peak = 0;
+    std::size_t leftOutUnloading = 0;  // points of unloading loops (strain below one before)
+    std::size_t leftOutNegative = 0;   // points at negative strain
     // Remarks a user should read (a heading that names no column, values that look like
     // another unit); translated.
     std::vector<std::string> notes;

@@ -244,6 +244,7 @@ void TestMeasuredCurve::sloppyFiles()
         QCOMPARE(curve.points[i].line, curve.layout.firstDataLine + i);
     }
     const auto highest = std::max_element(p.stress.begin(), p.stress.end()) - p.stress.begin();
+    QCOMPARE(curve.highest, std::size_t(highest));
     QCOMPARE(curve.peak, std::size_t(highest));
 }
 
@@ -351,6 +352,10 @@ void TestMeasuredCurve::refusedFiles_data()
     QTest::newRow("only rising")
         << Write(measured::LawPoints(measured::GradeConcrete(30), true, 12, 0.9), {})
         << "test.csv, line 12: no peak: the stress rises up to the last point, so the curve has no descending branch";
+    // Dense and scattered: the highest reading is not the last, but the curve only rises.
+    QTest::newRow("only rising, scattered")
+        << Write(measured::LawPoints(measured::GradeConcrete(30), true, 5000, 0.9, 0.01), {})
+        << "test.csv, line 5000: no peak: the stress rises up to the last point, so the curve has no descending branch";
     QTest::newRow("four points up to the peak")
         << Write(measured::LawPoints(measured::GradeConcrete(30), true, 12, 11.0 / 3.0), {})
         << "test.csv, line 4: 4 points up to the peak (this line); a branch needs at least 5 points";
