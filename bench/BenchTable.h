@@ -38,3 +38,4 @@ void RegisterWindowBenchmarks();
 void RegisterStartupBenchmarks(const char* argv0);
 void RegisterCliBenchmarks();
 void RegisterCyclicBenchmarks();
+void RegisterFitBenchmarks();

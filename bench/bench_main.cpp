@@ -194,6 +194,7 @@ int main(int argc, char** argv)
     RegisterStartupBenchmarks(argv[0]);
     RegisterCliBenchmarks();
     RegisterCyclicBenchmarks();
+    RegisterFitBenchmarks();
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

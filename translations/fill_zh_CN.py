@@ -857,6 +857,159 @@ ZH = {
     "\"%1\" is not a number greater than 0": "\"%1\" 不是大于 0 的数",
     "the paths would have more than %1 points; choose a larger step or a shorter history":
         "路径将超过 %1 个点；请选用更大的步长或更短的加载历史",
+    # Measured curves and the fit of the law to them (the reader, the fit, tarvolin-cli fit).
+    "strain": "应变",
+    "stress": "应力",
+    "the strain and the stress must be two different columns": "应变和应力必须是两个不同的列",
+    "the heading names more than one %1 column (%2 and %3); choose the columns":
+        "表头中有不止一列名为%1（第 %2 列和第 %3 列）；请指定列",
+    "%1 columns, and no heading names the strain and the stress column; choose the columns":
+        "共 %1 列，且没有表头指明应变列和应力列；请指定列",
+    "The heading (line %1) names no strain or stress column: the first column is read as strain, "
+    "the second as stress.":
+        "表头（第 %1 行）未指明应变列或应力列：第一列按应变读取，第二列按应力读取。",
+    "the data has %1 columns; there is no column %2": "数据只有 %1 列，没有第 %2 列",
+    "the heading gives the strain in \"%1\"; Tarvolin reads m/m, %, ‰ and µε: choose the unit":
+        "表头给出的应变单位为 \"%1\"；Tarvolin 可读取 m/m、%、‰ 和 µε：请指定单位",
+    "\"%1\" in the strain column's heading is no unit Tarvolin knows: strains are read in m/m.":
+        "应变列表头中的 \"%1\" 不是 Tarvolin 认识的单位：应变按 m/m 读取。",
+    "the heading gives the stress in \"%1\"; Tarvolin reads MPa (N/mm²), kPa and Pa: choose the unit":
+        "表头给出的应力单位为 \"%1\"；Tarvolin 可读取 MPa (N/mm²)、kPa 和 Pa：请指定单位",
+    "\"%1\" in the stress column's heading is no unit Tarvolin knows: stresses are read in MPa.":
+        "应力列表头中的 \"%1\" 不是 Tarvolin 认识的单位：应力按 MPa 读取。",
+    "The peak lies at a strain of %1, read in m/m as no heading or option gave a unit. If the "
+    "strains are in %, ‰ or µε, choose that unit.":
+        "峰值点的应变为 %1（表头和选项均未给出单位，按 m/m 读取）。如果应变的单位是 %、‰ 或 µε，请指定该单位。",
+    "The peak stress is %1, read in MPa as no heading or option gave a unit. If the stresses are "
+    "in kPa or Pa, choose that unit.":
+        "峰值应力为 %1（表头和选项均未给出单位，按 MPa 读取）。如果应力的单位是 kPa 或 Pa，请指定该单位。",
+    "%1, line %2: %3": "%1，第 %2 行：%3",
+    "the file is larger than 100 MiB, the limit for a measured curve":
+        "文件大于 100 MiB，超出实测曲线的上限",
+    "choose both the strain and the stress column": "请同时指定应变列和应力列",
+    "the file is empty": "文件为空",
+    "no line of data: no line holds two numbers that the next lines follow":
+        "没有数据行：没有一行包含两个数字并有后续数据行接续",
+    "more than 1,000,000 points, the limit for a measured curve":
+        "超过 1,000,000 个点，即实测曲线的上限",
+    "not a line of data: no column %1 (%2) in \"%3\"": "不是数据行：\"%3\" 中没有第 %1 列（%2）",
+    "column %1 (%2) is empty": "第 %1 列（%2）为空",
+    "column %1 (%2) holds \"%3\", which is not a number (NaN)":
+        "第 %1 列（%2）为 \"%3\"，不是数字（NaN）",
+    "column %1 (%2) holds \"%3\", an infinite value or one beyond the range of numbers":
+        "第 %1 列（%2）为 \"%3\"，是无穷大或超出数值范围的值",
+    "not a line of data: \"%1\" in column %2 (%3) is not a number":
+        "不是数据行：第 %2 列（%3）中的 \"%1\" 不是数字",
+    "a value is too large": "数值过大",
+    "no point lies at a positive strain": "没有应变为正的点",
+    "no stress is above zero": "没有大于零的应力",
+    "no peak: the stress rises up to the last point, so the curve has no descending branch":
+        "没有峰值：应力一直上升到最后一点，曲线没有下降段",
+    "%1 points up to the peak (this line); a branch needs at least 5 points":
+        "峰值点（本行）及之前只有 %1 个点；每段至少需要 5 个点",
+    "%1 points after the peak (up to this line); a branch needs at least 5 points":
+        "峰值之后（到本行为止）只有 %1 个点；每段至少需要 5 个点",
+    "this is a folder, not a file": "这是文件夹，不是文件",
+    "cannot be opened (%1)": "无法打开（%1）",
+    "cannot be read": "无法读取",
+    "%1 must be a positive number to be held fixed.": "%1 必须为正数才能固定。",
+    "The law could not be fitted to the points.": "无法将本构关系拟合到这些点。",
+    "fit the code's law to a measured stress-strain curve": "将规范的本构关系拟合到实测应力-应变曲线",
+    "Reads a measured compression curve from DATA (- for standard input) and, with\n"
+    "--tension-data, a tension curve, fits the law of GB 50010-2010 Appendix C to each by\n"
+    "least squares and prints the fitted values beside the code's values for the nearest\n"
+    "grade, with the RMS error, R2 and the points used and left out. Compression gives\n"
+    "fc,r (the peak of the fitted curve), the peak strain, ac and Ec (the law's initial\n"
+    "slope); tension ft,r, the peak strain and at.\n"
+    "\n"
+    "Files as testing machines and spreadsheets write them: values separated by commas,\n"
+    "semicolons, tabs or blanks, a decimal point or comma, heading and comment lines\n"
+    "before the data. A heading naming the columns (strain, stress; any case, in Chinese\n"
+    "or as symbols) decides which is which, a unit in brackets the unit; otherwise strain\n"
+    "comes first, in m/m, and stress second, in MPa. Compression may be negative.\n"
+    "Points of unloading loops are left out: the envelope is fitted. At most 1,000,000\n"
+    "points and 100 MiB a file. --columns also takes two column numbers (strain first,\n"
+    "counted from 1); it and the units apply to both files.\n"
+    "\n"
+    "With -o the fitted concrete is written into a library file (-o -: standard output,\n"
+    "and the fitted values go to standard error); without --tension-data its tension\n"
+    "comes from the code for the nearest grade. --json prints the fitted values under the\n"
+    "library's keys (name, Ec, fck, eck, ac, ftk, etk, at) with rms, r2 and points for\n"
+    "each branch fitted.\n":
+        "从 DATA（- 表示标准输入）读取实测受压曲线，给出 --tension-data 时再读取受拉曲线，\n"
+        "用最小二乘法将 GB 50010-2010 附录 C 的本构关系分别拟合到曲线上，并把拟合值与\n"
+        "最接近等级的规范值并列输出，同时给出均方根误差、R2 以及参与拟合和剔除的点数。\n"
+        "受压给出 fc,r（拟合曲线的峰值）、峰值应变、ac 和 Ec（本构关系的初始斜率）；\n"
+        "受拉给出 ft,r、峰值应变和 at。\n"
+        "\n"
+        "文件可以是试验机和电子表格写出的格式：数值之间用逗号、分号、制表符或空格分隔，\n"
+        "小数点或小数逗号均可，数据前可有表头和注释行。表头中的列名（strain、stress，\n"
+        "不区分大小写，也可用中文或符号）决定各列的含义，括号中的单位决定单位；否则第一列\n"
+        "为应变（m/m），第二列为应力（MPa）。受压可以记为负值。卸载滞回环上的点被剔除：\n"
+        "拟合的是包络线。每个文件最多 1,000,000 个点、100 MiB。--columns 也可以给出两个\n"
+        "列号（应变列在前，从 1 开始）；该选项和单位选项对两个文件都有效。\n"
+        "\n"
+        "给出 -o 时把拟合的混凝土写入材料库文件（-o -：写到标准输出，拟合值改写到标准错误）；\n"
+        "没有 --tension-data 时，其受拉参数取自规范中最接近的等级。--json 以材料库的键名\n"
+        "（name、Ec、fck、eck、ac、ftk、etk、at）输出拟合值，并给出每条拟合曲线的 rms、r2\n"
+        "和 points。\n",
+    "a measured tension curve to fit as well": "同时拟合的实测受拉曲线",
+    "strain,stress or stress,strain, or two column numbers (strain first)":
+        "strain,stress 或 stress,strain，或两个列号（应变列在前）",
+    "the strains' unit: m/m, %, permille or microstrain": "应变的单位：m/m、%、permille 或 microstrain",
+    "the stresses' unit: MPa (N/mm2), kPa or Pa": "应力的单位：MPa (N/mm2)、kPa 或 Pa",
+    "hold fc,r at X (N/mm2)": "将 fc,r 固定为 X (N/mm2)",
+    "hold ft,r at X (N/mm2); with --tension-data": "将 ft,r 固定为 X (N/mm2)；需同时给出 --tension-data",
+    "hold Ec at EC (N/mm2)": "将 Ec 固定为 EC (N/mm2)",
+    "the concrete's name (default: DATA's file name)": "混凝土名称（默认：DATA 的文件名）",
+    "write a library holding the fitted concrete; - for standard output":
+        "写出包含拟合混凝土的材料库；- 表示标准输出",
+    "--%1: %2": "--%1：%2",
+    "--%1 must be greater than zero (not %2).": "--%1 必须大于零（而不是 %2）。",
+    "--columns must be strain,stress, stress,strain or two different column numbers such as 3,5 "
+    "(not \"%1\").":
+        "--columns 必须为 strain,stress、stress,strain 或两个不同的列号（如 3,5）（而不是 \"%1\"）。",
+    "--strain-unit must be m/m, %, permille or microstrain (not \"%1\").":
+        "--strain-unit 必须为 m/m、%、permille 或 microstrain（而不是 \"%1\"）。",
+    "--stress-unit must be MPa, kPa or Pa (not \"%1\").":
+        "--stress-unit 必须为 MPa、kPa 或 Pa（而不是 \"%1\"）。",
+    "more than 100 MiB, the limit for a measured curve": "超过 100 MiB，即实测曲线的上限",
+    "standard input": "标准输入",
+    "%1 (from the heading)": "%1（取自表头）",
+    "%1 (as given)": "%1（按选项）",
+    "%1 (no unit given)": "%1（未给出单位）",
+    "%1: strain in column %2, %3; stress in column %4, %5; data from line %6":
+        "%1：应变在第 %2 列，%3；应力在第 %4 列，%5；数据从第 %6 行开始",
+    "; written negative": "；以负值记录",
+    "%1 (held)": "%1（固定）",
+    "C%1 (code)": "C%1（规范）",
+    "Compression data": "受压数据",
+    "Tension data": "受拉数据",
+    "fitted": "拟合值",
+    "RMS error (N/mm2)": "均方根误差 (N/mm2)",
+    "R²": "R²",
+    "Highest measured stress (N/mm2)": "实测最大应力 (N/mm2)",
+    "Points used": "参与拟合的点数",
+    "Left out: unloading loops": "剔除：卸载滞回环",
+    "Left out: negative strain": "剔除：负应变",
+    "tarvolin-cli: note: %1\n": "tarvolin-cli：注意：%1\n",
+    "DATA is missing: name the file of the measured compression curve.":
+        "缺少 DATA：请给出实测受压曲线的文件。",
+    "One DATA file only (\"%1\" too); a tension curve goes after --tension-data.":
+        "只能给出一个 DATA 文件（多出 \"%1\"）；受拉曲线请放在 --tension-data 之后。",
+    "--fix-ft holds the fitted ft,r: it needs --tension-data.":
+        "--fix-ft 固定拟合的 ft,r：需要 --tension-data。",
+    "Standard input can hold one curve only.": "标准输入只能提供一条曲线。",
+    "--name: %1": "--name：%1",
+    "%1: the fitted concrete \"%2\", field %3: %4 Nothing was written.":
+        "%1：拟合的混凝土 \"%2\"，字段 %3：%4 未写入任何内容。",
+    "the fit stopped at its limit of evaluations before it converged; check the values against "
+    "the points.":
+        "拟合在达到函数求值次数上限时停止，尚未收敛；请对照实测点检查结果。",
+    "no tension data: the concrete's ft,r %1, εt,r %2 x 10-6 and at %3 are the code's for C%4, "
+    "the grade nearest the fitted fc,r.":
+        "没有受拉数据：该混凝土的 ft,r %1、εt,r %2 x 10-6 和 at %3 取自规范中与拟合的 fc,r "
+        "最接近的等级 C%4。",
 }
 
 # Where one English text needs another word in one place.

@@ -174,6 +174,45 @@ const std::vector<CliCommand>& Commands()
           {"history", "LIST", QT_TRANSLATE_NOOP("Cli", "the strains, comma-separated: the start, then where the strain goes")},
           {"step", "S", QT_TRANSLATE_NOOP("Cli", "the largest strain between two points, S > 0 (0.00001)")}},
          RunCyclic},
+        {"fit",
+         "DATA [--tension-data FILE] [--columns strain,stress|stress,strain] "
+         "[--strain-unit m/m|%|permille|microstrain] [--stress-unit MPa|kPa|Pa] [--fix-fc X] "
+         "[--fix-ft X] [--fix-modulus EC] [--name NAME] [--json] [-o LIB.json]",
+         QT_TRANSLATE_NOOP("Cli", "fit the code's law to a measured stress-strain curve"),
+         QT_TRANSLATE_NOOP("Cli",
+         "Reads a measured compression curve from DATA (- for standard input) and, with\n"
+         "--tension-data, a tension curve, fits the law of GB 50010-2010 Appendix C to each by\n"
+         "least squares and prints the fitted values beside the code's values for the nearest\n"
+         "grade, with the RMS error, R2 and the points used and left out. Compression gives\n"
+         "fc,r (the peak of the fitted curve), the peak strain, ac and Ec (the law's initial\n"
+         "slope); tension ft,r, the peak strain and at.\n"
+         "\n"
+         "Files as testing machines and spreadsheets write them: values separated by commas,\n"
+         "semicolons, tabs or blanks, a decimal point or comma, heading and comment lines\n"
+         "before the data. A heading naming the columns (strain, stress; any case, in Chinese\n"
+         "or as symbols) decides which is which, a unit in brackets the unit; otherwise strain\n"
+         "comes first, in m/m, and stress second, in MPa. Compression may be negative.\n"
+         "Points of unloading loops are left out: the envelope is fitted. At most 1,000,000\n"
+         "points and 100 MiB a file. --columns also takes two column numbers (strain first,\n"
+         "counted from 1); it and the units apply to both files.\n"
+         "\n"
+         "With -o the fitted concrete is written into a library file (-o -: standard output,\n"
+         "and the fitted values go to standard error); without --tension-data its tension\n"
+         "comes from the code for the nearest grade. --json prints the fitted values under the\n"
+         "library's keys (name, Ec, fck, eck, ac, ftk, etk, at) with rms, r2 and points for\n"
+         "each branch fitted.\n"),
+         false, false, false,
+         {{"tension-data", "FILE", QT_TRANSLATE_NOOP("Cli", "a measured tension curve to fit as well")},
+          {"columns", "ORDER", QT_TRANSLATE_NOOP("Cli", "strain,stress or stress,strain, or two column numbers (strain first)")},
+          {"strain-unit", "UNIT", QT_TRANSLATE_NOOP("Cli", "the strains' unit: m/m, %, permille or microstrain")},
+          {"stress-unit", "UNIT", QT_TRANSLATE_NOOP("Cli", "the stresses' unit: MPa (N/mm2), kPa or Pa")},
+          {"fix-fc", "X", QT_TRANSLATE_NOOP("Cli", "hold fc,r at X (N/mm2)")},
+          {"fix-ft", "X", QT_TRANSLATE_NOOP("Cli", "hold ft,r at X (N/mm2); with --tension-data")},
+          {"fix-modulus", "EC", QT_TRANSLATE_NOOP("Cli", "hold Ec at EC (N/mm2)")},
+          {"name", "NAME", QT_TRANSLATE_NOOP("Cli", "the concrete's name (default: DATA's file name)")},
+          {"json", nullptr, QT_TRANSLATE_NOOP("Cli", "print JSON with full-precision numbers")},
+          {"output", "LIB.json", QT_TRANSLATE_NOOP("Cli", "write a library holding the fitted concrete; - for standard output")}},
+         RunFit, "DATA"},
     };
     static const bool withBasis = [] {
         for (CliCommand& command : commands)
@@ -288,6 +327,10 @@ CliArguments Parse(const CliCommand& command, const QStringList& words)
         };
 
         if (optionsEnd || word == QLatin1String("-") || !word.startsWith(QLatin1Char('-'))) {
+            if (command.operands) {
+                parsed.operands << word;
+                continue;
+            }
             if (!command.takesSources)
                 throw CliUsageError(
                     ui::translate("Cli", "Unexpected argument \"%1\".").arg(word).toStdString());

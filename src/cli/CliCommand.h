@@ -48,6 +48,7 @@ struct CliArguments {
     bool hasOutput = false;
     QMap<QString, QString> values;  // options with a value, by name
     QStringList flags;              // options without a value that were given
+    QStringList operands;           // the command's own files, in order (CliCommand::operands)
 
     bool Flag(const char* name) const { return flags.contains(QLatin1String(name)); }
     QString Value(const char* name, const QString& fallback = {}) const
@@ -75,6 +76,8 @@ struct CliCommand {
     std::vector<CliOption> options;
     // Returns the exit status; throws CliFailure or CliUsageError. nullptr: not in this build.
     int (*run)(const CliArguments&, const CliContext&);
+    // The placeholder of the files a command takes by themselves (fit: DATA); nullptr: none.
+    const char* operands = nullptr;
 };
 
 // Writes bytes to the output of -o: standard output for "-", otherwise the file, atomically.
@@ -103,6 +106,11 @@ int RunPictures(const CliArguments& arguments, const CliContext& context);
 int RunAbaqus(const CliArguments& arguments, const CliContext& context);
 int RunOpenSees(const CliArguments& arguments, const CliContext& context);
 int RunCyclic(const CliArguments& arguments, const CliContext& context);  // CliCyclic.cpp
+int RunFit(const CliArguments& arguments, const CliContext& context);  // CliFit.cpp
+
+// The text followed by blanks up to the given width on a terminal, where a Chinese character
+// takes two columns (CliCommands.cpp).
+QString PaddedToColumns(const QString& text, int columns);
 
 // A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
 // the window's words for a text that is not a number or a grade not greater than zero.
