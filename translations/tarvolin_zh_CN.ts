@@ -884,6 +884,230 @@ C.2.6，钢筋按 C.1.3。LIST 为以逗号分隔的应变（m/m），用小数�
             <translation>  --steel GRADE          牌号为 GRADE 的钢筋（可重复）
 </translation>
         </message>
+        <message>
+            <source>fit the code's law to a measured stress-strain curve</source>
+            <translation>将规范的本构关系拟合到实测应力-应变曲线</translation>
+        </message>
+        <message>
+            <source>Reads a measured compression curve from DATA (- for standard input) and, with
+--tension-data, a tension curve, fits the law of GB 50010-2010 Appendix C to each by
+least squares and prints the fitted values beside the code's values for the nearest
+grade, with the RMS error, R2 and the points used and left out. Compression gives
+fc,r (the peak of the fitted curve), the peak strain, ac and Ec (the law's initial
+slope); tension ft,r, the peak strain and at.
+
+Files as testing machines and spreadsheets write them: values separated by commas,
+semicolons, tabs or blanks, a decimal point or comma, heading and comment lines
+before the data. A heading naming the columns (strain, stress; any case, in Chinese
+or as symbols) decides which is which, a unit in brackets the unit; otherwise strain
+comes first, in m/m, and stress second, in MPa. Compression may be negative.
+Points of unloading loops are left out: the envelope is fitted. At most 1,000,000
+points and 100 MiB a file. --columns also takes two column numbers (strain first,
+counted from 1); it and the units apply to both files.
+
+With -o the fitted concrete is written into a library file (-o -: standard output,
+and the fitted values go to standard error); without --tension-data its tension
+comes from the code for the nearest grade. --json prints the fitted values under the
+library's keys (name, Ec, fck, eck, ac, ftk, etk, at) with rms, r2 and points for
+each branch fitted.
+</source>
+            <translation>从 DATA（- 表示标准输入）读取实测受压曲线，给出 --tension-data 时再读取受拉曲线，
+用最小二乘法将 GB 50010-2010 附录 C 的本构关系分别拟合到曲线上，并把拟合值与
+最接近等级的规范值并列输出，同时给出均方根误差、R2 以及参与拟合和剔除的点数。
+受压给出 fc,r（拟合曲线的峰值）、峰值应变、ac 和 Ec（本构关系的初始斜率）；
+受拉给出 ft,r、峰值应变和 at。
+
+文件可以是试验机和电子表格写出的格式：数值之间用逗号、分号、制表符或空格分隔，
+小数点或小数逗号均可，数据前可有表头和注释行。表头中的列名（strain、stress，
+不区分大小写，也可用中文或符号）决定各列的含义，括号中的单位决定单位；否则第一列
+为应变（m/m），第二列为应力（MPa）。受压可以记为负值。卸载滞回环上的点被剔除：
+拟合的是包络线。每个文件最多 1,000,000 个点、100 MiB。--columns 也可以给出两个
+列号（应变列在前，从 1 开始）；该选项和单位选项对两个文件都有效。
+
+给出 -o 时把拟合的混凝土写入材料库文件（-o -：写到标准输出，拟合值改写到标准错误）；
+没有 --tension-data 时，其受拉参数取自规范中最接近的等级。--json 以材料库的键名
+（name、Ec、fck、eck、ac、ftk、etk、at）输出拟合值，并给出每条拟合曲线的 rms、r2
+和 points。
+</translation>
+        </message>
+        <message>
+            <source>a measured tension curve to fit as well</source>
+            <translation>同时拟合的实测受拉曲线</translation>
+        </message>
+        <message>
+            <source>strain,stress or stress,strain, or two column numbers (strain first)</source>
+            <translation>strain,stress 或 stress,strain，或两个列号（应变列在前）</translation>
+        </message>
+        <message>
+            <source>the strains' unit: m/m, %, permille or microstrain</source>
+            <translation>应变的单位：m/m、%、permille 或 microstrain</translation>
+        </message>
+        <message>
+            <source>the stresses' unit: MPa (N/mm2), kPa or Pa</source>
+            <translation>应力的单位：MPa (N/mm2)、kPa 或 Pa</translation>
+        </message>
+        <message>
+            <source>hold fc,r at X (N/mm2)</source>
+            <translation>将 fc,r 固定为 X (N/mm2)</translation>
+        </message>
+        <message>
+            <source>hold ft,r at X (N/mm2); with --tension-data</source>
+            <translation>将 ft,r 固定为 X (N/mm2)；需同时给出 --tension-data</translation>
+        </message>
+        <message>
+            <source>hold Ec at EC (N/mm2)</source>
+            <translation>将 Ec 固定为 EC (N/mm2)</translation>
+        </message>
+        <message>
+            <source>the concrete's name (default: DATA's file name)</source>
+            <translation>混凝土名称（默认：DATA 的文件名）</translation>
+        </message>
+        <message>
+            <source>write a library holding the fitted concrete; - for standard output</source>
+            <translation>写出包含拟合混凝土的材料库；- 表示标准输出</translation>
+        </message>
+        <message>
+            <source>--%1: %2</source>
+            <translation>--%1：%2</translation>
+        </message>
+        <message>
+            <source>--%1 must be greater than zero (not %2).</source>
+            <translation>--%1 必须大于零（而不是 %2）。</translation>
+        </message>
+        <message>
+            <source>--columns must be strain,stress, stress,strain or two different column numbers such as 3,5 (not "%1").</source>
+            <translation>--columns 必须为 strain,stress、stress,strain 或两个不同的列号（如 3,5）（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>--strain-unit must be m/m, %, permille or microstrain (not "%1").</source>
+            <translation>--strain-unit 必须为 m/m、%、permille 或 microstrain（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>--stress-unit must be MPa, kPa or Pa (not "%1").</source>
+            <translation>--stress-unit 必须为 MPa、kPa 或 Pa（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>more than 100 MiB, the limit for a measured curve</source>
+            <translation>超过 100 MiB，即实测曲线的上限</translation>
+        </message>
+        <message>
+            <source>standard input</source>
+            <translation>标准输入</translation>
+        </message>
+        <message>
+            <source>%1 (from the heading)</source>
+            <translation>%1（取自表头）</translation>
+        </message>
+        <message>
+            <source>%1 (as given)</source>
+            <translation>%1（按选项）</translation>
+        </message>
+        <message>
+            <source>%1 (no unit given)</source>
+            <translation>%1（未给出单位）</translation>
+        </message>
+        <message>
+            <source>%1: strain in column %2, %3; stress in column %4, %5; data from line %6</source>
+            <translation>%1：应变在第 %2 列，%3；应力在第 %4 列，%5；数据从第 %6 行开始</translation>
+        </message>
+        <message>
+            <source>; written negative</source>
+            <translation>；以负值记录</translation>
+        </message>
+        <message>
+            <source>%1 (held)</source>
+            <translation>%1（固定）</translation>
+        </message>
+        <message>
+            <source>C%1 (code)</source>
+            <translation>C%1（规范）</translation>
+        </message>
+        <message>
+            <source>Compression data</source>
+            <translation>受压数据</translation>
+        </message>
+        <message>
+            <source>Tension data</source>
+            <translation>受拉数据</translation>
+        </message>
+        <message>
+            <source>fitted</source>
+            <translation>拟合值</translation>
+        </message>
+        <message>
+            <source>compression</source>
+            <translation>受压</translation>
+        </message>
+        <message>
+            <source>tension</source>
+            <translation>受拉</translation>
+        </message>
+        <message>
+            <source>RMS error (N/mm2)</source>
+            <translation>均方根误差 (N/mm2)</translation>
+        </message>
+        <message>
+            <source>R²</source>
+            <translation>R²</translation>
+        </message>
+        <message>
+            <source>Highest measured stress (N/mm2)</source>
+            <translation>实测最大应力 (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Points used</source>
+            <translation>参与拟合的点数</translation>
+        </message>
+        <message>
+            <source>Left out: unloading loops</source>
+            <translation>剔除：卸载滞回环</translation>
+        </message>
+        <message>
+            <source>Left out: negative strain</source>
+            <translation>剔除：负应变</translation>
+        </message>
+        <message>
+            <source>tarvolin-cli: note: %1
+</source>
+            <translation>tarvolin-cli：注意：%1
+</translation>
+        </message>
+        <message>
+            <source>DATA is missing: name the file of the measured compression curve.</source>
+            <translation>缺少 DATA：请给出实测受压曲线的文件。</translation>
+        </message>
+        <message>
+            <source>One DATA file only ("%1" too); a tension curve goes after --tension-data.</source>
+            <translation>只能给出一个 DATA 文件（多出 "%1"）；受拉曲线请放在 --tension-data 之后。</translation>
+        </message>
+        <message>
+            <source>--fix-ft holds the fitted ft,r: it needs --tension-data.</source>
+            <translation>--fix-ft 固定拟合的 ft,r：需要 --tension-data。</translation>
+        </message>
+        <message>
+            <source>Standard input can hold one curve only.</source>
+            <translation>标准输入只能提供一条曲线。</translation>
+        </message>
+        <message>
+            <source>--name: %1</source>
+            <translation>--name：%1</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>%1: the fitted concrete "%2", field %3: %4 Nothing was written.</source>
+            <translation>%1：拟合的混凝土 "%2"，字段 %3：%4 未写入任何内容。</translation>
+        </message>
+        <message>
+            <source>the fit stopped at its limit of evaluations before it converged; check the values against the points.</source>
+            <translation>拟合在达到函数求值次数上限时停止，尚未收敛；请对照实测点检查结果。</translation>
+        </message>
+        <message>
+            <source>no tension data: the concrete's ft,r %1, εt,r %2 x 10-6 and at %3 are the code's for C%4, the grade nearest the fitted fc,r.</source>
+            <translation>没有受拉数据：该混凝土的 ft,r %1、εt,r %2 x 10-6 和 at %3 取自规范中与拟合的 fc,r 最接近的等级 C%4。</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -919,6 +1143,17 @@ Arguments:
         <message>
             <source>The end strains are too large: the curves would need more than %1 rows.</source>
             <translation>极限应变过大：曲线将需要超过 %1 行。</translation>
+        </message>
+    </context>
+    <context>
+        <name>CurveFit</name>
+        <message>
+            <source>%1 must be a positive number to be held fixed.</source>
+            <translation>%1 必须为正数才能固定。</translation>
+        </message>
+        <message>
+            <source>The law could not be fitted to the points.</source>
+            <translation>无法将本构关系拟合到这些点。</translation>
         </message>
     </context>
     <context>
@@ -1068,6 +1303,145 @@ Arguments:
         <message>
             <source>The library has version %1, written by a newer Tarvolin; this one reads versions up to %2.</source>
             <translation>该材料库的版本为 %1，由较新的 Tarvolin 写入；本程序最高只能读取版本 %2。</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuredCurve</name>
+        <message>
+            <source>the strain and the stress must be two different columns</source>
+            <translation>应变和应力必须是两个不同的列</translation>
+        </message>
+        <message>
+            <source>strain</source>
+            <translation>应变</translation>
+        </message>
+        <message>
+            <source>stress</source>
+            <translation>应力</translation>
+        </message>
+        <message>
+            <source>the heading names more than one %1 column (%2 and %3); choose the columns</source>
+            <translation>表头中有不止一列名为%1（第 %2 列和第 %3 列）；请指定列</translation>
+        </message>
+        <message>
+            <source>%1 columns, and no heading names the strain and the stress column; choose the columns</source>
+            <translation>共 %1 列，且没有表头指明应变列和应力列；请指定列</translation>
+        </message>
+        <message>
+            <source>The heading (line %1) names no strain or stress column: the first column is read as strain, the second as stress.</source>
+            <translation>表头（第 %1 行）未指明应变列或应力列：第一列按应变读取，第二列按应力读取。</translation>
+        </message>
+        <message>
+            <source>the data has %1 columns; there is no column %2</source>
+            <translation>数据只有 %1 列，没有第 %2 列</translation>
+        </message>
+        <message>
+            <source>the heading gives the strain in "%1"; Tarvolin reads m/m, %, ‰ and µε: choose the unit</source>
+            <translation>表头给出的应变单位为 "%1"；Tarvolin 可读取 m/m、%、‰ 和 µε：请指定单位</translation>
+        </message>
+        <message>
+            <source>"%1" in the strain column's heading is no unit Tarvolin knows: strains are read in m/m.</source>
+            <translation>应变列表头中的 "%1" 不是 Tarvolin 认识的单位：应变按 m/m 读取。</translation>
+        </message>
+        <message>
+            <source>the heading gives the stress in "%1"; Tarvolin reads MPa (N/mm²), kPa and Pa: choose the unit</source>
+            <translation>表头给出的应力单位为 "%1"；Tarvolin 可读取 MPa (N/mm²)、kPa 和 Pa：请指定单位</translation>
+        </message>
+        <message>
+            <source>"%1" in the stress column's heading is no unit Tarvolin knows: stresses are read in MPa.</source>
+            <translation>应力列表头中的 "%1" 不是 Tarvolin 认识的单位：应力按 MPa 读取。</translation>
+        </message>
+        <message>
+            <source>The peak lies at a strain of %1, read in m/m as no heading or option gave a unit. If the strains are in %, ‰ or µε, choose that unit.</source>
+            <translation>峰值点的应变为 %1（表头和选项均未给出单位，按 m/m 读取）。如果应变的单位是 %、‰ 或 µε，请指定该单位。</translation>
+        </message>
+        <message>
+            <source>The peak stress is %1, read in MPa as no heading or option gave a unit. If the stresses are in kPa or Pa, choose that unit.</source>
+            <translation>峰值应力为 %1（表头和选项均未给出单位，按 MPa 读取）。如果应力的单位是 kPa 或 Pa，请指定该单位。</translation>
+        </message>
+        <message>
+            <source>%1, line %2: %3</source>
+            <translation>%1，第 %2 行：%3</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>the file is larger than 100 MiB, the limit for a measured curve</source>
+            <translation>文件大于 100 MiB，超出实测曲线的上限</translation>
+        </message>
+        <message>
+            <source>choose both the strain and the stress column</source>
+            <translation>请同时指定应变列和应力列</translation>
+        </message>
+        <message>
+            <source>the file is empty</source>
+            <translation>文件为空</translation>
+        </message>
+        <message>
+            <source>no line of data: no line holds two numbers that the next lines follow</source>
+            <translation>没有数据行：没有一行包含两个数字并有后续数据行接续</translation>
+        </message>
+        <message>
+            <source>more than 1,000,000 points, the limit for a measured curve</source>
+            <translation>超过 1,000,000 个点，即实测曲线的上限</translation>
+        </message>
+        <message>
+            <source>not a line of data: no column %1 (%2) in "%3"</source>
+            <translation>不是数据行："%3" 中没有第 %1 列（%2）</translation>
+        </message>
+        <message>
+            <source>column %1 (%2) is empty</source>
+            <translation>第 %1 列（%2）为空</translation>
+        </message>
+        <message>
+            <source>column %1 (%2) holds "%3", which is not a number (NaN)</source>
+            <translation>第 %1 列（%2）为 "%3"，不是数字（NaN）</translation>
+        </message>
+        <message>
+            <source>column %1 (%2) holds "%3", an infinite value or one beyond the range of numbers</source>
+            <translation>第 %1 列（%2）为 "%3"，是无穷大或超出数值范围的值</translation>
+        </message>
+        <message>
+            <source>not a line of data: "%1" in column %2 (%3) is not a number</source>
+            <translation>不是数据行：第 %2 列（%3）中的 "%1" 不是数字</translation>
+        </message>
+        <message>
+            <source>a value is too large</source>
+            <translation>数值过大</translation>
+        </message>
+        <message>
+            <source>no point lies at a positive strain</source>
+            <translation>没有应变为正的点</translation>
+        </message>
+        <message>
+            <source>no stress is above zero</source>
+            <translation>没有大于零的应力</translation>
+        </message>
+        <message>
+            <source>no peak: the stress rises up to the last point, so the curve has no descending branch</source>
+            <translation>没有峰值：应力一直上升到最后一点，曲线没有下降段</translation>
+        </message>
+        <message>
+            <source>%1 points up to the peak (this line); a branch needs at least 5 points</source>
+            <translation>峰值点（本行）及之前只有 %1 个点；每段至少需要 5 个点</translation>
+        </message>
+        <message>
+            <source>%1 points after the peak (up to this line); a branch needs at least 5 points</source>
+            <translation>峰值之后（到本行为止）只有 %1 个点；每段至少需要 5 个点</translation>
+        </message>
+        <message>
+            <source>this is a folder, not a file</source>
+            <translation>这是文件夹，不是文件</translation>
+        </message>
+        <message>
+            <source>cannot be opened (%1)</source>
+            <translation>无法打开（%1）</translation>
+        </message>
+        <message>
+            <source>cannot be read</source>
+            <translation>无法读取</translation>
         </message>
     </context>
     <context>
