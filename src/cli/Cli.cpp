@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "cli/Console.h"
 #include "formats/AtomicFile.h"
 #include "platform/Translation.h"
 
@@ -531,10 +532,8 @@ int RunCliMain(int argc, char** argv)
 {
     // The language is the locale's, for --help too, before any application object exists.
     InstallTranslations();
+    console::Prepare();
     // The bytes as given, for the drawing program that the drawing commands run in.
     ProgramArguments().assign(argv + std::min(argc, 1), argv + argc);
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return RunCli(arguments, stdout, stderr);
+    return RunCli(console::Arguments(argc, argv), stdout, stderr);
 }

@@ -8,7 +8,9 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#if TARVOLIN_HAVE_SVG
 #include <QSvgGenerator>
+#endif
 #include <cmath>
 #include <csetjmp>
 #include <new>
@@ -140,6 +142,7 @@ QByteArray Raster(TChart& chart, const QSize& size, int scale, const char* forma
     return Encode(picture, format);
 }
 
+#if TARVOLIN_HAVE_SVG
 QByteArray Svg(TChart& chart, const QSize& size)
 {
     QByteArray bytes;
@@ -162,6 +165,15 @@ QByteArray Svg(TChart& chart, const QSize& size)
         Fail(QCoreApplication::translate("ChartPicture", "Cannot draw the chart as an SVG picture."));
     return bytes;
 }
+#else
+// A build without Qt SVG (the Windows build, when Qt SVG's source cannot be had) says so
+// rather than writing something else under an .svg name.
+[[noreturn]] QByteArray Svg(TChart&, const QSize&)
+{
+    Fail(QCoreApplication::translate("ChartPicture", "This build of Tarvolin cannot write SVG "
+                                     "pictures: choose PNG, PDF or BMP."));
+}
+#endif
 
 QByteArray Pdf(TChart& chart, const QSize& size)
 {
