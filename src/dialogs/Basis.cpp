@@ -15,6 +15,7 @@
 #include "model/NumberText.h"
 #include "platform/FieldText.h"
 #include "platform/Platform.h"
+#include "platform/Settings.h"
 
 namespace {
 
@@ -50,15 +51,14 @@ QString GradeRangeNote(double grade, char separator)
 double RememberedCoefficientOfVariation()
 {
     bool ok = false;
-    const double cv = QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin"))
-                          .value(kCvSetting)
+    const double cv = ProgramSettings()->value(kCvSetting)
                           .toDouble(&ok);
     return ok && ValidCoefficientOfVariation(cv) ? cv : 0;
 }
 
 void RememberCoefficientOfVariation(double cv)
 {
-    QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).setValue(kCvSetting, cv);
+    ProgramSettings()->setValue(kCvSetting, cv);
 }
 
 TCvDialog::TCvDialog(double cv, char separator, QWidget* parent)

@@ -1,4 +1,5 @@
 #include "platform/RecentFolders.h"
+#include "platform/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ QString Key(FolderKind kind)
 QString RecentFolder(FolderKind kind)
 {
     const QString remembered =
-        QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).value(Key(kind)).toString();
+        ProgramSettings()->value(Key(kind)).toString();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
         return remembered;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -36,8 +37,7 @@ void RememberFolder(FolderKind kind, const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin"))
-        .setValue(Key(kind), QFileInfo(folder).absoluteFilePath());
+    ProgramSettings()->setValue(Key(kind), QFileInfo(folder).absoluteFilePath());
 }
 
 void RememberFileFolder(FolderKind kind, const QString& filePath)

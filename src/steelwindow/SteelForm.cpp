@@ -24,6 +24,7 @@
 #include "steel/Steel.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelChart.h"
+#include "platform/Settings.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ void TSteelForm::BuildControls()
     edt8->setToolTip(cvTip);
     // The last δs typed, kept between runs as the concretes' δc is.
     const double remembered =
-        QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).value(kSteelCvSetting).toDouble();
+        ProgramSettings()->value(kSteelCvSetting).toDouble();
     if (ValidCoefficientOfVariation(remembered))
         edt8->setText(CoefficientText(remembered, decimalSeparator));
     btn1 = Make<QPushButton>(grp1, "btn1", 10, 238, 314, 24);
@@ -207,7 +208,7 @@ void TSteelForm::edt8Change()
     if (basis != StrengthBasis::Mean)
         return;
     if (const std::optional<double> cv = TypedCv())
-        QSettings(QStringLiteral("Tarvolin"), QStringLiteral("Tarvolin")).setValue(kSteelCvSetting, *cv);
+        ProgramSettings()->setValue(kSteelCvSetting, *cv);
     if (GradeNamed(TrimControl(cbb1->currentText())))
         cbb1Change();
 }
