@@ -84,6 +84,9 @@ struct CliCommand {
 // Throws CliFailure naming the file and the reason.
 void WriteOutput(const CliArguments& arguments, const CliContext& context, const QByteArray& bytes);
 
+// Bytes printed whole to a standard stream, or a failure (CliCommands.cpp).
+void PrintStream(std::FILE* stream, const QByteArray& bytes);
+
 // The concretes and steels of every source, in order, with their shown flags. Refuses the
 // first source that fails and, after all were read, every name that more than one concrete (or
 // more than one steel) bears.

@@ -125,6 +125,13 @@ QString PaddedToColumns(const QString& text, int columns)
     return text + QString(std::max(0, columns - used), QLatin1Char(' '));
 }
 
+void PrintStream(std::FILE* stream, const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    if (std::fflush(stream) != 0 || std::ferror(stream))
+        throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
+}
+
 namespace {
 
 // A steel grade as typed after --steel, in any letter case, as the steel window's grade box
@@ -148,12 +155,6 @@ SteelValues SteelFromGrade(const QString& text, const GradeBasis& basis)
     return SteelValuesAsShown(SteelGradeValues(ReadSteelGradeArgument(text), basis.basis, basis.cv));
 }
 
-void PrintParameters(const CliContext& context, const QByteArray& bytes)
-{
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), context.out);
-    if (std::fflush(context.out) != 0 || std::ferror(context.out))
-        throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
-}
 
 // The text table of `parameters`: the window's labels, padded to one column, and the values.
 using ParameterRow = std::pair<QString, const std::string*>;
@@ -215,7 +216,7 @@ int RunSteelParameters(const CliArguments& arguments, const CliContext& context)
             {ui::translate("TSteelForm", "Strain at ultimate strength  εu"), &texts.eu},
         });
     }
-    PrintParameters(context, bytes);
+    PrintStream(context.out, bytes);
     return 0;
 }
 
@@ -278,7 +279,7 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             {ui::translate("TForm1", "Shape parameter for Tension  at"), &texts.at},
         });
     }
-    PrintParameters(context, bytes);
+    PrintStream(context.out, bytes);
     NoteGradeRange(grade, context);
     return 0;
 }

@@ -335,13 +335,6 @@ void Note(const CliContext& context, const QString& text)
                context.err);
 }
 
-void Emit(std::FILE* stream, const QByteArray& bytes)
-{
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-    if (std::fflush(stream) != 0 || std::ferror(stream))
-        throw CliFailure(ui::translate("Cli", "Cannot write standard output.").toStdString());
-}
-
 }  // namespace
 
 int RunFit(const CliArguments& arguments, const CliContext& context)
@@ -454,7 +447,7 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
     const bool libraryToStdout = arguments.hasOutput && arguments.output == QLatin1String("-");
     if (arguments.hasOutput)
         WriteOutput(arguments, context, library);
-    Emit(libraryToStdout ? context.err : context.out, report);
+    PrintStream(libraryToStdout ? context.err : context.out, report);
 
     if (!compression.quality.converged || (tension && !tension->quality.converged))
         Note(context, ui::translate("Cli",
