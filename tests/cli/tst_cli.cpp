@@ -306,9 +306,10 @@ void TestCli::helpAndVersion()
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.contains("Concrete Name                               Con_30\n"));
     QVERIFY(result.out.contains("Shape parameter for Tension  at             1.261\n"));
-    result = RunCli({"parameters", "--grade", "22,5"}, "de_DE.UTF-8");
-    QVERIFY(result.out.contains("Con_22,5\n"));
-    QVERIFY(result.out.contains("15,0\n"));
+    const QChar comma = SeparatorUnder("de_DE.UTF-8");
+    result = RunCli({"parameters", "--grade", QStringLiteral("22") + comma + QStringLiteral("5")}, "de_DE.UTF-8");
+    QVERIFY(result.out.contains((QStringLiteral("Con_22") + comma + QStringLiteral("5\n")).toUtf8()));
+    QVERIFY(result.out.contains((QStringLiteral("15") + comma + QStringLiteral("0\n")).toUtf8()));
 
     result = RunCli({"parameters", "--grade", "30", "--json"});
     QCOMPARE(result.exitCode, 0);
@@ -426,7 +427,8 @@ void TestCli::csvSameAsSaveData_data()
     QTest::addColumn<QByteArray>("locale");
     QTest::addColumn<QStringList>("separatorOption");
     QTest::newRow("point, from the locale") << '.' << QByteArray("C.UTF-8") << QStringList{};
-    QTest::newRow("comma, from the locale") << ',' << QByteArray("de_DE.UTF-8") << QStringList{};
+    QTest::newRow("comma, from the locale")
+        << SeparatorUnder("de_DE.UTF-8").toLatin1() << QByteArray("de_DE.UTF-8") << QStringList{};
     QTest::newRow("comma, chosen") << ',' << QByteArray("C.UTF-8")
                                    << QStringList{"--separator", ","};
     QTest::newRow("point, chosen") << '.' << QByteArray("de_DE.UTF-8")

@@ -186,11 +186,12 @@ void TestCliFit::table()
     QVERIFY2(text.contains(QStringLiteral("strain in column 1, % (from the heading); stress in column 2, "
                                           "MPa (from the heading); data from line 3; written negative")),
              qPrintable(text));
-    const DefinitionTexts code = GradeDefinitionTexts(35, ',');
+    const QChar comma = SeparatorUnder("de_DE.UTF-8");
+    const DefinitionTexts code = GradeDefinitionTexts(35, comma.toLatin1());
     QVERIFY(text.contains(QRegularExpression(
         QStringLiteral("Modulus of elasticity Ec \\(N/mm2\\) +31500 \\(held\\) +%1\n").arg(QString::fromStdString(code.Ec)))));
     QVERIFY(text.contains(QRegularExpression(
-        QStringLiteral("Axial Compression strength fc,k \\(N/mm2\\) +\\d+,\\d\\d +%1\n").arg(QString::fromStdString(code.fck)))));
+        QStringLiteral("Axial Compression strength fc,k \\(N/mm2\\) +\\d+%2\\d\\d +%1\n").arg(QString::fromStdString(code.fck), QString(comma)))));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("Points used +300\n"))));
 }
 

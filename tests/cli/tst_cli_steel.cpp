@@ -121,8 +121,9 @@ private slots:
         QCOMPARE(lines[0].simplified(), QStringLiteral("Strength basis characteristic (fy,k, fst,k)"));
         QCOMPARE(lines[1].simplified(), QStringLiteral("Steel Name HRB335"));
         QVERIFY(lines[3].endsWith(QStringLiteral(" 335")));
-        QVERIFY2(lines[5].endsWith(QStringLiteral(" 1,675E-03")), qPrintable(lines[5]));
-        QVERIFY(lines[6].endsWith(QStringLiteral(" 0,025")));
+        const QChar comma = SeparatorUnder("de_DE.UTF-8");
+        QVERIFY2(lines[5].endsWith(QStringLiteral(" 1") + comma + QStringLiteral("675E-03")), qPrintable(lines[5]));
+        QVERIFY(lines[6].endsWith(QStringLiteral(" 0") + comma + QStringLiteral("025")));
 
         result = RunCli({"parameters", "--steel", "HRB500", "--json"});
         QCOMPARE(result.exitCode, 0);

@@ -193,8 +193,8 @@ void TestOpenSees::openSeesPy()
     const Run parsed = RunProgram(kPython, {"-c", "import ast,sys; ast.parse(sys.stdin.read())"},
                                   QByteArray::fromStdString(out.text));
     if (!parsed.started)
-        QSKIP("/usr/bin/python3 is missing: the OpenSeesPy script cannot be parsed (scripts/setup "
-              "installs it)");
+        QSKIP(qPrintable(kPython + QStringLiteral(" is missing: the OpenSeesPy script cannot be "
+                                                  "parsed (scripts/setup installs it)")));
     QVERIFY2(parsed.exitCode == 0, parsed.err.constData());
 
     QTemporaryDir dir;

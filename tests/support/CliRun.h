@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QChar>
+#include <QLocale>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -32,4 +34,17 @@ inline CliResult RunCli(const QStringList& arguments, const QByteArray& locale =
     result.out = process.readAllStandardOutput();
     result.err = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+// The decimal separator a run under `locale` must use. Linux takes it from the locale the run is
+// given; Windows from its regional settings, which this test program and the program it runs
+// share whatever LC_ALL says.
+inline QChar SeparatorUnder(const QByteArray& locale)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(locale);
+    return QLocale::system().decimalPoint().at(0);
+#else
+    return locale.startsWith("de_") ? QChar(u',') : QChar(u'.');
+#endif
 }

@@ -76,7 +76,12 @@ inline bool WriteOpenSeesPyStub(const QString& folder, const QByteArray& source)
            module.write(source) == source.size();
 }
 
+#ifdef Q_OS_WIN
+// Whatever Python the Windows machine has on its PATH; without one the cases skip.
+inline const QString kPython = QStringLiteral("python");
+#else
 // Debian's interpreter; the first python3 on PATH may be another one.
 inline const QString kPython = QStringLiteral("/usr/bin/python3");
+#endif
 
 }  // namespace solvertest
