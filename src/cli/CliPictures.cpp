@@ -128,12 +128,16 @@ QStringList MakeFolder(const QString& path)
 }
 
 // Charts are widgets: they need the application object, on a platform that needs no display.
+// Windows always has a desktop to draw on, and only its own platform knows the fonts the window
+// draws with (Qt's offscreen platform there sees none but fonts shipped with Qt itself).
 // Qt's own options are not looked for in the user's arguments.
 std::unique_ptr<QApplication> StartDrawing()
 {
     if (QCoreApplication::instance())
         return nullptr;
+#ifndef Q_OS_WIN
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     // Qt's notes about the session (no XDG_RUNTIME_DIR and the like) would mix with the
     // program's own messages on stderr; only its critical errors get through.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {

@@ -208,6 +208,15 @@ QByteArray Pdf(TChart& chart, const QSize& size)
 
 }  // namespace
 
+bool CanWriteSvg()
+{
+#if TARVOLIN_HAVE_SVG
+    return true;
+#else
+    return false;
+#endif
+}
+
 QString PictureSuffix(PictureFormat format)
 {
     switch (format) {

@@ -14,6 +14,8 @@ enum class PictureFormat { Png, Svg, Pdf, Bmp };
 
 // "png", "svg", "pdf", "bmp".
 QString PictureSuffix(PictureFormat format);
+// False in a build without Qt SVG, whose SVG pictures are refused by name.
+bool CanWriteSvg();
 // The format a file name's suffix stands for, in any letter case; nothing for other suffixes.
 std::optional<PictureFormat> PictureFormatFromPath(const QString& path);
 
