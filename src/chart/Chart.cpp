@@ -949,8 +949,9 @@ void TChart::RebuildLegend(bool anew)
         if (!graph(i)->visible())
             continue;
         ++active;
-        if (listed.size() < std::size_t(LegendRows))
-            listed.push_back(static_cast<TLineSeries*>(graph(i)));
+        auto* series = qobject_cast<TLineSeries*>(graph(i));
+        if (series && listed.size() < std::size_t(LegendRows))
+            listed.push_back(series);
     }
     const int more = active > LegendRows ? active - (LegendRows - 1) : 0;
     if (more > 0)
