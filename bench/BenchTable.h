@@ -39,3 +39,4 @@ void RegisterStartupBenchmarks(const char* argv0);
 void RegisterCliBenchmarks();
 void RegisterCyclicBenchmarks();
 void RegisterFitBenchmarks();
+void RegisterScaleBenchmarks();

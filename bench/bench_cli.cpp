@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BenchTable.h"
+#include "support/BigLibrary.h"
 
 extern char** environ;
 
@@ -101,6 +102,26 @@ void RegisterCliBenchmarks()
     row.goal = "ratio <= 0.1 (aim 0.05)";
     row.maxRatio = 0.1;
     AddRow(row, JobBody(subject), JobBody(baseline),
+           [](benchmark::internal::Benchmark* b) {
+               b->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+           });
+
+    // The pictures of a library of a thousand concretes against those of a hundred: linear
+    // work makes the ratio about 10 (less, for the start-up both share).
+    std::vector<std::string> libraries;
+    for (int count : {1000, 100}) {
+        libraries.push_back(folder + "/library-" + std::to_string(count) + ".json");
+        WriteBigLibrary(QString::fromStdString(libraries.back()), count);
+    }
+    BenchRow pictures;
+    pictures.name = "CLI pictures (PNG), 1,000 vs 100 concretes";
+    pictures.goal = "ratio <= 15, < 1,000 ms";
+    pictures.maxRatio = 15;
+    pictures.maxSubjectMs = 1000;
+    const auto picturesOf = [&](const std::string& library) {
+        return JobBody({{cli, "pictures", library, "-o", folder + "/big", "--format", "png"}});
+    };
+    AddRow(pictures, picturesOf(libraries[0]), picturesOf(libraries[1]),
            [](benchmark::internal::Benchmark* b) {
                b->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
            });

@@ -195,6 +195,7 @@ int main(int argc, char** argv)
     RegisterCliBenchmarks();
     RegisterCyclicBenchmarks();
     RegisterFitBenchmarks();
+    RegisterScaleBenchmarks();
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

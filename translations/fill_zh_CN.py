@@ -240,6 +240,7 @@ ZH = {
     "Copy Data": "复制数据",
     "Save Image As…": "图片另存为…",
     "Reset Zoom": "重置缩放",
+    "… and %1 more": "…… 另有 %1 条",
     "Picture Options": "图片选项",
     "Format:": "格式：",
     "pixels": "像素",
@@ -606,6 +607,9 @@ ZH = {
     "Steels": "钢筋",
     "True stress, logarithmic plastic strain": "真应力、对数塑性应变",
     "Nominal values": "名义值",
+    "True values are right for a large-strain analysis (NLGEOM=YES) and about 12 % off in a "
+    "small-strain one, where nominal values are the choice.":
+        "真值适用于大变形分析（NLGEOM=YES），用于小变形分析时偏差约 12 %，小变形分析应选名义值。",
     "Steel plastic table": "钢筋塑性表",
     "Steel Poisson's ratio": "钢筋泊松比",
     "Hysteretic (the code's curve)": "Hysteretic（规范曲线）",

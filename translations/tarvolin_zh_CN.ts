@@ -1890,6 +1890,10 @@ Arguments:
             <translation>名义值</translation>
         </message>
         <message>
+            <source>True values are right for a large-strain analysis (NLGEOM=YES) and about 12 % off in a small-strain one, where nominal values are the choice.</source>
+            <translation>真值适用于大变形分析（NLGEOM=YES），用于小变形分析时偏差约 12 %，小变形分析应选名义值。</translation>
+        </message>
+        <message>
             <source>Steel plastic table</source>
             <translation>钢筋塑性表</translation>
         </message>
@@ -2029,6 +2033,10 @@ Arguments:
         <message>
             <source>Reset Zoom</source>
             <translation>重置缩放</translation>
+        </message>
+        <message>
+            <source>… and %1 more</source>
+            <translation>…… 另有 %1 条</translation>
         </message>
     </context>
     <context>

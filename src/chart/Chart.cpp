@@ -183,11 +183,65 @@ private:
     TChart* chart;
 };
 
-// One row of the legend: the series' symbol and its title. QCustomPlot sizes the row from the
-// font's integer line height and clips it a pixel high, which cuts every descender ("Con_30"
-// read "Con 30"). The row here holds the font's ascent and descent and the title's own ink,
-// with room for where hinting and antialiasing put the glyphs on screen and at 2x or 3x, and is
-// clipped to itself, so that nothing of the text is lost at any scale.
+// The room a legend row's text needs. QCustomPlot sizes a row from the font's integer line
+// height and clips it a pixel high, which cuts every descender ("Con_30" read "Con 30"). The
+// rows here hold the font's ascent and descent and the text's own ink, with room for where
+// hinting and antialiasing put the glyphs on screen and at 2x or 3x, and are clipped to
+// themselves, so that nothing of the text is lost at any scale.
+class TLegendText {
+public:
+    struct Extent {
+        int ascent = 0;   // whole pixels above the baseline
+        int descent = 0;  // and below it
+        int width = 0;
+        double capHeight = 0;
+    };
+
+    Extent Of(const QFont& font, const QString& text) const
+    {
+        if (font == cachedFont && text == cachedText)
+            return cached;
+        // The font's metrics and the text's bounding rectangle as laid out on screen; a 2x or
+        // 3x picture draws the same glyphs from their outlines, within the allowance below.
+        const QFontMetricsF metrics(font);
+        const QRectF ink = metrics.boundingRect(text);
+        const double ascent = std::max(metrics.ascent(), -ink.top());
+        const double descent = std::max(metrics.descent(), ink.bottom());
+        const double width = std::max(metrics.horizontalAdvance(text), ink.right());
+        // Hinting snaps an edge to the pixel grid, up to half a pixel away (an underscore of one
+        // pixel lands on the row below the font's descent), and antialiasing shifts raster
+        // drawing by another half pixel.
+        cached = {int(std::ceil(ascent + 0.5)), int(std::ceil(descent + 0.5)),
+                  int(std::ceil(width)), metrics.capHeight()};
+        cachedFont = font;
+        cachedText = text;
+        return cached;
+    }
+
+    // A row of a legend: the symbol's room, the text after it.
+    static QSize RowSize(const QCPLegend* legend, const Extent& text, const QMargins& margins)
+    {
+        const QSize icon = legend->iconSize();
+        return QSize(icon.width() + legend->iconTextPadding() + text.width + margins.left() +
+                         margins.right(),
+                     std::max(text.ascent + text.descent, icon.height()) + margins.top() +
+                         margins.bottom());
+    }
+
+    // Where the text's baseline lies in a row whose inner rectangle is rect.
+    static int Baseline(const QCPLegend* legend, const Extent& text, const QRect& rect)
+    {
+        const int height = std::max(text.ascent + text.descent, legend->iconSize().height());
+        return rect.top() + (height - text.ascent - text.descent) / 2 + text.ascent;
+    }
+
+private:
+    mutable QFont cachedFont;
+    mutable QString cachedText;
+    mutable Extent cached;
+};
+
+// One row of the legend: the series' symbol and its title.
 class TLegendItem : public QCPPlottableLegendItem {
 public:
     TLegendItem(QCPLegend* legend, TLineSeries* series)
@@ -195,16 +249,13 @@ public:
     {
     }
 
+    TLineSeries* Series() const { return series; }
+
     QSize minimumOuterSizeHint() const override
     {
         if (!mPlottable)
             return {};
-        const Extent text = TextExtent();
-        const QSize icon = mParentLegend->iconSize();
-        return QSize(icon.width() + mParentLegend->iconTextPadding() + text.width +
-                         mMargins.left() + mMargins.right(),
-                     std::max(text.ascent + text.descent, icon.height()) + mMargins.top() +
-                         mMargins.bottom());
+        return TLegendText::RowSize(mParentLegend, TextExtent(), mMargins);
     }
 
 protected:
@@ -215,10 +266,10 @@ protected:
     {
         if (!mPlottable)
             return;
-        const Extent text = TextExtent();
+        const TLegendText::Extent text = TextExtent();
         const QSize iconSize = mParentLegend->iconSize();
         const int height = std::max(text.ascent + text.descent, iconSize.height());
-        const int baseline = mRect.top() + (height - text.ascent - text.descent) / 2 + text.ascent;
+        const int baseline = TLegendText::Baseline(mParentLegend, text, mRect);
         painter->setFont(getFont());
         painter->setPen(QPen(getTextColor()));
         painter->drawText(QPointF(mRect.left() + iconSize.width() + mParentLegend->iconTextPadding(),
@@ -244,41 +295,48 @@ protected:
     }
 
 private:
-    struct Extent {
-        int ascent = 0;   // whole pixels above the baseline
-        int descent = 0;  // and below it
-        int width = 0;
-        double capHeight = 0;
-    };
-
-    Extent TextExtent() const
-    {
-        const QFont font = getFont();
-        const QString name = mPlottable->name();
-        if (font == cachedFont && name == cachedName)
-            return cached;
-        // The font's metrics and the title's bounding rectangle as laid out on screen; a 2x or
-        // 3x picture draws the same glyphs from their outlines, within the allowance below.
-        const QFontMetricsF metrics(font);
-        const QRectF ink = metrics.boundingRect(name);
-        const double ascent = std::max(metrics.ascent(), -ink.top());
-        const double descent = std::max(metrics.descent(), ink.bottom());
-        const double width = std::max(metrics.horizontalAdvance(name), ink.right());
-        // Hinting snaps an edge to the pixel grid, up to half a pixel away (an underscore of one
-        // pixel lands on the row below the font's descent), and antialiasing shifts raster
-        // drawing by another half pixel.
-        cached = {int(std::ceil(ascent + 0.5)), int(std::ceil(descent + 0.5)),
-                  int(std::ceil(width)), metrics.capHeight()};
-        cachedFont = font;
-        cachedName = name;
-        return cached;
-    }
+    TLegendText::Extent TextExtent() const { return extent.Of(getFont(), mPlottable->name()); }
 
     TLineSeries* series;
-    mutable QFont cachedFont;
-    mutable QString cachedName;
-    mutable Extent cached;
+    TLegendText extent;
 };
+
+}  // namespace
+
+// The last row of a legend that cannot list every series: "… and 980 more", where the names
+// stand, without a symbol.
+class TLegendMoreItem : public QCPAbstractLegendItem {
+public:
+    explicit TLegendMoreItem(QCPLegend* legend) : QCPAbstractLegendItem(legend) {}
+
+    QString Text() const { return text; }
+    void SetText(const QString& value) { text = value; }
+
+    QSize minimumOuterSizeHint() const override
+    {
+        return TLegendText::RowSize(mParentLegend, extent.Of(mFont, text), mMargins);
+    }
+
+protected:
+    QRect clipRect() const override { return mOuterRect.translated(0, 1); }
+
+    void draw(QCPPainter* painter) override
+    {
+        const TLegendText::Extent ink = extent.Of(mFont, text);
+        painter->setFont(mFont);
+        painter->setPen(QPen(mTextColor));
+        painter->drawText(QPointF(mRect.left() + mParentLegend->iconSize().width() +
+                                      mParentLegend->iconTextPadding(),
+                                  TLegendText::Baseline(mParentLegend, ink, mRect)),
+                          text);
+    }
+
+private:
+    QString text;
+    TLegendText extent;
+};
+
+namespace {
 
 // The zoom rectangle is drawn by the chart itself, straight over what is shown (see
 // TChart::paintEvent); QCustomPlot's own drawing into its overlay buffer could only cover it.
@@ -326,6 +384,10 @@ void TLineSeries::SetTitle(const QString& title)
 
 void TLineSeries::SetActive(bool active)
 {
+    // A list of a thousand rows applies every row's state again on each click: only real
+    // changes reach the legend.
+    if (active == visible())
+        return;
     setVisible(active);
     ParentChart()->RebuildLegend();
     ParentChart()->Changed();
@@ -727,16 +789,27 @@ void TChart::mousePressEvent(QMouseEvent* event)
 
 QColor TChart::NextColor() const
 {
+    // One pass over the series, ended as soon as every colour is taken: on a chart of a
+    // thousand curves that is after the first few.
+    bool used[PaletteSize] = {};
+    int free = 0;
     for (int position = 0; position < PaletteSize; ++position) {
         const QColor color = PaletteColor(position);
-        if (color == backColor || color == backWallColor)
-            continue;
-        bool used = false;
-        for (int i = 0; i < graphCount() && !used; ++i)
-            used = graph(i)->pen().color() == color;
-        if (!used)
-            return color;
+        used[position] = color == backColor || color == backWallColor;
+        free += !used[position];
     }
+    for (int i = 0; i < graphCount() && free > 0; ++i) {
+        const QColor color = graph(i)->pen().color();
+        for (int position = 0; position < PaletteSize; ++position) {
+            if (!used[position] && PaletteColor(position) == color) {
+                used[position] = true;
+                --free;
+            }
+        }
+    }
+    for (int position = 0; position < PaletteSize; ++position)
+        if (!used[position])
+            return PaletteColor(position);
     return PaletteColor(graphCount() % PaletteSize);
 }
 
@@ -758,14 +831,15 @@ TLineSeries* TChart::Series(int index) const
 void TChart::RemoveSeries(int index)
 {
     removeGraph(index);
-    RebuildLegend();
+    // The removed series leaves an empty cell in the legend's grid.
+    RebuildLegend(true);
     Changed();
 }
 
 void TChart::RemoveAllSeries()
 {
     clearGraphs();
-    RebuildLegend();
+    RebuildLegend(true);
     // Nothing left to look at closely: the next curves are shown whole.
     automaticRange = true;
     xAxis->setRange(0, 1);
@@ -865,19 +939,57 @@ void TChart::ApplyPending()
     yAxis->setRange(stress.lower, stress.upper + stress.size() * 0.05);
 }
 
-void TChart::RebuildLegend()
+void TChart::RebuildLegend(bool anew)
 {
-    // Active series only, in list order (creation order), whatever order they were shown in.
-    legend->clearItems();
+    // Active series only, in list order (creation order), whatever order they were shown in;
+    // beyond LegendRows the first ones and a row that counts the rest.
+    std::vector<TLineSeries*> listed;
+    int active = 0;
     for (int i = 0; i < graphCount(); ++i) {
         if (!graph(i)->visible())
             continue;
-        if (auto* series = qobject_cast<TLineSeries*>(graph(i)))
-            legend->addItem(new TLegendItem(legend, series));
-        else
-            graph(i)->addToLegend(legend);
+        ++active;
+        auto* series = qobject_cast<TLineSeries*>(graph(i));
+        if (series && listed.size() < std::size_t(LegendRows))
+            listed.push_back(series);
     }
+    const int more = active > LegendRows ? active - (LegendRows - 1) : 0;
+    if (more > 0)
+        listed.pop_back();
+
+    // Called for every series added, titled or shown: the rows are made anew only when the
+    // listed series change, so a chart of a thousand curves is built in linear time.
+    std::vector<TLineSeries*> current;
+    for (int i = 0; i < legend->itemCount(); ++i)
+        if (auto* row = dynamic_cast<TLegendItem*>(legend->item(i)))
+            current.push_back(row->Series());
+    if (anew || current != listed || (more > 0) != (moreRow != nullptr)) {
+        legend->clearItems();
+        moreRow = nullptr;
+        for (TLineSeries* series : listed)
+            legend->addItem(new TLegendItem(legend, series));
+        if (more > 0) {
+            moreRow = new TLegendMoreItem(legend);
+            legend->addItem(moreRow);
+        }
+    }
+    if (moreRow)
+        moreRow->SetText(tr("… and %1 more").arg(more));
     legend->setVisible(legend->itemCount() > 0);
+}
+
+QStringList TChart::LegendTexts() const
+{
+    QStringList texts;
+    if (!legend->visible())
+        return texts;
+    for (int i = 0; i < legend->itemCount(); ++i) {
+        if (auto* row = dynamic_cast<TLegendItem*>(legend->item(i)))
+            texts.append(row->Series()->Title());
+        else if (auto* last = dynamic_cast<TLegendMoreItem*>(legend->item(i)))
+            texts.append(last->Text());
+    }
+    return texts;
 }
 
 QFont ChartFont()

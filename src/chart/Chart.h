@@ -7,6 +7,7 @@
 
 class QMenu;
 class TChart;
+class TLegendMoreItem;
 class TReadout;
 
 // The window's font, which the charts inherit from the widget they are made in: the window
@@ -110,6 +111,12 @@ public:
     void SetLegendTextColor(const QColor& color);
     void SetLegendSquareSymbols(bool square) { legendSquareSymbols = square; }
     bool LegendSquareSymbols() const { return legendSquareSymbols; }
+    // The legend lists at most this many rows: when more series are active, the first
+    // LegendRows - 1 of them and a last row "… and N more" (a legend of hundreds of names would
+    // cover the curves and could not be read).
+    static constexpr int LegendRows = 20;
+    // The texts of the legend's rows, top to bottom, as shown.
+    QStringList LegendTexts() const;
     // An opaque shadow to the lower right of the legend's frame.
     void SetLegendShadow(bool shadow);
     bool LegendShadow() const { return legendShadow; }
@@ -183,7 +190,8 @@ private:
     // the next drawing, so a handler that adds thousands of points pays for one.
     void Changed();
     void ApplyPending();
-    void RebuildLegend();
+    // anew: the rows are made again even if the same series are listed.
+    void RebuildLegend(bool anew = false);
     // Wraps the legend into as few balanced columns as fit the axis rect.
     void LayOutLegend();
     QColor NextColor() const;
@@ -194,6 +202,7 @@ private:
     bool legendSquareSymbols = false;
     bool legendShadow = false;
     TReadout* readout = nullptr;
+    TLegendMoreItem* moreRow = nullptr;  // owned by the legend
     QPointF readoutPos;
     bool automaticRange = true;
     bool pending = false;

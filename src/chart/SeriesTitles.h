@@ -2,7 +2,9 @@
 
 #include <string>
 
-class QString;
+#include <QHash>
+#include <QString>
+
 class TChart;
 
 // A window finds a material's curves by their series titles, which are its name.
@@ -13,5 +15,8 @@ std::string NameOf(const QString& text);
 
 // Shows or hides every series titled name.
 void ActivateSeriesTitled(TChart* chart, const std::string& name, bool visible);
+// Shows or hides every series whose title is a key of visible, as its value says; the others
+// stay as they are.
+void ActivateSeriesTitled(TChart* chart, const QHash<QString, bool>& visible);
 // Removes the first series titled name; later series move down and keep their colours.
 void RemoveFirstSeriesTitled(TChart* chart, const std::string& name);

@@ -494,24 +494,15 @@ int RunAbaqus(const CliArguments& arguments, const CliContext& context)
     for (const char* name : kSteelAbaqusOptions)
         if (arguments.Has(name))
             SetSolverOption(steelOptions, SetSteelAbaqusOption, name, arguments.Value(name));
-    TakeAbaqusOptions(steelOptions, options);
 
     const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
     const ShownMaterials shown = Shown(materials);
-    AbaqusExport out;
-    std::vector<std::string> taken;
-    if (!shown.concretes.empty()) {
-        out = BuildAbaqusExport(shown.concretes, options);
-        for (const CdpMaterial& m : out.materials)
-            taken.push_back(m.name);
-    }
-    const SteelAbaqusExport steels = BuildSteelAbaqusExport(shown.steels, steelOptions, taken);
+    const AbaqusFile file = BuildAbaqusFile(shown.concretes, options, shown.steels, steelOptions);
+    const AbaqusExport& out = file.concretes;
+    const SteelAbaqusExport& steels = file.steels;
     if (!out.refused.empty() || !steels.refused.empty())
         ThrowRefusals(out.refused, steels.refused);
-    std::string text = out.text;
-    if (!shown.steels.empty())
-        text += WriteSteelAbaqus(steels.materials, steelOptions, shown.concretes.empty());
-    WriteOutput(arguments, context, QByteArray::fromStdString(text));
+    WriteOutput(arguments, context, QByteArray::fromStdString(file.text));
     if (options.damage == AbaqusOptions::Damage::Code && !shown.concretes.empty())
         std::fputs(ui::translate("Cli", "tarvolin-cli: warning: %1.\n")
                        .arg(ui::translate("AbaqusCdp", kCodeDamageWarning))
@@ -588,20 +579,13 @@ int RunOpenSees(const CliArguments& arguments, const CliContext& context)
 
     const MaterialLibrary materials = LoadMaterials(arguments, context, context.localeSeparator);
     const ShownMaterials shown = Shown(materials);
-    OpenSeesExport out;
-    if (!shown.concretes.empty()) {
-        out = BuildOpenSeesExport(shown.concretes, options);
-        if (!out.refused.empty())
-            ThrowRefusals(out.refused);
-    }
-    // The steels' tags go on from the concretes'.
-    steelOptions.format = options.format;
-    steelOptions.firstTag = options.firstTag + static_cast<long long>(shown.concretes.size());
-    const SteelOpenSeesExport steels =
-        BuildSteelOpenSeesExport(shown.steels, steelOptions, shown.concretes.empty());
-    if (!steels.refused.empty())
-        ThrowRefusals({}, steels.refused);
-    WriteOutput(arguments, context, QByteArray::fromStdString(out.text + steels.text));
+    const OpenSeesFile file = BuildOpenSeesFile(shown.concretes, options, shown.steels, steelOptions);
+    // The concretes' refusals alone when there are any, as before the steels are looked at.
+    if (!file.concretes.refused.empty())
+        ThrowRefusals(file.concretes.refused);
+    if (!file.steels.refused.empty())
+        ThrowRefusals({}, file.steels.refused);
+    WriteOutput(arguments, context, QByteArray::fromStdString(file.text));
     return 0;
 }
 

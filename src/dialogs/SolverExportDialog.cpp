@@ -739,7 +739,7 @@ void SolverExportDialog::ShowAbaqusPreview()
         if (names[i] != mapped[i])
             lines << Name(checked[i]) + QStringLiteral(" → ") + QString::fromStdString(mapped[i]);
     if (steelPanel)
-        for (const NameMapping& renamed : steelPanel->BuildAbaqus(mapped, false).renamed)
+        for (const NameMapping& renamed : steelPanel->AbaqusRenamed(mapped))
             lines << QString::fromStdString(renamed.original) + QStringLiteral(" → ") +
                          QString::fromStdString(renamed.mapped);
     namesText->setPlainText(lines.isEmpty()
@@ -764,15 +764,14 @@ void SolverExportDialog::ShowOpenSeesPreview()
     if (!optionError.isEmpty())
         messages << optionError;
     const std::vector<const CConcrete*> checked = Checked();
-    const OpenSeesExport out = BuildOpenSeesExport(checked, opensees);
-    std::string file = out.text;
-    // The whole file: the steels' commands after the concretes'.
-    std::vector<SolverRefusal> steelsRefused;
-    if (steelPanel) {
-        const SteelOpenSeesExport steels = steelPanel->BuildOpenSees(checked.empty());
-        file += steels.text;
-        steelsRefused = steels.refused;
-    }
+    // The whole file: the steels' commands after the concretes'; where either is refused, what
+    // the other would write.
+    const OpenSeesFile built = BuildOpenSeesFile(
+        checked, opensees, steelPanel ? steelPanel->Checked() : std::vector<const CSteel*>{},
+        steelPanel ? steelPanel->OpenSeesOptionsShown() : SteelOpenSeesOptions{});
+    const OpenSeesExport& out = built.concretes;
+    const std::vector<SolverRefusal>& steelsRefused = built.steels.refused;
+    const std::string file = built.text.empty() ? out.text + built.steels.text : built.text;
     const QString text = QString::fromUtf8(file.data(), qsizetype(file.size()));
     commandsText->setPlainText(text);
     // Every command whole in view: the preview is as wide as its longest line.
@@ -851,34 +850,22 @@ bool SolverExportDialog::Save()
     request.directory = RecentFolder(kind);
     std::string steelRefusals;
     if (solver == Solver::Abaqus) {
-        AbaqusExport out;
-        std::vector<std::string> names;
-        if (!checked.empty()) {
-            out = BuildAbaqusExport(checked, abaqus);
-            for (const CdpMaterial& m : out.materials)
-                names.push_back(m.name);
-        }
-        refused = std::move(out.refused);
-        text = std::move(out.text);
-        if (!checkedSteels.empty()) {
-            const SteelExportPanel::AbaqusPart steels = steelPanel->BuildAbaqus(names, checked.empty());
-            text += steels.text;
-            steelRefusals = SteelRefusalText(steels.refused);
-        }
+        AbaqusFile file = BuildAbaqusFile(
+            checked, abaqus, checkedSteels,
+            steelPanel ? steelPanel->AbaqusOptionsShown() : SteelAbaqusOptions{});
+        refused = std::move(file.concretes.refused);
+        text = std::move(file.text);
+        steelRefusals = SteelRefusalText(file.steels.refused);
         const bool py = abaqus.output == AbaqusOptions::Output::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("inp");
         request.filter = py ? tr("Abaqus/CAE script (*.py)") : tr("Abaqus input file (*.inp)");
     } else {
-        OpenSeesExport out;
-        if (!checked.empty())
-            out = BuildOpenSeesExport(checked, opensees);
-        refused = std::move(out.refused);
-        text = std::move(out.text);
-        if (!checkedSteels.empty()) {
-            const SteelOpenSeesExport steels = steelPanel->BuildOpenSees(checked.empty());
-            text += steels.text;
-            steelRefusals = SteelRefusalText(steels.refused);
-        }
+        OpenSeesFile file = BuildOpenSeesFile(
+            checked, opensees, checkedSteels,
+            steelPanel ? steelPanel->OpenSeesOptionsShown() : SteelOpenSeesOptions{});
+        refused = std::move(file.concretes.refused);
+        text = std::move(file.text);
+        steelRefusals = SteelRefusalText(file.steels.refused);
         const bool py = opensees.format == OpenSeesOptions::Format::Py;
         request.defaultSuffix = py ? QStringLiteral("py") : QStringLiteral("tcl");
         request.filter = py ? tr("OpenSeesPy script (*.py)") : tr("OpenSees Tcl script (*.tcl)");

@@ -88,6 +88,14 @@ SteelExportPanel::SteelExportPanel(Solver solver, std::vector<Entry> steels, QWi
         steelPlasticBox->setCurrentIndex(
             abaqus.plastic == SteelAbaqusOptions::Plastic::Nominal ? 1 : 0);
         form->addRow(tr("Steel plastic table"), steelPlasticBox);
+        // Which table suits which analysis: the difference is a model that is 12 % off.
+        auto* plasticNote = new QLabel(
+            tr("True values are right for a large-strain analysis (NLGEOM=YES) and about 12 % "
+               "off in a small-strain one, where nominal values are the choice."),
+            listGroup);
+        plasticNote->setObjectName(QStringLiteral("steelPlasticNote"));
+        plasticNote->setWordWrap(true);
+        form->addRow(plasticNote);
         steelPoissonEdit =
             new QLineEdit(UserLocale().toString(abaqus.poisson, 'g', 15), listGroup);
         steelPoissonEdit->setObjectName(QStringLiteral("steelPoissonEdit"));
@@ -243,19 +251,8 @@ void SteelExportPanel::UpdatePreview()
     steelMessageLabel->setText(messages.join(QLatin1Char('\n')));
 }
 
-SteelExportPanel::AbaqusPart SteelExportPanel::BuildAbaqus(
-    std::span<const std::string> concreteNames, bool header) const
+std::vector<NameMapping> SteelExportPanel::AbaqusRenamed(
+    std::span<const std::string> concreteNames) const
 {
-    const SteelAbaqusExport out = BuildSteelAbaqusExport(Checked(), abaqus, concreteNames);
-    AbaqusPart part;
-    part.refused = out.refused;
-    part.renamed = out.renamed;
-    if (out.Ok())
-        part.text = WriteSteelAbaqus(out.materials, abaqus, header);
-    return part;
-}
-
-SteelOpenSeesExport SteelExportPanel::BuildOpenSees(bool header) const
-{
-    return BuildSteelOpenSeesExport(Checked(), opensees, header);
+    return BuildSteelAbaqusExport(Checked(), abaqus, concreteNames).renamed;
 }

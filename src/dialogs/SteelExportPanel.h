@@ -45,15 +45,11 @@ public:
     // The problem of a steel option field in the dialog's words; empty when none.
     QString OptionError() const { return optionError; }
 
-    // The steels' part of an Abaqus file: the materials' lines (header: the file holds no
-    // concrete), the refusals and the name changes; every checked steel is built.
-    struct AbaqusPart {
-        std::string text;
-        std::vector<SolverRefusal> refused;
-        std::vector<NameMapping> renamed;
-    };
-    AbaqusPart BuildAbaqus(std::span<const std::string> concreteNames, bool header) const;
-    SteelOpenSeesExport BuildOpenSees(bool header) const;
+    // The steel options as they stand, for the file (BuildAbaqusFile, BuildOpenSeesFile).
+    const SteelAbaqusOptions& AbaqusOptionsShown() const { return abaqus; }
+    const SteelOpenSeesOptions& OpenSeesOptionsShown() const { return opensees; }
+    // The name changes of the checked steels beside the concretes' Abaqus names.
+    std::vector<NameMapping> AbaqusRenamed(std::span<const std::string> concreteNames) const;
 
     // Controls, named as their object names.
     QListWidget* steelList;

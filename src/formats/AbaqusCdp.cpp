@@ -8,6 +8,7 @@
 #include <set>
 
 #include "cyclic/CyclicPath.h"
+#include "formats/SteelAbaqus.h"
 #include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/CoreText.h"
@@ -407,11 +408,6 @@ void PyTable(std::string& out, std::string_view call, const std::vector<CdpRow>&
     out += ")\n";
 }
 
-const char* UnitsText(const AbaqusOptions& options)
-{
-    return options.units == AbaqusOptions::Units::NMmMPa ? "N, mm, MPa" : "N, m, Pa";
-}
-
 const char* LengthText(const AbaqusOptions& options)
 {
     return options.units == AbaqusOptions::Units::NMmMPa ? "mm" : "m";
@@ -703,6 +699,8 @@ CdpMaterial BuildCdpMaterial(const CConcrete& c, const AbaqusOptions& options,
     CdpMaterial m;
     m.concrete = c.ConcreteName;
     m.name = c.ConcreteName;
+    m.basis = c.basis;
+    m.cv = c.cv;
     const bool metres = options.units == AbaqusOptions::Units::NMPa;
     const double scale = metres ? 1e6 : 1.0;
     m.density = metres ? 2400 : 2.4e-9;
@@ -772,78 +770,109 @@ AbaqusExport BuildAbaqusExport(std::span<const CConcrete* const> concretes,
         result.materials.push_back(std::move(m));
     }
     if (result.Ok())
-        result.text = options.output == AbaqusOptions::Output::Inp
-                          ? WriteAbaqusInp(result.materials, options)
-                          : WriteAbaqusPy(result.materials, options);
+        result.text = WriteAbaqusFile(result.materials, options);
     return result;
 }
 
-std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusOptions& options)
+namespace {
+
+const char* DamageKey(AbaqusOptions::Damage damage)
 {
-    const bool displacement = options.tension == AbaqusOptions::Tension::Displacement;
-    const std::string tensionType = displacement ? ", TYPE=DISPLACEMENT" : "";
-    std::string out;
-    out += "** Concrete damaged plasticity written by Tarvolin\n";
-    out += "** Units: ";
-    out += UnitsText(options);
-    out += "; strains in m/m\n";
-    if (displacement)
-        out += "** Tension against cracking displacement (" + std::string(LengthText(options)) +
-               "), crack band h = " + Text(options.crackBand) + "\n";
-    const bool compressionDamage = CompressionDamageRule(options) != AbaqusOptions::Damage::None;
-    const bool tensionDamage = TensionDamageRule(options) != AbaqusOptions::Damage::None;
-    for (const CdpMaterial& m : materials) {
-        out += "*Material, name=" + m.name + "\n";
-        out += "*Density\n";
-        Line(out, {m.density});
-        out += "*Elastic\n";
-        Line(out, {m.E, options.poisson});
-        out += "*Concrete Damaged Plasticity\n";
-        Line(out, {options.dilation, options.eccentricity, options.fb0fc0, options.k,
-                   options.viscosity});
-        out += "*Concrete Compression Hardening\n";
-        for (const CdpRow& r : m.compression.rows)
-            Line(out, {r.stress, r.inelastic});
-        out += "*Concrete Tension Stiffening" + tensionType + "\n";
-        for (const CdpRow& r : m.tension.rows)
-            Line(out, {r.stress, r.inelastic});
-        if (compressionDamage) {
-            out += "*Concrete Compression Damage\n";
-            for (const CdpRow& r : m.compression.rows)
-                Line(out, {r.damage, r.inelastic});
-        }
-        if (tensionDamage) {
-            out += "*Concrete Tension Damage" + tensionType + "\n";
-            for (const CdpRow& r : m.tension.rows)
-                Line(out, {r.damage, r.inelastic});
-        }
+    switch (damage) {
+    case AbaqusOptions::Damage::Energy: return "energy";
+    case AbaqusOptions::Damage::Code: return "code";
+    case AbaqusOptions::Damage::BirtelMark: return "birtel-mark";
+    case AbaqusOptions::Damage::None: return "none";
+    case AbaqusOptions::Damage::Unloading: break;
     }
-    return out;
+    return "unloading";
 }
 
-std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOptions& options)
+std::string DamageComment(AbaqusOptions::Damage damage, double share)
 {
-    using solvertext::PythonString;
+    std::string text = DamageKey(damage);
+    if (damage == AbaqusOptions::Damage::BirtelMark)
+        text += " (b = " + Text(share) + ")";
+    return text;
+}
+
+}  // namespace
+
+const char* AbaqusUnitsText(AbaqusOptions::Units units)
+{
+    return units == AbaqusOptions::Units::NMmMPa ? "N, mm, MPa" : "N, m, Pa";
+}
+
+std::vector<std::string> AbaqusConcreteComments(std::span<const CdpMaterial> materials,
+                                                const AbaqusOptions& options)
+{
+    std::vector<std::string> lines;
+    lines.push_back(options.e0 == AbaqusOptions::Modulus::Ec
+                        ? "E0: Ec"
+                        : "E0: the secant of the compression curve to its elastic limit");
+    lines.push_back("Elastic limit: " + Text(options.elasticLimit) +
+                    " fc (compression hardening starts there)");
+    lines.push_back("Damage: compression " +
+                    DamageComment(CompressionDamageRule(options), options.bc) + ", tension " +
+                    DamageComment(TensionDamageRule(options), options.bt));
+    if (options.tension == AbaqusOptions::Tension::Displacement)
+        lines.push_back("Tension against cracking displacement (" +
+                        std::string(LengthText(options)) + "), crack band h = " +
+                        Text(options.crackBand));
+    else
+        lines.push_back("Tension against cracking strain");
+    lines.push_back("Concretes (material: strength basis, E0; the name it was given where that "
+                    "had to change):");
+    for (const CdpMaterial& m : materials) {
+        std::string line = "  " + m.name + ": " + solvertext::BasisComment(m.basis, m.cv) +
+                           ", E0 = " + Text(m.E);
+        // As a Python literal: plain ASCII that neither Abaqus nor Python 2 can misread.
+        if (m.name != m.concrete)
+            line += "; was " + solvertext::PythonString(m.concrete);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string AbaqusConcreteLines(std::span<const CdpMaterial> materials,
+                                const AbaqusOptions& options)
+{
     const bool displacement = options.tension == AbaqusOptions::Tension::Displacement;
-    const std::string tensionType = displacement ? ", type=DISPLACEMENT" : "";
-    const std::string model = PythonString(options.model);
-    std::string out;
-    out += "# -*- coding: utf-8 -*-\n";
-    out += "# Concrete damaged plasticity written by Tarvolin, for Abaqus/CAE.\n";
-    out += "# Units: ";
-    out += UnitsText(options);
-    out += "; strains in m/m\n";
-    if (displacement)
-        out += "# Tension against cracking displacement (" + std::string(LengthText(options)) +
-               "), crack band h = " + Text(options.crackBand) + "\n";
-    // u'' literals read as the same text in the Python 2.7 of older releases and in Python 3.
-    out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the first.\n";
-    out += "from abaqus import mdb\n";
-    if (displacement)
-        out += "from abaqusConstants import DISPLACEMENT\n";
-    out += solvertext::CaeModelPrelude(model);
     const bool compressionDamage = CompressionDamageRule(options) != AbaqusOptions::Damage::None;
     const bool tensionDamage = TensionDamageRule(options) != AbaqusOptions::Damage::None;
+    std::string out;
+    if (options.output == AbaqusOptions::Output::Inp) {
+        const std::string tensionType = displacement ? ", TYPE=DISPLACEMENT" : "";
+        for (const CdpMaterial& m : materials) {
+            out += "*Material, name=" + m.name + "\n";
+            out += "*Density\n";
+            Line(out, {m.density});
+            out += "*Elastic\n";
+            Line(out, {m.E, options.poisson});
+            out += "*Concrete Damaged Plasticity\n";
+            Line(out, {options.dilation, options.eccentricity, options.fb0fc0, options.k,
+                       options.viscosity});
+            out += "*Concrete Compression Hardening\n";
+            for (const CdpRow& r : m.compression.rows)
+                Line(out, {r.stress, r.inelastic});
+            out += "*Concrete Tension Stiffening" + tensionType + "\n";
+            for (const CdpRow& r : m.tension.rows)
+                Line(out, {r.stress, r.inelastic});
+            if (compressionDamage) {
+                out += "*Concrete Compression Damage\n";
+                for (const CdpRow& r : m.compression.rows)
+                    Line(out, {r.damage, r.inelastic});
+            }
+            if (tensionDamage) {
+                out += "*Concrete Tension Damage" + tensionType + "\n";
+                for (const CdpRow& r : m.tension.rows)
+                    Line(out, {r.damage, r.inelastic});
+            }
+        }
+        return out;
+    }
+    using solvertext::PythonString;
+    const std::string tensionType = displacement ? ", type=DISPLACEMENT" : "";
     for (const CdpMaterial& m : materials) {
         out += "\n\nmaterial = new_material(" + PythonString(m.name) + ")\n";
         out += "material.Density(table=((" + Text(m.density) + ", ), ))\n";

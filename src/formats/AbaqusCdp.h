@@ -193,6 +193,8 @@ struct CdpMaterial {
     std::string name;      // the Abaqus material name
     double E = 0;          // E0 in the output's units, as printed
     double density = 0;
+    StrengthBasis basis = StrengthBasis::Characteristic;  // the concrete's, and its δc
+    double cv = 0;
     CdpTable compression;
     CdpTable tension;
 };
@@ -230,6 +232,14 @@ CdpMaterial BuildCdpMaterial(const CConcrete& concrete, const AbaqusOptions& opt
 AbaqusExport BuildAbaqusExport(std::span<const CConcrete* const> concretes,
                                const AbaqusOptions& options);
 
-// The keyword lines of the input file, or the CAE script, of materials already built.
-std::string WriteAbaqusInp(std::span<const CdpMaterial> materials, const AbaqusOptions& options);
-std::string WriteAbaqusPy(std::span<const CdpMaterial> materials, const AbaqusOptions& options);
+// The materials' keyword lines of the input file, or their lines of the CAE script, without
+// the file's first lines (WriteAbaqusFile writes the whole file).
+std::string AbaqusConcreteLines(std::span<const CdpMaterial> materials,
+                                const AbaqusOptions& options);
+// What the file's first comment lines say of the concretes, one text a line without the
+// comment mark: E0, elastic limit, damage rules, tension type and crack band, and each
+// material's strength basis, E0 and, where its name had to change, the name it was given.
+std::vector<std::string> AbaqusConcreteComments(std::span<const CdpMaterial> materials,
+                                                const AbaqusOptions& options);
+// "N, mm, MPa" or "N, m, Pa".
+const char* AbaqusUnitsText(AbaqusOptions::Units units);

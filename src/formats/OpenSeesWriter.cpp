@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "formats/SteelOpenSees.h"
 #include "model/Sampling.h"
 #include "model/Concrete.h"
 #include "model/CoreText.h"
@@ -135,14 +136,14 @@ OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
     }
     if (!result.refused.empty() || concretes.empty())
         return result;
+    result.text = WriteOpenSeesFile(concretes, options);
+    return result;
+}
 
-    const bool py = options.format == OpenSeesOptions::Format::Py;
-    std::string& out = result.text;
-    if (py)
-        out += "# -*- coding: utf-8 -*-\n";
-    out += "# ConcreteD materials written by Tarvolin\n";
-    if (py)
-        out += "import openseespy.opensees as ops\n";
+std::string OpenSeesConcreteLines(std::span<const CConcrete* const> concretes,
+                                  const OpenSeesOptions& options)
+{
+    std::string out;
     long long tag = options.firstTag;
     for (const CConcrete* c : concretes) {
         // The units close the comment, so that not even a trailing backslash (a Tcl line
@@ -151,7 +152,7 @@ OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
         out += ConcreteDCommand(*c, tag++, options);
         out += '\n';
     }
-    return result;
+    return out;
 }
 
 double ConcreteDTensionStress(const CConcrete& c, double strain)

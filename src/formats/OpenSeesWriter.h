@@ -78,5 +78,9 @@ struct TensionComparison {
 };
 TensionComparison CompareConcreteDTension(const CConcrete& concrete);
 
+// Checks the concretes and writes the file of them alone (WriteOpenSeesFile).
 OpenSeesExport BuildOpenSeesExport(std::span<const CConcrete* const> concretes,
                                    const OpenSeesOptions& options);
+// The concretes' commands, each after a comment with its name, without the file's first lines.
+std::string OpenSeesConcreteLines(std::span<const CConcrete* const> concretes,
+                                  const OpenSeesOptions& options);

@@ -184,4 +184,17 @@ std::string CaeModelPrelude(std::string_view modelLiteral)
     return out;
 }
 
+std::string WrittenBy()
+{
+    return "Tarvolin " TARVOLIN_VERSION;
+}
+
+std::string BasisComment(StrengthBasis basis, double cv)
+{
+    std::string text = BasisKey(basis);
+    if (basis == StrengthBasis::Mean)
+        text += " (delta = " + ForSolver(cv) + ")";
+    return text;
+}
+
 }  // namespace solvertext

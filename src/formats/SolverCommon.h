@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/StrengthBasis.h"
+
 class CConcrete;
 
 // A concrete the writer will not write, with the reason in words a user understands.
@@ -51,5 +53,11 @@ std::string PythonString(std::string_view text);
 // PythonString), made when missing, and new_material(name), which replaces a material a
 // first run left so that a script can run twice.
 std::string CaeModelPrelude(std::string_view modelLiteral);
+
+// "Tarvolin 0.1.0": who wrote a solver file, in its first comment line.
+std::string WrittenBy();
+// A material's strength basis in a file's comment, plain ASCII: "characteristic",
+// "mean (delta = 0.1)", "design".
+std::string BasisComment(StrengthBasis basis, double cv);
 
 }  // namespace solvertext

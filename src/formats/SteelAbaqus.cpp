@@ -37,11 +37,6 @@ std::string Number(double value)
     return std::string(buffer, result.ptr);
 }
 
-const char* UnitsText(AbaqusOptions::Units units)
-{
-    return units == AbaqusOptions::Units::NMmMPa ? "N, mm, MPa" : "N, m, Pa";
-}
-
 // A point of the curve the table stands for: plastic strain and stress (output units), both
 // unrounded.
 struct CurvePoint {
@@ -172,6 +167,8 @@ SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
     SteelAbaqusMaterial m;
     m.steel = steel.SteelName;
     m.name = steel.SteelName;
+    m.basis = steel.basis;
+    m.cv = steel.cv;
     m.E = Printed(steel.Es * (metres ? 1e6 : 1.0));
     m.density = metres ? 7850 : 7.85e-9;
 
@@ -284,21 +281,17 @@ SteelAbaqusExport BuildSteelAbaqusExport(std::span<const CSteel* const> steels,
     return result;
 }
 
-std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
-                             const SteelAbaqusOptions& options, bool header)
+namespace {
+
+std::string SteelAbaqusLines(std::span<const SteelAbaqusMaterial> materials,
+                             const SteelAbaqusOptions& options)
 {
     using solvertext::PythonString;
-    const bool nominal = options.plastic == SteelAbaqusOptions::Plastic::Nominal;
-    const char* const kind = nominal ? "nominal stress against nominal plastic strain"
-                                     : "true stress against logarithmic plastic strain";
+    const char* const kind = options.plastic == SteelAbaqusOptions::Plastic::Nominal
+                                 ? "nominal stress against nominal plastic strain"
+                                 : "true stress against logarithmic plastic strain";
     std::string out;
     if (options.output == AbaqusOptions::Output::Inp) {
-        if (header) {
-            out += "** Reinforcing steel written by Tarvolin\n";
-            out += "** Units: ";
-            out += UnitsText(options.units);
-            out += "; strains in m/m\n";
-        }
         out += "** Reinforcing steel: *Plastic holds ";
         out += kind;
         out += "\n";
@@ -311,20 +304,6 @@ std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
                 out += Text(r.stress) + ", " + Text(r.plastic) + "\n";
         }
         return out;
-    }
-
-    // After the concretes the script has its model and new_material already; alone it makes
-    // them as the concretes' script does, so that a second run replaces the materials.
-    const std::string model = PythonString(options.model);
-    if (header) {
-        out += "# -*- coding: utf-8 -*-\n";
-        out += "# Reinforcing steel written by Tarvolin, for Abaqus/CAE.\n";
-        out += "# Units: ";
-        out += UnitsText(options.units);
-        out += "; strains in m/m\n";
-        out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the first.\n";
-        out += "from abaqus import mdb\n";
-        out += solvertext::CaeModelPrelude(model);
     }
     out += "\n\n# Reinforcing steel: Plastic holds ";
     out += kind;
@@ -339,4 +318,103 @@ std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
         out += "))\n";
     }
     return out;
+}
+
+// What the first comment lines say of the steels.
+std::vector<std::string> SteelAbaqusComments(std::span<const SteelAbaqusMaterial> materials,
+                                             const SteelAbaqusOptions& options)
+{
+    std::vector<std::string> lines;
+    if (options.plastic == SteelAbaqusOptions::Plastic::True) {
+        lines.push_back("Steel *Plastic: true stress against logarithmic plastic strain, right for "
+                        "a large-strain");
+        lines.push_back("  analysis (NLGEOM=YES); about 12 % off in a small-strain one, where "
+                        "the nominal table is the choice");
+    } else {
+        lines.push_back("Steel *Plastic: nominal stress against nominal plastic strain, the "
+                        "choice for a small-strain");
+        lines.push_back("  analysis; with NLGEOM=YES the true table is right");
+    }
+    lines.push_back("Steels (material: strength basis; the name it was given where that had to "
+                    "change):");
+    for (const SteelAbaqusMaterial& m : materials) {
+        std::string line = "  " + m.name + ": " + solvertext::BasisComment(m.basis, m.cv);
+        if (m.name != m.steel)
+            line += "; was " + solvertext::PythonString(m.steel);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string WriteAbaqusFile(std::span<const CdpMaterial> concretes, const AbaqusOptions& options,
+                            std::span<const SteelAbaqusMaterial> steels,
+                            const SteelAbaqusOptions& steelOptions)
+{
+    const bool py = options.output == AbaqusOptions::Output::Py;
+    const char* const mark = py ? "# " : "** ";
+    std::string out;
+    // Python 2 reads a file of other bytes than ASCII only after this line; every text below
+    // is ASCII, but a user may add a comment of their own.
+    if (py)
+        out += "# -*- coding: utf-8 -*-\n";
+    const std::string what = concretes.empty() ? "Reinforcing steel"
+                             : steels.empty()  ? "Concrete damaged plasticity"
+                                               : "Concrete damaged plasticity and reinforcing steel";
+    out += mark + what + " written by " + solvertext::WrittenBy() + (py ? ", for Abaqus/CAE" : "") +
+           "\n";
+    out += mark + std::string("Units: ") + AbaqusUnitsText(options.units) + "; strains in m/m\n";
+    std::vector<std::string> lines;
+    if (!concretes.empty())
+        lines = AbaqusConcreteComments(concretes, options);
+    if (!steels.empty())
+        for (std::string& line : SteelAbaqusComments(steels, steelOptions))
+            lines.push_back(std::move(line));
+    for (const std::string& line : lines)
+        out += mark + line + "\n";
+    if (py) {
+        // u'' literals read as the same text in the Python 2.7 of older releases and in Python 3.
+        out += "# Runs alike in Python 2.7 and 3; a second run replaces the materials of the "
+               "first.\n";
+        out += "from abaqus import mdb\n";
+        if (!concretes.empty() && options.tension == AbaqusOptions::Tension::Displacement)
+            out += "from abaqusConstants import DISPLACEMENT\n";
+        out += solvertext::CaeModelPrelude(solvertext::PythonString(options.model));
+    }
+    if (!concretes.empty())
+        out += AbaqusConcreteLines(concretes, options);
+    if (!steels.empty())
+        out += SteelAbaqusLines(steels, steelOptions);
+    return out;
+}
+
+std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
+                             const SteelAbaqusOptions& options)
+{
+    AbaqusOptions file;
+    file.units = options.units;
+    file.output = options.output;
+    file.model = options.model;
+    return WriteAbaqusFile({}, file, materials, options);
+}
+
+AbaqusFile BuildAbaqusFile(std::span<const CConcrete* const> concretes,
+                           const AbaqusOptions& options, std::span<const CSteel* const> steels,
+                           SteelAbaqusOptions steelOptions)
+{
+    AbaqusFile file;
+    TakeAbaqusOptions(steelOptions, options);
+    std::vector<std::string> taken;
+    if (!concretes.empty()) {
+        file.concretes = BuildAbaqusExport(concretes, options);
+        for (const CdpMaterial& m : file.concretes.materials)
+            taken.push_back(m.name);
+    }
+    file.steels = BuildSteelAbaqusExport(steels, steelOptions, taken);
+    if (file.concretes.refused.empty() && file.steels.refused.empty() &&
+        !(concretes.empty() && steels.empty()))
+        file.text = WriteAbaqusFile(file.concretes.materials, options, file.steels.materials,
+                                    steelOptions);
+    return file;
 }

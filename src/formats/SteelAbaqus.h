@@ -74,6 +74,8 @@ struct SteelAbaqusMaterial {
     std::string name;   // the Abaqus material name
     double E = 0;       // Es in the output's units, as printed
     double density = 0;
+    StrengthBasis basis = StrengthBasis::Characteristic;  // the steel's, and its δs
+    double cv = 0;
     std::vector<SteelPlasticRow> rows;
     double deviation = 0;  // largest gap of the table to the true curve, % of the stress
 };
@@ -95,8 +97,28 @@ SteelAbaqusExport BuildSteelAbaqusExport(std::span<const CSteel* const> steels,
                                          const SteelAbaqusOptions& options,
                                          std::span<const std::string> taken = {});
 
-// The materials' keyword lines or script lines. With header, the lines a file of steels alone
-// starts with (the units comment; for the script also the import and the model); without, the
-// lines go after the concretes' own text, which has them already.
+// The whole Abaqus file of materials already built, as the window and the command line write
+// it. It begins with comment lines that say what it holds: Tarvolin and its version, the units,
+// for concretes E0, the elastic limit, the damage rules, the tension type and crack band, for
+// steels what the *Plastic table holds and for which analysis it is right, and every material's
+// strength basis and, where its name had to change, the name it was given (as a Python literal:
+// plain ASCII, read alike by Abaqus, Python 2.7 and 3). Then the script's imports and model,
+// the concretes, the steels. Units, output and model are the concretes' options'.
+std::string WriteAbaqusFile(std::span<const CdpMaterial> concretes, const AbaqusOptions& options,
+                            std::span<const SteelAbaqusMaterial> steels = {},
+                            const SteelAbaqusOptions& steelOptions = {});
+// The file of steels alone, in the units, output and model of their options.
 std::string WriteSteelAbaqus(std::span<const SteelAbaqusMaterial> materials,
-                             const SteelAbaqusOptions& options, bool header);
+                             const SteelAbaqusOptions& options);
+
+// Concretes and steels built, checked and written as one file: the steels take the concretes'
+// units, output and model, and names unique among both. The text is empty when anything is
+// refused or there is nothing to write.
+struct AbaqusFile {
+    AbaqusExport concretes;
+    SteelAbaqusExport steels;
+    std::string text;
+};
+AbaqusFile BuildAbaqusFile(std::span<const CConcrete* const> concretes,
+                           const AbaqusOptions& options, std::span<const CSteel* const> steels,
+                           SteelAbaqusOptions steelOptions);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Concrete.h"
 #include "steel/Steel.h"
 
 using solvertext::ForSolver;
@@ -92,21 +93,75 @@ SteelOpenSeesExport BuildSteelOpenSeesExport(std::span<const CSteel* const> stee
     }
     if (!result.refused.empty()) return result;
 
-    const bool py = options.format == OpenSeesOptions::Format::Py;
+    OpenSeesOptions file;
+    file.format = options.format;
+    result.text = header ? WriteOpenSeesFile({}, file, steels, options)
+                         : OpenSeesSteelLines(steels, options);
+    return result;
+}
+
+std::string OpenSeesSteelLines(std::span<const CSteel* const> steels,
+                               const SteelOpenSeesOptions& options)
+{
     const bool steel02 = options.material == SteelOpenSeesOptions::Material::Steel02;
-    std::string& out = result.text;
-    if (header) {
-        if (py) out += "# -*- coding: utf-8 -*-\n";
-        out += "# Reinforcing steel materials written by Tarvolin\n";
-        if (py) out += "import openseespy.opensees as ops\n";
-    }
-    out += steel02 ? "\n# Reinforcing steel: Steel02 (fy, Es, b, R0, cR1, cR2)\n"
-                   : "\n# Reinforcing steel: Hysteretic, the code's curve as its envelope\n";
+    std::string out = steel02 ? "\n# Reinforcing steel: Steel02 (fy, Es, b, R0, cR1, cR2)\n"
+                              : "\n# Reinforcing steel: Hysteretic, the code's curve as its envelope\n";
     long long tag = options.firstTag;
     for (const CSteel* s : steels) {
         out += "\n# " + solvertext::CommentText(s->SteelName) + " (N, mm, MPa)\n";
         out += SteelOpenSeesCommand(*s, tag++, options.material, options.format);
         out += '\n';
     }
-    return result;
+    return out;
+}
+
+std::string WriteOpenSeesFile(std::span<const CConcrete* const> concretes,
+                              const OpenSeesOptions& options,
+                              std::span<const CSteel* const> steels,
+                              const SteelOpenSeesOptions& steelOptions)
+{
+    const bool py = options.format == OpenSeesOptions::Format::Py;
+    std::string out;
+    if (py)
+        out += "# -*- coding: utf-8 -*-\n";
+    const std::string what = concretes.empty() ? "Reinforcing steel"
+                             : steels.empty()  ? "ConcreteD"
+                                               : "ConcreteD and reinforcing steel";
+    out += "# " + what + " materials written by " + solvertext::WrittenBy() + "\n";
+    out += "# Units: N, mm, MPa; strains in m/m\n";
+    // The name stands between the tag and the basis, so that not even a trailing backslash (a
+    // Tcl line continuation) can pull the next line into the comment.
+    out += "# Materials (tag name: strength basis):\n";
+    long long tag = options.firstTag;
+    for (const CConcrete* c : concretes)
+        out += "#   " + std::to_string(tag++) + " " + solvertext::CommentText(c->ConcreteName) +
+               ": " + solvertext::BasisComment(c->basis, c->cv) + "\n";
+    tag = steelOptions.firstTag;
+    for (const CSteel* s : steels)
+        out += "#   " + std::to_string(tag++) + " " + solvertext::CommentText(s->SteelName) +
+               ": " + solvertext::BasisComment(s->basis, s->cv) + "\n";
+    if (py)
+        out += "import openseespy.opensees as ops\n";
+    out += OpenSeesConcreteLines(concretes, options);
+    if (!steels.empty())
+        out += OpenSeesSteelLines(steels, steelOptions);
+    return out;
+}
+
+OpenSeesFile BuildOpenSeesFile(std::span<const CConcrete* const> concretes,
+                               const OpenSeesOptions& options,
+                               std::span<const CSteel* const> steels,
+                               SteelOpenSeesOptions steelOptions)
+{
+    OpenSeesFile file;
+    if (!concretes.empty())
+        file.concretes = BuildOpenSeesExport(concretes, options);
+    // The steels' tags go on from the concretes'.
+    steelOptions.format = options.format;
+    steelOptions.firstTag = options.firstTag + static_cast<long long>(concretes.size());
+    file.steels = BuildSteelOpenSeesExport(steels, steelOptions, true);
+    if (file.concretes.refused.empty() && file.steels.refused.empty() &&
+        !(concretes.empty() && steels.empty()))
+        file.text = WriteOpenSeesFile(concretes, options, steels, steelOptions);
+    return file;
 }

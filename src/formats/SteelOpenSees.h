@@ -56,7 +56,32 @@ struct SteelOpenSeesExport {
     bool Ok() const { return refused.empty(); }
 };
 
-// With header, the lines a file of steels alone starts with (for OpenSeesPy the import);
-// without, the lines go after the concretes' own text.
+// With header, the file of the steels alone (WriteOpenSeesFile); without, their commands only,
+// to go after the concretes' own text.
 SteelOpenSeesExport BuildSteelOpenSeesExport(std::span<const CSteel* const> steels,
                                              const SteelOpenSeesOptions& options, bool header);
+// The steels' commands, each after a comment with its name.
+std::string OpenSeesSteelLines(std::span<const CSteel* const> steels,
+                               const SteelOpenSeesOptions& options);
+
+// The whole OpenSees file of materials already checked, as the window and the command line
+// write it. It begins with comment lines that say what it holds: Tarvolin and its version, the
+// units and every material's tag, name and strength basis; then (OpenSeesPy) the import, the
+// concretes' commands and the steels'. The steels' tags are steelOptions.firstTag on.
+std::string WriteOpenSeesFile(std::span<const CConcrete* const> concretes,
+                              const OpenSeesOptions& options,
+                              std::span<const CSteel* const> steels = {},
+                              const SteelOpenSeesOptions& steelOptions = {});
+
+// Concretes and steels checked and written as one file, the steels' tags after the
+// concretes' and in their format. The text is empty when anything is refused or there is
+// nothing to write.
+struct OpenSeesFile {
+    OpenSeesExport concretes;
+    SteelOpenSeesExport steels;
+    std::string text;
+};
+OpenSeesFile BuildOpenSeesFile(std::span<const CConcrete* const> concretes,
+                               const OpenSeesOptions& options,
+                               std::span<const CSteel* const> steels,
+                               SteelOpenSeesOptions steelOptions);

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,7 @@ public:
     NamedRegistry(NamedRegistry&& other) noexcept
         : entries(std::move(other.entries)),
           shown(std::move(other.shown)),
+          positions(std::move(other.positions)),
           revision(other.revision)
     {
     }
@@ -43,6 +45,7 @@ public:
     {
         entries = std::move(other.entries);
         shown = std::move(other.shown);
+        positions = std::move(other.positions);
         revision = other.revision;
         return *this;
     }
@@ -61,9 +64,8 @@ public:
     // Position of the material with exactly this name, or -1.
     std::ptrdiff_t IndexOf(std::string_view name) const
     {
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            if (Traits::Name(*entries[i]) == name) return static_cast<std::ptrdiff_t>(i);
-        return -1;
+        const auto found = positions.find(name);
+        return found == positions.end() ? -1 : static_cast<std::ptrdiff_t>(found->second);
     }
     const T* Find(std::string_view name) const
     {
@@ -81,6 +83,7 @@ public:
         // Room first in both lists, so a failing allocation leaves them alike.
         entries.reserve(entries.size() + 1);
         shown.reserve(shown.size() + 1);
+        positions.emplace(Traits::Name(*material), entries.size());
         entries.push_back(std::move(material));
         shown.push_back(visible);
         ++revision;
@@ -91,6 +94,9 @@ public:
     {
         const std::ptrdiff_t index = IndexOf(name);
         if (index < 0) return false;
+        positions.erase(positions.find(name));
+        for (auto& [key, position] : positions)
+            if (position > static_cast<std::size_t>(index)) --position;
         entries.erase(entries.begin() + index);
         shown.erase(shown.begin() + index);
         ++revision;
@@ -101,6 +107,7 @@ public:
         if (entries.empty()) return;
         entries.clear();
         shown.clear();
+        positions.clear();
         ++revision;
     }
 
@@ -160,6 +167,16 @@ public:
 private:
     std::vector<Entry> entries;
     std::vector<bool> shown;  // one flag per entry, same order
+    // Where each name stands, so that a list of thousands is filled and looked up in linear
+    // time. Names are the materials' own, which do not change while they are registered.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const
+        {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> positions;
     std::uint64_t revision = 0;
     std::vector<std::pair<std::size_t, std::function<void()>>> subscribers;
     std::size_t lastKey = 0;

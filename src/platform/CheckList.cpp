@@ -56,6 +56,15 @@ bool TRzCheckList::ItemChecked(int index) const
     return item(index)->checkState() == Qt::Checked;
 }
 
+QHash<QString, bool> TRzCheckList::CheckedByText() const
+{
+    QHash<QString, bool> checked;
+    checked.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        checked.insert(ItemText(i), ItemChecked(i));
+    return checked;
+}
+
 int TRzCheckList::Add(const QString& text, const QString& toolTip)
 {
     settingFromCode = true;

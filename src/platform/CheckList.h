@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QListWidget>
 
 // The list of created concretes, one checkable row each. Change is raised only when the user
@@ -20,6 +21,8 @@ public:
     void SetItemIndex(int index);
     QString ItemText(int index) const;
     bool ItemChecked(int index) const;
+    // Every row's text with its check mark; where two rows bear one text, the later one's.
+    QHash<QString, bool> CheckedByText() const;
 
     // Appends an unchecked row with its tooltip; returns its index.
     int Add(const QString& text, const QString& toolTip = {});

@@ -392,9 +392,12 @@ void TSteelForm::btn3Click()
 
 void TSteelForm::lst1Change()
 {
-    // Every row's state is applied again, so the chart always matches the check boxes.
-    for (int i = 0; i < lst1->Count(); ++i)
-        ShowSteelCurve(NameOf(lst1->ItemText(i)), lst1->ItemChecked(i));
+    // Every row's state is applied again, so the chart always matches the check boxes, in one
+    // pass over the chart and the list.
+    const QHash<QString, bool> checked = lst1->CheckedByText();
+    ActivateSeriesTitled(cht1, checked);
+    for (auto it = checked.cbegin(); it != checked.cend(); ++it)
+        steels.SetShown(NameOf(it.key()), it.value());
 }
 
 void TSteelForm::Rebuild()

@@ -124,6 +124,8 @@ private slots:
     void removingRecoloursNothing();
     void everyColourTakenFallsBackToPosition();
     void legendListsActiveSeriesInCreationOrder();
+    void legendListsFirstRowsAndCountsTheRest_data();
+    void legendListsFirstRowsAndCountsTheRest();
     void rangesFollowTheData();
     void dragZoomsAndDoubleClickComesBack();
     void otherButtonsDoNotZoom();
@@ -206,6 +208,46 @@ void TestChart::legendListsActiveSeriesInCreationOrder()
     chart->Series(1)->SetActive(true);
     chart->RemoveSeries(1);
     QCOMPARE(LegendTexts(*chart), QStringList{});
+}
+
+void TestChart::legendListsFirstRowsAndCountsTheRest_data()
+{
+    QTest::addColumn<int>("series");
+    QTest::addColumn<bool>("hideOdd");
+    QTest::addColumn<QStringList>("expected");
+    // Once the first series is removed: the next one moves up, with no gap.
+    QTest::addColumn<QStringList>("afterRemoval");
+    const auto names = [](int first, int count, int step) {
+        QStringList list;
+        for (int i = 0; i < count; ++i)
+            list << QString::number(first + i * step);
+        return list;
+    };
+    QTest::newRow("3") << 3 << false << names(0, 3, 1) << names(1, 2, 1);
+    QTest::newRow("20, every one listed") << 20 << false << names(0, 20, 1) << names(1, 19, 1);
+    QTest::newRow("21") << 21 << false << names(0, 19, 1) + QStringList{"… and 2 more"}
+                        << names(1, 20, 1);
+    QTest::newRow("300") << 300 << false << names(0, 19, 1) + QStringList{"… and 281 more"}
+                         << names(1, 19, 1) + QStringList{"… and 280 more"};
+    // Hidden series are neither listed nor counted.
+    QTest::newRow("300, every second hidden")
+        << 300 << true << names(0, 19, 2) + QStringList{"… and 131 more"}
+        << names(2, 19, 2) + QStringList{"… and 130 more"};
+}
+
+void TestChart::legendListsFirstRowsAndCountsTheRest()
+{
+    QFETCH(int, series);
+    QFETCH(bool, hideOdd);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, afterRemoval);
+    for (int i = 0; i < series; ++i)
+        AddCurve(*chart, QString::number(i), 0.01, 10)->SetActive(!(hideOdd && i % 2));
+    QCOMPARE(chart->LegendTexts(), expected);
+    chart->Refresh();
+    QVERIFY(chart->axisRect()->rect().contains(chart->legend->outerRect()));
+    chart->RemoveSeries(0);
+    QCOMPARE(chart->LegendTexts(), afterRemoval);
 }
 
 void TestChart::rangesFollowTheData()

@@ -24,6 +24,8 @@
 #include "model/NumberText.h"
 #include "pictures/ChartPicture.h"
 #include "platform/CheckList.h"
+#include "chart/Chart.h"
+#include "support/BigLibrary.h"
 #include "support/CliRun.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
@@ -85,6 +87,7 @@ private slots:
     void textOutputsToStandardOutput();
     void picturesSameAsSavePicture_data();
     void picturesSameAsSavePicture();
+    void picturesOfALongListAsTheWindow();
     void picturesSizedAsSavePicturesAs_data();
     void picturesSizedAsSavePicturesAs();
     void textCommandsStandAlone();
@@ -530,6 +533,38 @@ void TestCli::picturesSameAsSavePicture()
     const CliResult result = RunCli(QStringList{"pictures"} + sources + QStringList{"-o", out});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.err.isEmpty());
+    for (const char* name : {"/Compression.bmp", "/Tension.bmp"}) {
+        const QByteArray expected = Read(folder + name);
+        QVERIFY(expected.size() > 1000);
+        QVERIFY2(Read(out + name) == expected, name);
+    }
+}
+
+// A list of hundreds: the window's legend lists the first rows and counts the rest, and the
+// command line's pictures of the same library are the very pictures Save Picture writes.
+void TestCli::picturesOfALongListAsTheWindow()
+{
+    const QString library = dir->filePath("long.json");
+    WriteBigLibrary(library, 300);
+    const QString folder = dir->filePath("window");
+    QVERIFY(QDir().mkpath(folder));
+    {
+        auto form = MakeWindow('.');
+        platform->openAnswers = {library};
+        form->OpenLibrary1->trigger();
+        QCOMPARE(form->lst1->Count(), 300);
+        for (TChart* chart : {form->cht1, form->cht2}) {
+            const QStringList texts = chart->LegendTexts();
+            QCOMPARE(texts.size(), TChart::LegendRows);
+            QCOMPARE(texts.first(), QStringLiteral("C0"));
+            QCOMPARE(texts.last(), QStringLiteral("… and 281 more"));
+        }
+        platform->directoryAnswers = {folder};
+        form->btn4Click();
+    }
+    const QString out = dir->filePath("cli");
+    const CliResult result = RunCli({"pictures", library, "-o", out});
+    QCOMPARE(result.exitCode, 0);
     for (const char* name : {"/Compression.bmp", "/Tension.bmp"}) {
         const QByteArray expected = Read(folder + name);
         QVERIFY(expected.size() > 1000);

@@ -226,7 +226,8 @@ private slots:
         QVERIFY(result.out.contains("ops.uniaxialMaterial('Steel02', 1, 400.0, "));
         result = RunCli({"abaqus", "--steel", "HRB400", "--units", "m", "-o", "-"});
         QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.out.startsWith("** Reinforcing steel written by Tarvolin\n** Units: N, m, Pa"));
+        QVERIFY(result.out.startsWith("** Reinforcing steel written by Tarvolin " TARVOLIN_VERSION
+                                      "\n** Units: N, m, Pa"));
         QVERIFY(result.out.contains("*Density\n7850.0\n"));
     }
 

@@ -118,6 +118,13 @@ private slots:
         QVERIFY(concrete >= 0 && steel > concrete);
         QVERIFY(inp.contains(QStringLiteral("*Elastic\n200000.0, 0.25\n*Plastic\n400.8, 0.0\n")));
         QVERIFY(!inp.contains(QStringLiteral("HPB300")));
+        // The file's first lines, like the dialog, say which analysis the true table suits.
+        for (const char* said : {"\n**   HRB400: characteristic\n", "(NLGEOM=YES)"}) {
+            const qsizetype at = inp.indexOf(QLatin1String(said));
+            QVERIFY2(at >= 0 && at < concrete, said);
+        }
+        const auto* note = panel->findChild<QLabel*>(QStringLiteral("steelPlasticNote"));
+        QVERIFY(note && note->isVisible() && note->text().contains(QStringLiteral("NLGEOM=YES")));
         // The steel options are remembered for the next dialog.
         QCOMPARE(SteelExportPanel::RememberedAbaqus().poisson, 0.25);
     }
@@ -132,7 +139,7 @@ private slots:
         platform->saveAnswers << path;
         QVERIFY(dialog.Save());
         QCOMPARE(platform->saveRequests.back().fileName, QStringLiteral("Steels.inp"));
-        QVERIFY(Read(path).startsWith("** Reinforcing steel written by Tarvolin\n"));
+        QVERIFY(Read(path).startsWith("** Reinforcing steel written by Tarvolin " TARVOLIN_VERSION "\n"));
 
         dialog.steelPanel->steelList->item(0)->setCheckState(Qt::Unchecked);
         QVERIFY(!dialog.Save());

@@ -88,7 +88,7 @@ std::string SteelInp(std::span<const CSteel* const> steels, const SteelAbaqusOpt
 {
     const SteelAbaqusExport out = BuildSteelAbaqusExport(steels, options);
     if (refused) *refused = out.refused;
-    return WriteSteelAbaqus(out.materials, options, true);
+    return WriteSteelAbaqus(out.materials, options);
 }
 
 }  // namespace
@@ -250,6 +250,72 @@ private slots:
         QCOMPARE(out.renamed[0].original, std::string("c30"));
     }
 
+    // The first lines of an Abaqus file say what it holds and which material was which: 梁C30
+    // and 柱C30 both lose their Chinese, and only the comment tells M__C30 from M__C30_2.
+    void abaqusFileSaysWhatItIs_data()
+    {
+        QTest::addColumn<bool>("py");
+        QTest::addColumn<SteelAbaqusOptions::Plastic>("plastic");
+        QTest::newRow("input file, true table") << false << SteelAbaqusOptions::Plastic::True;
+        QTest::newRow("CAE script, nominal table") << true << SteelAbaqusOptions::Plastic::Nominal;
+    }
+
+    void abaqusFileSaysWhatItIs()
+    {
+        QFETCH(bool, py);
+        QFETCH(SteelAbaqusOptions::Plastic, plastic);
+        const auto beam = C30("\xe6\xa2\x81" "C30"), column = C30("\xe6\x9f\xb1" "C30");
+        column->basis = StrengthBasis::Mean;
+        column->cv = 0.1;
+        const CConcrete* concretes[] = {beam.get(), column.get()};
+        const CSteel steel("HRB400d", 2e5, 360, 489, 0.025, 0.075, StrengthBasis::Design);
+        const CSteel* steels[] = {&steel};
+        AbaqusOptions options;
+        options.output = py ? AbaqusOptions::Output::Py : AbaqusOptions::Output::Inp;
+        options.damage = AbaqusOptions::Damage::BirtelMark;
+        options.tension = AbaqusOptions::Tension::Displacement;
+        options.crackBand = 100;
+        SteelAbaqusOptions steelOptions;
+        steelOptions.plastic = plastic;
+        const AbaqusFile file = BuildAbaqusFile(concretes, options, steels, steelOptions);
+        QVERIFY(!file.text.empty());
+
+        const QString mark = py ? "# " : "** ";
+        QStringList expected;
+        if (py)
+            expected << "# -*- coding: utf-8 -*-";
+        expected << "Concrete damaged plasticity and reinforcing steel written by Tarvolin " +
+                        QStringLiteral(TARVOLIN_VERSION) + (py ? ", for Abaqus/CAE" : "")
+                 << "Units: N, mm, MPa; strains in m/m"
+                 << "E0: Ec"
+                 << "Elastic limit: 0.4 fc (compression hardening starts there)"
+                 << "Damage: compression birtel-mark (b = 0.7), tension birtel-mark (b = 0.1)"
+                 << "Tension against cracking displacement (mm), crack band h = 100.0"
+                 << "Concretes (material: strength basis, E0; the name it was given where that "
+                    "had to change):"
+                 << "  M__C30: characteristic, E0 = 30000.0; was u'\\u6881C30'"
+                 << "  M__C30_2: mean (delta = 0.1), E0 = 30000.0; was u'\\u67f1C30'";
+        if (plastic == SteelAbaqusOptions::Plastic::True)
+            expected << "Steel *Plastic: true stress against logarithmic plastic strain, right for "
+                        "a large-strain"
+                     << "  analysis (NLGEOM=YES); about 12 % off in a small-strain one, where the "
+                        "nominal table is the choice";
+        else
+            expected << "Steel *Plastic: nominal stress against nominal plastic strain, the choice "
+                        "for a small-strain"
+                     << "  analysis; with NLGEOM=YES the true table is right";
+        expected << "Steels (material: strength basis; the name it was given where that had to "
+                    "change):"
+                 << "  HRB400d: design";
+        for (qsizetype i = py ? 1 : 0; i < expected.size(); ++i)
+            expected[i].prepend(mark);
+        const QStringList lines = QString::fromStdString(file.text).split('\n');
+        QCOMPARE(lines.mid(0, expected.size()), expected);
+        // Plain ASCII, so that no reader's idea of the encoding matters.
+        QVERIFY(std::all_of(file.text.begin(), file.text.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    }
+
     // Concretes then steels in one CAE script, and steels alone: each runs twice against a
     // stand-in of Abaqus/CAE (the second run replaces the materials of the first) and creates
     // the steel with the input file's table, in Python 3 and in the Python 2.7 of Abaqus/CAE
@@ -278,10 +344,10 @@ private slots:
         const SteelAbaqusExport built = BuildSteelAbaqusExport(steels, options);
         QVERIFY(built.Ok());
         const std::string scripts[] = {
-            concrete.text + WriteSteelAbaqus(built.materials, options, false),
-            WriteSteelAbaqus(built.materials, options, true)};
+            WriteAbaqusFile(concrete.materials, concreteOptions, built.materials, options),
+            WriteSteelAbaqus(built.materials, options)};
         options.output = AbaqusOptions::Output::Inp;
-        const auto inp = ReadPlastic(WriteSteelAbaqus(built.materials, options, true));
+        const auto inp = ReadPlastic(WriteSteelAbaqus(built.materials, options));
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -400,18 +466,19 @@ mdb = Mdb()
         OpenSeesOptions options;
         options.format = format;
         options.firstTag = 10;
-        const OpenSeesExport concrete = BuildOpenSeesExport(concretes, options);
-        QVERIFY(concrete.Ok());
+        // Names that would end a comment line early or carry it on (a Tcl continuation), in the
+        // first lines' list of materials and before each command alike.
         const CSteel s1 = Hrb400("HRB400\nline {"), s2 = Hrb400("HPB300 \\");
         const CSteel* steels[] = {&s1, &s2};
         SteelOpenSeesOptions steelOptions;
-        steelOptions.format = options.format;
-        steelOptions.firstTag = options.firstTag + 2;
         steelOptions.material = SteelOpenSeesOptions::Material::Steel02;
-        const SteelOpenSeesExport steel = BuildSteelOpenSeesExport(steels, steelOptions, false);
-        QVERIFY(steel.Ok());
-        QVERIFY(steel.text.find("import") == std::string::npos);
-        const QByteArray file = QByteArray::fromStdString(concrete.text + steel.text);
+        const OpenSeesFile built = BuildOpenSeesFile(concretes, options, steels, steelOptions);
+        QVERIFY(built.concretes.Ok() && built.steels.Ok());
+        QVERIFY2(built.text.find("\n#   10 a: characteristic\n#   11 b: characteristic\n"
+                                 "#   12 HRB400?line {: characteristic\n"
+                                 "#   13 HPB300 \\: characteristic\n") != std::string::npos,
+                 built.text.c_str());
+        const QByteArray file = QByteArray::fromStdString(built.text);
 
         // Each call one line, its words separated by tabs.
         QTemporaryDir dir;

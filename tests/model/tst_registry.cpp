@@ -54,6 +54,22 @@ private slots:
         QVERIFY(registry.Shown("C"));
         QCOMPARE(registry.ShownConcretes().size(), std::size_t(1));
         QCOMPARE(registry.ShownConcretes().front()->ConcreteName, std::string("C"));
+
+        // Names are looked up where they stand now, and a name given up can be taken again.
+        registry.Add(Make("A"), false);
+        registry.Add(Make("D"), true);
+        QVERIFY(registry.Remove("C"));
+        QCOMPARE(Names(registry), (QStringList{"B", "A", "D"}));
+        for (std::size_t i = 0; i < registry.size(); ++i)
+            QCOMPARE(registry.IndexOf(registry.at(i).ConcreteName), std::ptrdiff_t(i));
+        QCOMPARE(registry.Find("D"), &registry.at(2));
+        QVERIFY(registry.Shown("D") && !registry.Shown("A"));
+        registry.SetShown("D", false);
+        QVERIFY(!registry.Shown(2));
+        registry.Clear();
+        QVERIFY(!registry.Contains("B"));
+        registry.Add(Make("B"));
+        QCOMPARE(registry.IndexOf("B"), std::ptrdiff_t(0));
     }
 
     // Every change that a library file would record moves the revision; looking and
