@@ -1029,7 +1029,7 @@ ZH = {
     "from the heading": "取自表头",
     "as chosen": "按所选",
     "not given": "未注明",
-    "Data from line %1; %2 lines before it skipped.": "数据从第 %1 行开始，跳过其前 %2 行。",
+    "Data from line %1 (lines skipped before it: %2).": "数据从第 %1 行开始（其前跳过的行数：%2）。",
     "Columns %1, strain unit %2, stress unit %3.": "列：%1；应变单位：%2；应力单位：%3。",
     "in the usual order": "按默认顺序（先应变后应力）",
     "%1 points read: %2 fitted, %3 of unloading loops and %4 at negative strain left out.":

@@ -69,15 +69,20 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& ro
     table->setObjectName(QLatin1String(name));
     table->setVerticalHeaderLabels(rows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setMinimumSectionSize(90);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Tall enough for every row: the tables are short and a scroll bar would hide one.
-    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int row = 0; row < table->rowCount(); ++row)
-        height += table->verticalHeader()->sectionSizeHint(row);
-    table->setFixedHeight(height);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
+                          table->rowCount() * table->verticalHeader()->defaultSectionSize() +
+                          2 * table->frameWidth());
+    table->setMinimumWidth(table->verticalHeader()->sizeHint().width() +
+                           2 * table->horizontalHeader()->minimumSectionSize() +
+                           2 * table->frameWidth());
     return table;
 }
 
@@ -145,13 +150,13 @@ MeasuredFilePanel::MeasuredFilePanel(bool optional, QWidget* parent) : QWidget(p
     memPreview->setReadOnly(true);
     memPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     memPreview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    memPreview->setFixedHeight(memPreview->fontMetrics().lineSpacing() * 9 + 12);
+    memPreview->setFixedHeight(memPreview->fontMetrics().lineSpacing() * 8 + 12);
     layout->addWidget(memPreview);
 
     lblReadAs = new QLabel(this);
     lblReadAs->setObjectName(QStringLiteral("lblReadAs"));
     lblReadAs->setWordWrap(true);
-    lblReadAs->setMinimumHeight(lblReadAs->fontMetrics().lineSpacing() * 3);
+    lblReadAs->setMinimumHeight(lblReadAs->fontMetrics().lineSpacing() * 2);
     lblReadAs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(lblReadAs);
 
@@ -293,7 +298,7 @@ void MeasuredFilePanel::ShowReading()
         return tr("not given");
     };
     QStringList text;
-    text << tr("Data from line %1; %2 lines before it skipped.")
+    text << tr("Data from line %1 (lines skipped before it: %2).")
                 .arg(qulonglong(l->firstDataLine))
                 .arg(qulonglong(l->headingLines));
     text << tr("Columns %1, strain unit %2, stress unit %3.")
@@ -319,6 +324,8 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
 {
     setObjectName(QStringLiteral("dlgFitTestData1"));
     setWindowTitle(tr("Fit to Test Data"));
+    // Room for the tables' labels and numbers side by side; well inside a 1366 × 768 screen.
+    setMinimumWidth(940);
     auto* layout = new QVBoxLayout(this);
 
     tabFiles = new QTabWidget(this);
@@ -378,8 +385,8 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
                             tr("Highest measured stress (N/mm2)"), tr("Points used"),
                             tr("Left out: unloading loops"), tr("Left out: negative strain")});
     tblQuality->setHorizontalHeaderLabels({tr("Compression"), tr("Tension")});
-    tables->addWidget(tblValues, 3);
-    tables->addWidget(tblQuality, 2);
+    tables->addWidget(tblValues, 1);
+    tables->addWidget(tblQuality, 1, Qt::AlignTop);
     layout->addLayout(tables);
 
     lblMessage = new QLabel(this);

@@ -7,7 +7,7 @@ namespace fit {
 
 namespace {
 
-constexpr double kSpacing = 1.0 / 500;
+constexpr double kSpacing = 1.0 / 150;
 
 }  // namespace
 

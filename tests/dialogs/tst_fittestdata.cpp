@@ -179,7 +179,7 @@ void TestFitTestData::sloppyFilesFittedCreatedAndKeptOnTheCharts()
         QCOMPARE(dialog.edtName->text(), QStringLiteral("C30 cylinder"));
         QCOMPARE(dialog.compression->cbbStrainUnit->currentText(), QStringLiteral("%"));
         QVERIFY2(dialog.compression->lblReadAs->text().startsWith(
-                     QStringLiteral("Data from line 4; 3 lines before it skipped.")),
+                     QStringLiteral("Data from line 4 (lines skipped before it: 3).")),
                  qPrintable(dialog.compression->lblReadAs->text()));
         QVERIFY(dialog.compression->memPreview->toPlainText().contains(
             QStringLiteral("Prüfbericht C30")));
