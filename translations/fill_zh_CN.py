@@ -1051,6 +1051,9 @@ ZH = {
         "没有受拉数据：ft,r、εt,r 和 αt 将取规范中与拟合的 fc,r 最接近的等级 C%1 的值。",
     "Fitted": "拟合值",
     "Code": "规范值",
+    "hold Ec at the code's Ec for grade G (fcu,k, N/mm2)": "将 Ec 固定为规范中等级 G（fcu,k，N/mm2）的 Ec",
+    "--fix-modulus and --modulus-from-grade both hold Ec: give one of them.":
+        "--fix-modulus 和 --modulus-from-grade 都固定 Ec：只能给出其中一个。",
 }
 
 # Where one English text needs another word in one place.

@@ -1112,6 +1112,14 @@ each branch fitted.
             <source>no tension data: the concrete's ft,r %1, εt,r %2 x 10-6 and at %3 are the code's for C%4, the grade nearest the fitted fc,r.</source>
             <translation>没有受拉数据：该混凝土的 ft,r %1、εt,r %2 x 10-6 和 at %3 取自规范中与拟合的 fc,r 最接近的等级 C%4。</translation>
         </message>
+        <message>
+            <source>hold Ec at the code's Ec for grade G (fcu,k, N/mm2)</source>
+            <translation>将 Ec 固定为规范中等级 G（fcu,k，N/mm2）的 Ec</translation>
+        </message>
+        <message>
+            <source>--fix-modulus and --modulus-from-grade both hold Ec: give one of them.</source>
+            <translation>--fix-modulus 和 --modulus-from-grade 都固定 Ec：只能给出其中一个。</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1614,10 +1622,6 @@ Arguments:
             <translation>未注明</translation>
         </message>
         <message>
-            <source>Data from line %1; %2 lines before it skipped.</source>
-            <translation>数据从第 %1 行开始，跳过其前 %2 行。</translation>
-        </message>
-        <message>
             <source>Columns %1, strain unit %2, stress unit %3.</source>
             <translation>列：%1；应变单位：%2；应力单位：%3。</translation>
         </message>
@@ -1632,6 +1636,10 @@ Arguments:
         <message>
             <source>Written negative: read as positive.</source>
             <translation>文件中为负值：按正值读取。</translation>
+        </message>
+        <message>
+            <source>Data from line %1 (lines skipped before it: %2).</source>
+            <translation>数据从第 %1 行开始（其前跳过的行数：%2）。</translation>
         </message>
     </context>
     <context>

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/FitTestDataDialog.h"
 #include "model/Concrete.h"
 #include "model/Registry.h"
-#include "dialogs/FitTestDataDialog.h"
 #include "model/StrengthBasis.h"
 #include "steel/SteelRegistry.h"
 
