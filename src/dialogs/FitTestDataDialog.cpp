@@ -96,6 +96,7 @@ MeasuredFilePanel::MeasuredFilePanel(bool optional, QWidget* parent) : QWidget(p
 
     auto* fileRow = new QHBoxLayout;
     auto* fileLabel = new QLabel(tr("File:"), this);
+    fileLabel->setObjectName(QStringLiteral("lblFile"));
     edtFile = new QLineEdit(this);
     edtFile->setObjectName(QStringLiteral("edtFile"));
     edtFile->setReadOnly(true);
@@ -115,6 +116,8 @@ MeasuredFilePanel::MeasuredFilePanel(bool optional, QWidget* parent) : QWidget(p
     auto* readingRow = new QHBoxLayout;
     const auto labelled = [this, readingRow](const QString& text, QWidget* control) {
         auto* label = new QLabel(text, this);
+        // lblStrainColumn for spnStrainColumn, and so on.
+        label->setObjectName(QStringLiteral("lbl") + control->objectName().mid(3));
         label->setBuddy(control);
         readingRow->addWidget(label);
         readingRow->addWidget(control);
@@ -397,6 +400,7 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
 
     auto* bottom = new QHBoxLayout;
     auto* nameLabel = new QLabel(QCoreApplication::translate("TForm1", "Concrete Name"), this);
+    nameLabel->setObjectName(QStringLiteral("lblName"));
     edtName = new QLineEdit(this);
     edtName->setObjectName(QStringLiteral("edtName"));
     edtName->setMaximumWidth(180);
