@@ -1014,6 +1014,50 @@ ZH = {
     "the grade nearest the fitted fc,r.":
         "没有受拉数据：该混凝土的 ft,r %1、εt,r %2 x 10-6 和 at %3 取自规范中与拟合的 fc,r "
         "最接近的等级 C%4。",
+    # Fitting to test data in the window.
+    "&Fit to Test Data…": "拟合试验数据(&F)…",
+    "test: %1": "试验：%1",
+    "Remove Test Data": "移除试验数据",
+    "File:": "文件：",
+    "Browse…": "浏览…",
+    "Clear": "清除",
+    "auto": "自动",
+    "Strain column": "应变列",
+    "Stress column": "应力列",
+    "Strain unit": "应变单位",
+    "Stress unit": "应力单位",
+    "Open Measured Curve": "打开实测曲线",
+    "Measured curves (*.csv *.txt *.dat *.tsv *.prn);;All files (*)":
+        "实测曲线 (*.csv *.txt *.dat *.tsv *.prn);;所有文件 (*)",
+    "%1: not enough memory to read the file.": "%1：内存不足，无法读取该文件。",
+    "from the heading": "取自表头",
+    "as chosen": "按所选",
+    "not given": "未注明",
+    "Data from line %1 (lines skipped before it: %2).": "数据从第 %1 行开始（其前跳过的行数：%2）。",
+    "Columns %1, strain unit %2, stress unit %3.": "列：%1；应变单位：%2；应力单位：%3。",
+    "in the usual order": "按默认顺序（先应变后应力）",
+    "%1 points read: %2 fitted, %3 of unloading loops and %4 at negative strain left out.":
+        "读入 %1 个点：拟合 %2 个，剔除卸载滞回环上的 %3 个和负应变的 %4 个。",
+    "Written negative: read as positive.": "文件中为负值：按正值读取。",
+    "Fit to Test Data": "拟合试验数据",
+    "Compression curve": "受压曲线",
+    "Tension curve (optional)": "受拉曲线（可选）",
+    "Hold values instead of fitting them": "固定以下数值（不参与拟合）",
+    "fc,r (N/mm2)": "fc,r (N/mm2)",
+    "Ec (N/mm2)": "Ec (N/mm2)",
+    "ft,r (N/mm2)": "ft,r (N/mm2)",
+    "Held %1: %2": "固定的 %1：%2",
+    "Held %1 must be greater than zero.": "固定的 %1 必须大于零。",
+    "Choose the file of the measured compression curve.": "请选择实测受压曲线文件。",
+    "The fit of %1 stopped at its limit of evaluations before it converged; check the values against the points.":
+        "%1 的拟合在达到函数求值次数上限时停止，尚未收敛；请对照实测点检查结果。",
+    "No tension data: ft,r, εt,r and αt will be the code's for C%1, the grade nearest the fitted fc,r.":
+        "没有受拉数据：ft,r、εt,r 和 αt 将取规范中与拟合的 fc,r 最接近的等级 C%1 的值。",
+    "Fitted": "拟合值",
+    "Code": "规范值",
+    "hold Ec at the code's Ec for grade G (fcu,k, N/mm2)": "将 Ec 固定为规范中等级 G（fcu,k，N/mm2）的 Ec",
+    "--fix-modulus and --modulus-from-grade both hold Ec: give one of them.":
+        "--fix-modulus 和 --modulus-from-grade 都固定 Ec：只能给出其中一个。",
 }
 
 # Where one English text needs another word in one place.

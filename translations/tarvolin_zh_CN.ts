@@ -246,6 +246,10 @@
             <source>Cannot encode the chart as a PNG picture.</source>
             <translation>无法将图表编码为 PNG 图片。</translation>
         </message>
+        <message>
+            <source>This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>Cli</name>
@@ -1108,6 +1112,14 @@ each branch fitted.
             <source>no tension data: the concrete's ft,r %1, εt,r %2 x 10-6 and at %3 are the code's for C%4, the grade nearest the fitted fc,r.</source>
             <translation>没有受拉数据：该混凝土的 ft,r %1、εt,r %2 x 10-6 和 at %3 取自规范中与拟合的 fc,r 最接近的等级 C%4。</translation>
         </message>
+        <message>
+            <source>hold Ec at the code's Ec for grade G (fcu,k, N/mm2)</source>
+            <translation>将 Ec 固定为规范中等级 G（fcu,k，N/mm2）的 Ec</translation>
+        </message>
+        <message>
+            <source>--fix-modulus and --modulus-from-grade both hold Ec: give one of them.</source>
+            <translation>--fix-modulus 和 --modulus-from-grade 都固定 Ec：只能给出其中一个。</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>
@@ -1196,6 +1208,113 @@ Arguments:
         <message>
             <source>%1 is not a valid floating number!</source>
             <translation>%1 不是有效的浮点数！</translation>
+        </message>
+    </context>
+    <context>
+        <name>FitTestDataDialog</name>
+        <message>
+            <source>Fit to Test Data</source>
+            <translation>拟合试验数据</translation>
+        </message>
+        <message>
+            <source>Compression curve</source>
+            <translation>受压曲线</translation>
+        </message>
+        <message>
+            <source>Tension curve (optional)</source>
+            <translation>受拉曲线（可选）</translation>
+        </message>
+        <message>
+            <source>Hold values instead of fitting them</source>
+            <translation>固定以下数值（不参与拟合）</translation>
+        </message>
+        <message>
+            <source>fc,r (N/mm2)</source>
+            <translation>fc,r (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Ec (N/mm2)</source>
+            <translation>Ec (N/mm2)</translation>
+        </message>
+        <message>
+            <source>ft,r (N/mm2)</source>
+            <translation>ft,r (N/mm2)</translation>
+        </message>
+        <message>
+            <source>RMS error (N/mm2)</source>
+            <translation>均方根误差 (N/mm2)</translation>
+        </message>
+        <message>
+            <source>R²</source>
+            <translation>R²</translation>
+        </message>
+        <message>
+            <source>Highest measured stress (N/mm2)</source>
+            <translation>实测最大应力 (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Points used</source>
+            <translation>参与拟合的点数</translation>
+        </message>
+        <message>
+            <source>Left out: unloading loops</source>
+            <translation>剔除：卸载滞回环</translation>
+        </message>
+        <message>
+            <source>Left out: negative strain</source>
+            <translation>剔除：负应变</translation>
+        </message>
+        <message>
+            <source>Compression</source>
+            <translation>受压</translation>
+        </message>
+        <message>
+            <source>Tension</source>
+            <translation>受拉</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Held %1: %2</source>
+            <translation>固定的 %1：%2</translation>
+        </message>
+        <message>
+            <source>Held %1 must be greater than zero.</source>
+            <translation>固定的 %1 必须大于零。</translation>
+        </message>
+        <message>
+            <source>Choose the file of the measured compression curve.</source>
+            <translation>请选择实测受压曲线文件。</translation>
+        </message>
+        <message>
+            <source>%1: %2</source>
+            <translation>%1：%2</translation>
+        </message>
+        <message>
+            <source>The fit of %1 stopped at its limit of evaluations before it converged; check the values against the points.</source>
+            <translation>%1 的拟合在达到函数求值次数上限时停止，尚未收敛；请对照实测点检查结果。</translation>
+        </message>
+        <message>
+            <source>No tension data: ft,r, εt,r and αt will be the code's for C%1, the grade nearest the fitted fc,r.</source>
+            <translation>没有受拉数据：ft,r、εt,r 和 αt 将取规范中与拟合的 fc,r 最接近的等级 C%1 的值。</translation>
+        </message>
+        <message>
+            <source>%1 (held)</source>
+            <translation>%1（固定）</translation>
+        </message>
+        <message>
+            <source>Fitted</source>
+            <translation>拟合值</translation>
+        </message>
+        <message>
+            <source>C%1 (code)</source>
+            <translation>C%1（规范）</translation>
+        </message>
+        <message>
+            <source>Code</source>
+            <translation>规范值</translation>
         </message>
     </context>
     <context>
@@ -1442,6 +1561,85 @@ Arguments:
         <message>
             <source>cannot be read</source>
             <translation>无法读取</translation>
+        </message>
+    </context>
+    <context>
+        <name>MeasuredFilePanel</name>
+        <message>
+            <source>File:</source>
+            <translation>文件：</translation>
+        </message>
+        <message>
+            <source>Browse…</source>
+            <translation>浏览…</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>auto</source>
+            <translation>自动</translation>
+        </message>
+        <message>
+            <source>Strain column</source>
+            <translation>应变列</translation>
+        </message>
+        <message>
+            <source>Stress column</source>
+            <translation>应力列</translation>
+        </message>
+        <message>
+            <source>Strain unit</source>
+            <translation>应变单位</translation>
+        </message>
+        <message>
+            <source>Stress unit</source>
+            <translation>应力单位</translation>
+        </message>
+        <message>
+            <source>Open Measured Curve</source>
+            <translation>打开实测曲线</translation>
+        </message>
+        <message>
+            <source>Measured curves (*.csv *.txt *.dat *.tsv *.prn);;All files (*)</source>
+            <translation>实测曲线 (*.csv *.txt *.dat *.tsv *.prn);;所有文件 (*)</translation>
+        </message>
+        <message>
+            <source>%1: not enough memory to read the file.</source>
+            <translation>%1：内存不足，无法读取该文件。</translation>
+        </message>
+        <message>
+            <source>from the heading</source>
+            <translation>取自表头</translation>
+        </message>
+        <message>
+            <source>as chosen</source>
+            <translation>按所选</translation>
+        </message>
+        <message>
+            <source>not given</source>
+            <translation>未注明</translation>
+        </message>
+        <message>
+            <source>Columns %1, strain unit %2, stress unit %3.</source>
+            <translation>列：%1；应变单位：%2；应力单位：%3。</translation>
+        </message>
+        <message>
+            <source>in the usual order</source>
+            <translation>按默认顺序（先应变后应力）</translation>
+        </message>
+        <message>
+            <source>%1 points read: %2 fitted, %3 of unloading loops and %4 at negative strain left out.</source>
+            <translation>读入 %1 个点：拟合 %2 个，剔除卸载滞回环上的 %3 个和负应变的 %4 个。</translation>
+        </message>
+        <message>
+            <source>Written negative: read as positive.</source>
+            <translation>文件中为负值：按正值读取。</translation>
+        </message>
+        <message>
+            <source>Data from line %1 (lines skipped before it: %2).</source>
+            <translation>数据从第 %1 行开始（其前跳过的行数：%2）。</translation>
         </message>
     </context>
     <context>
@@ -2038,6 +2236,10 @@ Arguments:
             <source>… and %1 more</source>
             <translation>…… 另有 %1 条</translation>
         </message>
+        <message>
+            <source>Remove Test Data</source>
+            <translation>移除试验数据</translation>
+        </message>
     </context>
     <context>
         <name>TForm1</name>
@@ -2260,6 +2462,14 @@ Arguments:
         <message>
             <source>&amp;Reinforcing Steel…</source>
             <translation>钢筋(&amp;R)…</translation>
+        </message>
+        <message>
+            <source>test: %1</source>
+            <translation>试验：%1</translation>
+        </message>
+        <message>
+            <source>&amp;Fit to Test Data…</source>
+            <translation>拟合试验数据(&amp;F)…</translation>
         </message>
     </context>
     <context>

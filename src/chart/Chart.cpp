@@ -576,6 +576,12 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
 
 void TLineSeries::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const
 {
+    if (testSeries) {
+        // The marker the points are drawn with: a square would read as one more curve.
+        scatterStyle().applyTo(painter, pen());
+        scatterStyle().drawShape(painter, rect.center());
+        return;
+    }
     if (!ParentChart()->LegendSquareSymbols()) {
         QCPGraph::drawLegendIcon(painter, rect);
         return;
@@ -833,6 +839,69 @@ void TChart::RemoveSeries(int index)
     removeGraph(index);
     // The removed series leaves an empty cell in the legend's grid.
     RebuildLegend(true);
+    Changed();
+}
+
+namespace {
+
+// Dark, and none of them in the palette of the curves.
+const QColor kTestColors[] = {QColor(0, 0, 0), QColor(160, 0, 0), QColor(0, 100, 0),
+                              QColor(90, 0, 140)};
+
+}  // namespace
+
+TLineSeries* TChart::AddTestSeries(const QString& title)
+{
+    for (int i = graphCount() - 1; i >= 0; --i)
+        if (Series(i)->IsTestSeries() && Series(i)->Title() == title)
+            removeGraph(i);
+    QColor color = kTestColors[0];
+    for (const QColor& candidate : kTestColors) {
+        bool used = false;
+        for (int i = 0; i < graphCount() && !used; ++i)
+            used = Series(i)->IsTestSeries() && Series(i)->Color() == candidate;
+        if (!used) {
+            color = candidate;
+            break;
+        }
+    }
+    auto* series = new TLineSeries(this, color);
+    series->testSeries = true;
+    series->setName(title);
+    series->setLineStyle(QCPGraph::lsNone);
+    series->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, color, 5));
+    RebuildLegend();
+    Changed();
+    return series;
+}
+
+bool TChart::HasTestSeries() const
+{
+    for (int i = 0; i < graphCount(); ++i)
+        if (Series(i)->IsTestSeries())
+            return true;
+    return false;
+}
+
+void TChart::RemoveTestSeries()
+{
+    for (int i = graphCount() - 1; i >= 0; --i)
+        if (Series(i)->IsTestSeries())
+            removeGraph(i);
+    RebuildLegend();
+    Changed();
+}
+
+void TChart::RemoveCurveSeries()
+{
+    if (!HasTestSeries()) {
+        RemoveAllSeries();
+        return;
+    }
+    for (int i = graphCount() - 1; i >= 0; --i)
+        if (!Series(i)->IsTestSeries())
+            removeGraph(i);
+    RebuildLegend();
     Changed();
 }
 

@@ -40,6 +40,10 @@ public:
 
     TChart* ParentChart() const;
 
+    // Measured points of a test (TChart::AddTestSeries), not a material's curve: windows find
+    // their materials' curves by title and pass test series by.
+    bool IsTestSeries() const { return testSeries; }
+
     // The symbol of the series' legend row, drawn into rect.
     void DrawLegendSymbol(QCPPainter* painter, const QRectF& rect) const
     {
@@ -70,6 +74,8 @@ protected:
 private:
     friend class TChart;
     TLineSeries(TChart* chart, const QColor& color);
+
+    bool testSeries = false;
 };
 
 // A curve chart: QCustomPlot set up for strain along the bottom and stress up the left, with a
@@ -94,6 +100,16 @@ public:
     // Removes series index; later series move down one index and keep their colours.
     void RemoveSeries(int index);
     void RemoveAllSeries();
+
+    // Measured points as markers, in a dark colour that no curve's palette colour is, so the
+    // curves keep the colours they would have without it. A test series of the same title is
+    // replaced. Test series stay until RemoveTestSeries(), the context menu's "Remove Test
+    // Data", which the menu shows only while there are some.
+    TLineSeries* AddTestSeries(const QString& title);
+    bool HasTestSeries() const;
+    void RemoveTestSeries();
+    // Every series but the test series; without test series, RemoveAllSeries() itself.
+    void RemoveCurveSeries();
 
     // The chart's title ("Compression", "Tension"): not drawn on the chart (its group box
     // shows it), but the document title of its SVG and PDF pictures.
@@ -136,7 +152,8 @@ public:
     void UpdateReadout(const QPointF& pos);
     void HideReadout();
 
-    // The context menu of a right-click: Copy Image, Copy Data, Save Image As…, Reset Zoom.
+    // The context menu of a right-click: Copy Image, Copy Data, Save Image As…, Reset Zoom,
+    // and Remove Test Data while the chart shows measured points.
     // The caller owns the menu.
     QMenu* CreateContextMenu(QWidget* parent);
     // The chart as shown (zoom, shown curves, legend), without the pointer read-out.

@@ -219,6 +219,10 @@ QMenu* TChart::CreateContextMenu(QWidget* parent)
     add("SaveImageAs1", tr("Save Image As…"), [this] { emit SaveImageAsRequested(); });
     menu->addSeparator();
     add("ResetZoom1", tr("Reset Zoom"), [this] { UndoZoom(); });
+    if (HasTestSeries()) {
+        menu->addSeparator();
+        add("RemoveTestData1", tr("Remove Test Data"), [this] { RemoveTestSeries(); });
+    }
     return menu;
 }
 

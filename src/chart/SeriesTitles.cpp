@@ -10,7 +10,7 @@ std::string NameOf(const QString& text)
 void ActivateSeriesTitled(TChart* chart, const std::string& name, bool visible)
 {
     for (int i = 0; i < chart->SeriesCount(); ++i)
-        if (NameOf(chart->Series(i)->Title()) == name)
+        if (!chart->Series(i)->IsTestSeries() && NameOf(chart->Series(i)->Title()) == name)
             chart->Series(i)->SetActive(visible);
 }
 
@@ -26,7 +26,7 @@ void ActivateSeriesTitled(TChart* chart, const QHash<QString, bool>& visible)
 void RemoveFirstSeriesTitled(TChart* chart, const std::string& name)
 {
     for (int i = 0; i < chart->SeriesCount(); ++i) {
-        if (NameOf(chart->Series(i)->Title()) == name) {
+        if (!chart->Series(i)->IsTestSeries() && NameOf(chart->Series(i)->Title()) == name) {
             chart->RemoveSeries(i);
             return;
         }

@@ -7,7 +7,8 @@
 
 class TChart;
 
-// A window finds a material's curves by their series titles, which are its name.
+// A window finds a material's curves by their series titles, which are its name. Test series
+// (measured points) are never a material's, whatever their title.
 
 // Series titles and row texts are wide text; a material's name is compared byte for byte as
 // UTF-8, exact and case-sensitive, so "C30" and "c30" are two concretes.

@@ -178,7 +178,8 @@ const std::vector<CliCommand>& Commands()
         {"fit",
          "DATA [--tension-data FILE] [--columns strain,stress|stress,strain] "
          "[--strain-unit m/m|%|permille|microstrain] [--stress-unit MPa|kPa|Pa] [--fix-fc X] "
-         "[--fix-ft X] [--fix-modulus EC] [--name NAME] [--json] [-o LIB.json]",
+         "[--fix-ft X] [--fix-modulus EC|--modulus-from-grade G] [--name NAME] [--json] "
+         "[-o LIB.json]",
          QT_TRANSLATE_NOOP("Cli", "fit the code's law to a measured stress-strain curve"),
          QT_TRANSLATE_NOOP("Cli",
          "Reads a measured compression curve from DATA (- for standard input) and, with\n"
@@ -210,6 +211,7 @@ const std::vector<CliCommand>& Commands()
           {"fix-fc", "X", QT_TRANSLATE_NOOP("Cli", "hold fc,r at X (N/mm2)")},
           {"fix-ft", "X", QT_TRANSLATE_NOOP("Cli", "hold ft,r at X (N/mm2); with --tension-data")},
           {"fix-modulus", "EC", QT_TRANSLATE_NOOP("Cli", "hold Ec at EC (N/mm2)")},
+          {"modulus-from-grade", "G", QT_TRANSLATE_NOOP("Cli", "hold Ec at the code's Ec for grade G (fcu,k, N/mm2)")},
           {"name", "NAME", QT_TRANSLATE_NOOP("Cli", "the concrete's name (default: DATA's file name)")},
           {"json", nullptr, QT_TRANSLATE_NOOP("Cli", "print JSON with full-precision numbers")},
           {"output", "LIB.json", QT_TRANSLATE_NOOP("Cli", "write a library holding the fitted concrete; - for standard output")}},

@@ -356,8 +356,18 @@ int RunFit(const CliArguments& arguments, const CliContext& context)
     fit::CompressionFitOptions compressionOptions;
     if (arguments.Has("fix-fc"))
         compressionOptions.strength = ReadPositiveArgument(arguments, "fix-fc");
+    if (arguments.Has("fix-modulus") && arguments.Has("modulus-from-grade"))
+        throw CliUsageError(ui::translate("Cli",
+                                          "--fix-modulus and --modulus-from-grade both hold Ec: "
+                                          "give one of them.")
+                                .toStdString());
     if (arguments.Has("fix-modulus"))
         compressionOptions.modulus = ReadPositiveArgument(arguments, "fix-modulus");
+    // A specimen too short or too coarse at the start to show its initial slope takes the
+    // modulus the code gives its grade.
+    if (arguments.Has("modulus-from-grade"))
+        compressionOptions.modulus =
+            GradeValuesFor(ReadPositiveArgument(arguments, "modulus-from-grade")).Ec;
     std::optional<double> tensionStrength;
     if (arguments.Has("fix-ft")) {
         if (!arguments.Has("tension-data"))

@@ -39,8 +39,9 @@ void TForm1::DeleteConcrete(std::string name)
 void TForm1::DeleteAllConcretes()
 {
     concretes.Clear();
-    cht1->RemoveAllSeries();
-    cht2->RemoveAllSeries();
+    // Measured points are no concrete's: they stay until removed from the chart's menu.
+    cht1->RemoveCurveSeries();
+    cht2->RemoveCurveSeries();
     lst1->Clear();
 }
 

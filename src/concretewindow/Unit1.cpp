@@ -230,6 +230,8 @@ void TForm1::BuildMenu()
     SavePicturesAs1 =
         addItem(File1, "SavePicturesAs1", tr("Save &Pictures As…"));
     File1->addSeparator();
+    FitTestData1 = addItem(File1, "FitTestData1", tr("&Fit to Test Data…"));
+    File1->addSeparator();
     ReinforcingSteel1 = addItem(File1, "ReinforcingSteel1", tr("&Reinforcing Steel…"));
 
     // Between File and Edit; the specified menus keep their texts and order.
@@ -301,6 +303,7 @@ void TForm1::Wire()
     on(ExportOpenSees1, &QAction::triggered, &TForm1::ExportOpenSees1Click);
     on(SavePicturesAs1, &QAction::triggered, &TForm1::SavePicturesAs1Click);
     on(ReinforcingSteel1, &QAction::triggered, &TForm1::ReinforcingSteel1Click);
+    on(FitTestData1, &QAction::triggered, &TForm1::FitTestData1Click);
     on(Characteristic1, &QAction::triggered, &TForm1::Characteristic1Click);
     on(Mean1, &QAction::triggered, &TForm1::Mean1Click);
     on(Design1, &QAction::triggered, &TForm1::Design1Click);

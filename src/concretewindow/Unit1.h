@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/FitTestDataDialog.h"
 #include "model/Concrete.h"
 #include "model/Registry.h"
 #include "model/StrengthBasis.h"
@@ -99,6 +100,7 @@ public:
     QAction* ExportOpenSees1;
     QAction* SavePicturesAs1;
     QAction* ReinforcingSteel1;
+    QAction* FitTestData1;
 
     // The Basis menu: which strengths picking a grade fills in; exclusive choices.
     QMenu* Basis1;
@@ -128,6 +130,7 @@ public:
     void ExportOpenSees1Click();   // SolverExport.cpp
     void SavePicturesAs1Click();   // Export.cpp
     void ReinforcingSteel1Click(); // SteelCommands.cpp
+    void FitTestData1Click();      // FitTestData.cpp
     void Characteristic1Click();   // BasisMenu.cpp
     void Mean1Click();             // BasisMenu.cpp
     void Design1Click();           // BasisMenu.cpp
@@ -169,6 +172,11 @@ public:
     void DeleteConcrete(std::string name);
     void DeleteAllConcretes();
     void ShowConcreteCurves(const std::string& name, bool visible);
+
+    // A concrete fitted to test data (FitTestData.cpp): its values go into the definition
+    // fields and Create Concrete runs, with its checks and refusals; once the concrete is made,
+    // the measured points join the charts as test series. True when the concrete was made.
+    bool CreateFittedConcrete(const FitTestDataDialog::Fitted& fitted);
 
     // Library files (LibraryCommands.cpp). Replaces the list with the library at path, curves
     // rebuilt as Create Concrete builds them; a refused file leaves the list as it was and is

@@ -2,11 +2,12 @@
 
 #include <QString>
 
-// Where the file dialogs of library files, solver input and report pictures open: in the folder
+// Where the file dialogs of library files, solver input, report pictures and measured curves
+// open: in the folder
 // last used for that kind of file, remembered across runs in the user's settings, else in the
 // user's Documents folder, else at home. (An installed program's own folder is no place for the
 // user's files.) Save Data and Save Picture keep their own start folders.
-enum class FolderKind { Library, Abaqus, OpenSees, Pictures };
+enum class FolderKind { Library, Abaqus, OpenSees, Pictures, TestData };
 
 // The folder a dialog of this kind opens at; a remembered folder that no longer exists is
 // passed over.

@@ -86,6 +86,10 @@ void TestCliFit::exitStatusAndMessage_data()
         "--fix-fc: \"abc\" is not a valid floating number!");
     row("held modulus not positive", {"fit", "@D@/C35-2.csv", "--fix-modulus", "-3", "-o", "@D@/out.json"}, 2,
         "--fix-modulus must be greater than zero");
+    row("modulus held twice", {"fit", "@D@/C35-2.csv", "--fix-modulus", "30000", "--modulus-from-grade", "30", "-o", "@D@/out.json"}, 2,
+        "--fix-modulus and --modulus-from-grade both hold Ec: give one of them.");
+    row("grade of the modulus not positive", {"fit", "@D@/C35-2.csv", "--modulus-from-grade", "0", "-o", "@D@/out.json"}, 2,
+        "--modulus-from-grade must be greater than zero (not \"0\")");
     row("held ft without tension", {"fit", "@D@/C35-2.csv", "--fix-ft", "2", "-o", "@D@/out.json"}, 2,
         "--fix-ft holds the fitted ft,r: it needs --tension-data.");
     row("name too long", {"fit", "@D@/C35-2.csv", "--name", "a name of twenty bytes", "-o", "@D@/out.json"}, 2,
@@ -148,6 +152,14 @@ void TestCliFit::jsonKeys()
     QCOMPARE(b["name"].toString(), QStringLiteral("Mix A"));
     QVERIFY(std::abs(b["at"].toDouble() / truth.at - 1) < 1e-6);
     QCOMPARE(Keys(b["rms"].toObject()), QStringList({"compression", "tension"}));
+
+    // Ec held at the code's value of a grade other than the specimen's: the fit follows it.
+    const CliResult graded =
+        RunCli({"fit", Path("C35-2.csv"), "--modulus-from-grade", "30", "--json"});
+    QCOMPARE(graded.exitCode, 0);
+    const QJsonObject g = QJsonDocument::fromJson(graded.out).object();
+    QCOMPARE(g["Ec"].toDouble(), GradeValuesFor(30).Ec);
+    QVERIFY(std::abs(g["eck"].toDouble() / truth.eck - 1) > 1e-4);
 }
 
 void TestCliFit::library()

@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <string>
 
 #include "fit/CurveFit.h"
+#include "fit/MarkerPoints.h"
 #include "fit/MeasuredCurve.h"
 #include "fit/TextDecoding.h"
 #include "support/MeasuredCurves.h"
@@ -101,6 +103,8 @@ private slots:
     void millionPoints();
     void largeAndOddFiles();
     void preview();
+    void markerPoints_data();
+    void markerPoints();
 };
 
 void TestMeasuredCurve::sloppyFiles_data()
@@ -451,6 +455,49 @@ void TestMeasuredCurve::preview()
     QVERIFY(QString::fromStdString(lines[2]).endsWith(QStringLiteral("…")));
     for (const std::string& line : lines)
         QVERIFY(fit::ValidUtf8(line));
+}
+
+void TestMeasuredCurve::markerPoints_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("noise");
+
+    QTest::newRow("a few hundred: all of them") << 300 << 0.0;
+    QTest::newRow("a million, smooth") << 1'000'000 << 0.0;
+    // Scattered readings stay far apart all along the curve.
+    QTest::newRow("a million, 1 % noise") << 1'000'000 << 0.01;
+}
+
+void TestMeasuredCurve::markerPoints()
+{
+    QFETCH(int, count);
+    QFETCH(double, noise);
+
+    const measured::Points p =
+        measured::LawPoints(measured::GradeConcrete(30), true, count, 4.0, noise);
+    fit::MeasuredCurve curve;
+    for (int i = 0; i < count; ++i) {
+        curve.envelope.push_back({p.strain[i], p.stress[i], std::size_t(i + 1)});
+        if (p.stress[i] > curve.envelope[curve.highest].stress)
+            curve.highest = std::size_t(i);
+    }
+
+    const std::vector<fit::MeasuredPoint> markers = fit::MarkerPoints(curve);
+    if (std::size_t(count) <= fit::kMostMarkers) {
+        QCOMPARE(markers.size(), std::size_t(count));
+        return;
+    }
+    QVERIFY(markers.size() <= fit::kMostMarkers);
+    // Enough to show the curve's shape, and its ends and peak exactly.
+    QVERIFY(markers.size() >= 200);
+    QCOMPARE(markers.front().line, std::size_t(1));
+    QCOMPARE(markers.back().line, std::size_t(count));
+    const auto peak = std::find_if(markers.begin(), markers.end(), [&](const auto& m) {
+        return m.line == curve.highest + 1;
+    });
+    QVERIFY(peak != markers.end());
+    for (std::size_t i = 1; i < markers.size(); ++i)
+        QVERIFY(markers[i - 1].line < markers[i].line);
 }
 
 QTEST_APPLESS_MAIN(TestMeasuredCurve)
