@@ -190,7 +190,7 @@ private:
 // clipped to itself, so that nothing of the text is lost at any scale.
 class TLegendItem : public QCPPlottableLegendItem {
 public:
-    TLegendItem(QCPLegend* legend, TLineSeries* series)
+    TLegendItem(QCPLegend* legend, QCPAbstractPlottable* series)
         : QCPPlottableLegendItem(legend, series), series(series)
     {
     }
@@ -232,7 +232,10 @@ protected:
         const QRect iconRect(QPoint(mRect.left(), top), iconSize);
         painter->save();
         painter->setClipRect(iconRect, Qt::IntersectClip);
-        series->DrawLegendSymbol(painter, iconRect);
+        if (const auto* line = qobject_cast<const TLineSeries*>(series))
+            line->DrawLegendSymbol(painter, iconRect);
+        else if (const auto* path = qobject_cast<const TPathSeries*>(series))
+            path->DrawLegendSymbol(painter, iconRect);
         painter->restore();
         if (getIconBorderPen().style() != Qt::NoPen) {
             painter->setPen(getIconBorderPen());
@@ -274,7 +277,7 @@ private:
         return cached;
     }
 
-    TLineSeries* series;
+    QCPAbstractPlottable* series;
     mutable QFont cachedFont;
     mutable QString cachedName;
     mutable Extent cached;
@@ -289,6 +292,9 @@ public:
 protected:
     void draw(QCPPainter*) override {}
 };
+
+// Strokes a polyline in pieces of a few dozen points, thinned first (see below).
+void StrokeSimplified(QCPPainter* painter, const QVector<QPointF>& lines);
 
 void SetUpAxis(TChart* chart, QCPAxis* axis, const QString& title, NumberPattern pattern)
 {
@@ -488,12 +494,19 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0)
         return;
     applyDefaultAntialiasingHint(painter);
+    StrokeSimplified(painter, lines);
+}
 
+namespace {
+
+void StrokeSimplified(QCPPainter* painter, const QVector<QPointF>& lines)
+{
     constexpr qsizetype kPiece = 32;  // segments per stroke
     // The points are in the chart's own pixels; the tolerance holds in the pixels of the target,
     // which a 2x or 3x picture or a high-resolution screen has more of. A vector picture has
     // none and may be zoomed far: there it is a hundredth of a pixel.
-    const double tolerance = kSimplifyTolerance / DevicePixelsPerPixel(*painter);
+    const double tolerance =
+        TLineSeries::kSimplifyTolerance / TLineSeries::DevicePixelsPerPixel(*painter);
     QVector<QPointF> kept;
     const auto drawRun = [painter, &lines, &kept, tolerance](qsizetype first, qsizetype end) {
         Simplify(lines.constData() + first, end - first, tolerance, kept);
@@ -512,17 +525,129 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     drawRun(runStart, lines.size());
 }
 
+// The legend's square symbol of a curve of this colour.
+void DrawSquareSymbol(QCPPainter* painter, const QRectF& rect, const QColor& color)
+{
+    const double side = std::min(rect.width(), rect.height());
+    const QRectF square(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
+    painter->setPen(QPen(color.darker(130), 1));
+    painter->setBrush(color);
+    painter->drawRect(square);
+}
+
+}  // namespace
+
 void TLineSeries::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const
 {
     if (!ParentChart()->LegendSquareSymbols()) {
         QCPGraph::drawLegendIcon(painter, rect);
         return;
     }
-    const double side = std::min(rect.width(), rect.height());
-    const QRectF square(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
-    painter->setPen(QPen(pen().color().darker(130), 1));
-    painter->setBrush(pen().color());
-    painter->drawRect(square);
+    DrawSquareSymbol(painter, rect, pen().color());
+}
+
+// ---------------------------------------------------------------------------------------------
+// TPathSeries
+
+TPathSeries::TPathSeries(TChart* chart, const QColor& color) : QCPCurve(chart->xAxis, chart->yAxis)
+{
+    setPen(QPen(color, 1));
+    setLineStyle(lsLine);
+    setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
+    setSelectable(QCP::stNone);
+    setAntialiased(true);
+}
+
+TChart* TPathSeries::ParentChart() const
+{
+    return static_cast<TChart*>(parentPlot());
+}
+
+void TPathSeries::SetTitle(const QString& title)
+{
+    setName(title);
+    ParentChart()->RebuildLegend();
+    ParentChart()->Changed();
+}
+
+void TPathSeries::SetActive(bool active)
+{
+    setVisible(active);
+    ParentChart()->RebuildLegend();
+    ParentChart()->Changed();
+}
+
+void TPathSeries::SetPenWidth(double width)
+{
+    QPen line = pen();
+    line.setWidthF(width);
+    setPen(line);
+    ParentChart()->Changed();
+}
+
+void TPathSeries::SetColor(const QColor& color)
+{
+    QPen line = pen();
+    line.setColor(color);
+    setPen(line);
+    ParentChart()->Changed();
+}
+
+void TPathSeries::SetPoints(const QVector<double>& strains, const QVector<double>& stresses)
+{
+    // The point's number is its parameter: QCPCurve keeps the points in that order.
+    QVector<double> order(strains.size());
+    for (qsizetype i = 0; i < order.size(); ++i)
+        order[i] = double(i);
+    setData(order, strains, stresses, true);
+    ParentChart()->Changed();
+}
+
+QPointF TPathSeries::PointAt(int index) const
+{
+    const auto point = data()->at(index);
+    return {point->key, point->value};
+}
+
+TLineSeries::Pick TPathSeries::Nearest(const QPointF& pos, double limit) const
+{
+    TLineSeries::Pick pick;
+    const QCPAxis* keys = keyAxis();
+    const QCPAxis* values = valueAxis();
+    const QRect frame = keys->axisRect()->rect();
+    double best = limit;
+    int index = 0;
+    for (auto it = data()->constBegin(); it != data()->constEnd(); ++it, ++index) {
+        const double x = keys->coordToPixel(it->key);
+        const double y = values->coordToPixel(it->value);
+        if (!std::isfinite(x) || !std::isfinite(y) || x < frame.left() - 1 ||
+            x > frame.right() + 1 || y < frame.top() - 1 || y > frame.bottom() + 1)
+            continue;
+        const double distance = std::hypot(x - pos.x(), y - pos.y());
+        if (distance < best) {
+            best = distance;
+            pick.distance = distance;
+            pick.index = index;
+        }
+    }
+    return pick;
+}
+
+void TPathSeries::drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const
+{
+    if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0)
+        return;
+    applyDefaultAntialiasingHint(painter);
+    StrokeSimplified(painter, lines);
+}
+
+void TPathSeries::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const
+{
+    if (!ParentChart()->LegendSquareSymbols()) {
+        QCPCurve::drawLegendIcon(painter, rect);
+        return;
+    }
+    DrawSquareSymbol(painter, rect, pen().color());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -732,12 +857,45 @@ QColor TChart::NextColor() const
         if (color == backColor || color == backWallColor)
             continue;
         bool used = false;
-        for (int i = 0; i < graphCount() && !used; ++i)
-            used = graph(i)->pen().color() == color;
+        for (int i = 0; i < plottableCount() && !used; ++i)
+            used = Item(i)->pen().color() == color;
         if (!used)
             return color;
     }
-    return PaletteColor(graphCount() % PaletteSize);
+    return PaletteColor(plottableCount() % PaletteSize);
+}
+
+bool TChart::AnyShown() const
+{
+    for (int i = 0; i < plottableCount(); ++i)
+        if (Item(i)->visible())
+            return true;
+    return false;
+}
+
+TPathSeries* TChart::AddPathSeries()
+{
+    const QColor color = NextColor();
+    auto* path = new TPathSeries(this, color);
+    RebuildLegend();
+    Changed();
+    return path;
+}
+
+int TChart::PathCount() const
+{
+    int count = 0;
+    for (int i = 0; i < plottableCount(); ++i)
+        count += qobject_cast<TPathSeries*>(Item(i)) ? 1 : 0;
+    return count;
+}
+
+TPathSeries* TChart::Path(int index) const
+{
+    for (int i = 0; i < plottableCount(); ++i)
+        if (auto* path = qobject_cast<TPathSeries*>(Item(i)); path && index-- == 0)
+            return path;
+    return nullptr;
 }
 
 TLineSeries* TChart::AddSeries()
@@ -764,7 +922,7 @@ void TChart::RemoveSeries(int index)
 
 void TChart::RemoveAllSeries()
 {
-    clearGraphs();
+    clearPlottables();
     RebuildLegend();
     // Nothing left to look at closely: the next curves are shown whole.
     automaticRange = true;
@@ -857,6 +1015,8 @@ void TChart::ApplyPending()
     bool any = false;
     for (int i = 0; i < graphCount() && !any; ++i)
         any = graph(i)->visible() && !graph(i)->data()->isEmpty();
+    for (int i = 0; i < PathCount() && !any; ++i)
+        any = Path(i)->visible() && Path(i)->Count() > 0;
     if (!any)
         return;
     rescaleAxes(true);
@@ -869,13 +1029,14 @@ void TChart::RebuildLegend()
 {
     // Active series only, in list order (creation order), whatever order they were shown in.
     legend->clearItems();
-    for (int i = 0; i < graphCount(); ++i) {
-        if (!graph(i)->visible())
+    for (int i = 0; i < plottableCount(); ++i) {
+        QCPAbstractPlottable* item = plottable(i);
+        if (!item->visible())
             continue;
-        if (auto* series = qobject_cast<TLineSeries*>(graph(i)))
-            legend->addItem(new TLegendItem(legend, series));
+        if (qobject_cast<TLineSeries*>(item) || qobject_cast<TPathSeries*>(item))
+            legend->addItem(new TLegendItem(legend, item));
         else
-            graph(i)->addToLegend(legend);
+            item->addToLegend(legend);
     }
     legend->setVisible(legend->itemCount() > 0);
 }

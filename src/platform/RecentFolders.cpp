@@ -14,6 +14,7 @@ QString Key(FolderKind kind)
     case FolderKind::Abaqus: return QStringLiteral("folders/abaqus");
     case FolderKind::OpenSees: return QStringLiteral("folders/opensees");
     case FolderKind::Pictures: return QStringLiteral("folders/pictures");
+    case FolderKind::RepeatedLoad: return QStringLiteral("folders/repeated-load");
     case FolderKind::Library: break;
     }
     return QStringLiteral("folders/library");

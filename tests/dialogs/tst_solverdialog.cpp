@@ -56,6 +56,8 @@ private slots:
     void abaqusPreviewIsReadable();
     void abaqusSaveAndRemember();
     void abaqusRulesAndTension();
+    void tensionDamageReachesFile_data();
+    void tensionDamageReachesFile();
     void previewChartsLabelled();
     void decimalComma();
     void cancelAndFailingTarget();
@@ -320,6 +322,64 @@ void TestSolverDialog::abaqusRulesAndTension()
     QVERIFY(expected.Ok());
     QCOMPARE(Read(path).toStdString(), expected.text);
     QVERIFY(Read(path).contains("*Concrete Tension Damage, TYPE=DISPLACEMENT\n"));
+}
+
+void TestSolverDialog::tensionDamageReachesFile_data()
+{
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<int>("tensionDamage");  // -1: the first entry, as the command line's default
+    QTest::addColumn<bool>("bcUsed");
+    QTest::addColumn<bool>("btUsed");
+    using D = AbaqusOptions::Damage;
+    QTest::newRow("default") << int(D::Unloading) << -1 << false << false;
+    QTest::newRow("unloading, tension birtel-mark") << int(D::Unloading) << int(D::BirtelMark)
+                                                    << false << true;
+    QTest::newRow("birtel-mark, tension code") << int(D::BirtelMark) << int(D::Code) << true
+                                               << false;
+    QTest::newRow("none, tension energy") << int(D::None) << int(D::Energy) << false << false;
+    QTest::newRow("code, tension none") << int(D::Code) << int(D::None) << false << false;
+}
+
+// The tension damage has a control of its own, the command line's --tension-damage: its
+// first entry is the command line's default, and the file is the writer's for the same options.
+void TestSolverDialog::tensionDamageReachesFile()
+{
+    QFETCH(int, damage);
+    QFETCH(int, tensionDamage);
+    QFETCH(bool, bcUsed);
+    QFETCH(bool, btUsed);
+    Create(*form, worked::kC30);
+    const QString path = dir->filePath("tension.inp");
+    platform->saveAnswers = {path};
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.tensionDamageBox->currentIndex(), 0);
+        QVERIFY(d.damageNote->text().contains(QStringLiteral("2.9")));
+        d.damageBox->setCurrentIndex(d.damageBox->findData(damage));
+        d.tensionDamageBox->setCurrentIndex(d.tensionDamageBox->findData(tensionDamage));
+        QCOMPARE(d.bcEdit->isEnabled(), bcUsed);
+        QCOMPARE(d.btEdit->isEnabled(), btUsed);
+        // The preview's tension table has damage exactly when tension has a rule.
+        const bool tensionHasDamage = tensionDamage != int(AbaqusOptions::Damage::None);
+        QCOMPARE(d.tensionTable->item(1, 2)->text() != QStringLiteral("-"), tensionHasDamage);
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    }));
+    AbaqusOptions options;
+    options.damage = AbaqusOptions::Damage(damage);
+    if (tensionDamage >= 0)
+        options.tensionDamage = AbaqusOptions::Damage(tensionDamage);
+    const CConcrete* c30[] = {&form->concretes.at(0)};
+    const AbaqusExport expected = BuildAbaqusExport(c30, options);
+    QVERIFY(expected.Ok());
+    QCOMPARE(Read(path).toStdString(), expected.text);
+    QCOMPARE(Read(path).contains("*Concrete Tension Damage"),
+             TensionDamageRule(options) != AbaqusOptions::Damage::None);
+
+    // Remembered for the next time, as the other options are.
+    platform->saveAnswers.clear();
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.tensionDamageBox->currentData().toInt(), tensionDamage);
+    }));
 }
 
 // Each preview chart says what it shows: a legend, axis titles with units, and tick labels of
