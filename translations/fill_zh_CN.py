@@ -1046,6 +1046,8 @@ ZH = {
         "2.9·εc 以后，损伤保持为此前达到的最大值。",
     "as Damage (energy with code unloading)": "同“损伤”（规范卸载时为能量）",
     "Tension damage": "受拉损伤",
+    "This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.":
+        "此版本的 Tarvolin 无法写出 SVG 图片：请选择 PNG、PDF 或 BMP。",
 }
 
 # Where one English text needs another word in one place.
