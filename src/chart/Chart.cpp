@@ -1020,9 +1020,12 @@ void TChart::ApplyPending()
     if (!any)
         return;
     rescaleAxes(true);
-    // Headroom above the highest stress, so the peak of a curve is not cut by the frame.
+    // Headroom above the highest stress, so the peak of a curve is not cut by the frame; and
+    // below the lowest where it is a compression (a repeated-load path), so that a plateau
+    // there does not lie on the axis.
     const QCPRange stress = yAxis->range();
-    yAxis->setRange(stress.lower, stress.upper + stress.size() * 0.05);
+    yAxis->setRange(stress.lower < 0 ? stress.lower - stress.size() * 0.05 : stress.lower,
+                    stress.upper + stress.size() * 0.05);
 }
 
 void TChart::RebuildLegend()
