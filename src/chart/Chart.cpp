@@ -570,25 +570,10 @@ void TPathSeries::SetTitle(const QString& title)
     ParentChart()->Changed();
 }
 
-void TPathSeries::SetActive(bool active)
-{
-    setVisible(active);
-    ParentChart()->RebuildLegend();
-    ParentChart()->Changed();
-}
-
 void TPathSeries::SetPenWidth(double width)
 {
     QPen line = pen();
     line.setWidthF(width);
-    setPen(line);
-    ParentChart()->Changed();
-}
-
-void TPathSeries::SetColor(const QColor& color)
-{
-    QPen line = pen();
-    line.setColor(color);
     setPen(line);
     ParentChart()->Changed();
 }

@@ -81,10 +81,7 @@ class TPathSeries : public QCPCurve {
 public:
     QString Title() const { return name(); }
     void SetTitle(const QString& title);
-    bool Active() const { return visible(); }
-    void SetActive(bool active);
     void SetPenWidth(double width);
-    void SetColor(const QColor& color);
     QColor Color() const { return pen().color(); }
 
     // Replaces the points; they are joined in this order.

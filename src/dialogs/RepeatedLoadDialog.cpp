@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -213,8 +214,12 @@ RepeatedLoadDialog::RepeatedLoadDialog(const ConcreteRegistry& concretes,
     connect(chart, &TChart::SaveImageAsRequested, this,
             [this] { SaveChartImageAs(this, chart, QStringLiteral("Repeated load")); });
 
-    // Room for the chart on a 1366×768 screen with the taskbar and the frame.
-    resize(1000, 600);
+    // Room for the chart on a 1366×768 screen with the taskbar and the frame; on a smaller
+    // screen, what it has.
+    QSize size(1000, 600);
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableGeometry().size() - QSize(16, 48));
+    resize(size.expandedTo(minimumSizeHint()));
     splitter->setSizes({300, 700});
     Redraw();
 }

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -33,6 +35,9 @@
 #include "platform/RecentFolders.h"
 
 namespace {
+
+// Room left on the screen for the window's frame and title bar.
+constexpr QSize kWindowFrame(16, 48);
 
 // Table numbers are shown with the digits the file will hold.
 constexpr int kShownDigits = 9;
@@ -274,8 +279,19 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     setLocale(UserLocale());
 
     auto* top = new QVBoxLayout(this);
-    auto* columns = new QHBoxLayout;
-    top->addLayout(columns);
+    // Everything but the message and the buttons scrolls: with steels beside the concretes the
+    // options and the previews are taller and wider than a 1366×768 screen, and the buttons
+    // must stay in reach.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("contentScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("content"));
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(content);
+    top->addWidget(scroll, 1);
 
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
@@ -399,6 +415,14 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     connect(concreteList, &QListWidget::itemChanged, this, [this] { UpdatePreview(); });
     built = true;
     OptionChanged();
+
+    // As large as the content wants, as far as the screen has room.
+    QSize size = content->sizeHint() + sizeHint() - scroll->sizeHint() +
+                 QSize(scroll->verticalScrollBar()->sizeHint().width(),
+                       scroll->horizontalScrollBar()->sizeHint().height());
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableGeometry().size() - kWindowFrame);
+    resize(size);
 }
 
 QLineEdit* SolverExportDialog::AddNumber(QFormLayout* form, const char* name, const char* option,

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include "concretewindow/Unit1.h"
 #include "dialogs/SolverExportDialog.h"
 #include "platform/CheckList.h"
+#include "steel/Steel.h"
 #include "support/CreateWorked.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
@@ -59,6 +61,8 @@ private slots:
     void tensionDamageReachesFile_data();
     void tensionDamageReachesFile();
     void previewChartsLabelled();
+    void buttonsInReachOnTheScreen_data();
+    void buttonsInReachOnTheScreen();
     void decimalComma();
     void cancelAndFailingTarget();
     void refusedConcrete();
@@ -379,6 +383,35 @@ void TestSolverDialog::tensionDamageReachesFile()
     platform->saveAnswers.clear();
     QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
         QCOMPARE(d.tensionDamageBox->currentData().toInt(), tensionDamage);
+    }));
+}
+
+void TestSolverDialog::buttonsInReachOnTheScreen_data()
+{
+    QTest::addColumn<bool>("abaqus");
+    QTest::newRow("Abaqus") << true;
+    QTest::newRow("OpenSees") << false;
+}
+
+// With a concrete and a steel the options and previews want more room than a small screen has:
+// the dialog stays within the screen, the content scrolls, and Save… and Close stay in view.
+void TestSolverDialog::buttonsInReachOnTheScreen()
+{
+    QFETCH(bool, abaqus);
+    Create(*form, worked::kC30);
+    form->steels.Add(std::make_unique<CSteel>("HRB400", 2e5, 400, 540, 0.025, 0.075));
+    QAction* action = abaqus ? form->ExportAbaqus1 : form->ExportOpenSees1;
+    QVERIFY(AnswerModal<SolverExportDialog>(action, [&](SolverExportDialog& d) {
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QRect screen = d.screen()->availableGeometry();
+        QVERIFY2(d.width() <= screen.width() && d.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1×%2 on %3×%4")
+                                .arg(d.width())
+                                .arg(d.height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+        for (QPushButton* button : {d.saveButton, d.closeButton})
+            QVERIFY(d.rect().contains(QRect(button->mapTo(&d, QPoint(0, 0)), button->size())));
     }));
 }
 
