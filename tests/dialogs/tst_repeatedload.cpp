@@ -175,6 +175,7 @@ void TestRepeatedLoad::drawsTheCorePaths()
         ComparePath(d.chart->Path(1), SteelCyclicPath(hrb400, values, s));
 
         QCOMPARE(d.chart->SeriesCount(), 2);
+        QCOMPARE(d.chart->legend->itemCount(), 4);  // each path and its envelope, named
         for (int k = 0; k < 2; ++k) {
             const TLineSeries* envelope = d.chart->Series(k);
             const TPathSeries* path = d.chart->Path(k);
