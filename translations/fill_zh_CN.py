@@ -1058,6 +1058,44 @@ ZH = {
     "hold Ec at the code's Ec for grade G (fcu,k, N/mm2)": "将 Ec 固定为规范中等级 G（fcu,k，N/mm2）的 Ec",
     "--fix-modulus and --modulus-from-grade both hold Ec: give one of them.":
         "--fix-modulus 和 --modulus-from-grade 都固定 Ec：只能给出其中一个。",
+    # Tools ▸ Repeated Load… and the export dialog's tension damage.
+    "&Tools": "工具(&T)",
+    "&Repeated Load…": "反复加载(&R)…",
+    "Repeated Load": "反复加载",
+    "Strain history": "应变历史",
+    "Reversal strains in m/m, separated by commas, with a decimal point; compression "
+    "negative, tension positive; the first value is the start.":
+        "各反向点的应变（m/m），以逗号分隔，用小数点书写；压为负、拉为正；第一个值为起点。",
+    "Step at most": "最大步长",
+    "Concrete": "混凝土",
+    "Steel": "钢筋",
+    "Materials": "材料",
+    "Each path is drawn over its envelope, drawn faint. Concrete follows C.2.5 in "
+    "compression; a crack opens at the strain left at zero stress and unloads along the "
+    "secant of C.2.6. Steel follows C.1.3.":
+        "每条路径画在其骨架曲线（浅色）之上。混凝土受压按 C.2.5；裂缝在应力为零时的残余应变处"
+        "张开，并沿 C.2.6 的割线卸载。钢筋按 C.1.3。",
+    "&Draw": "绘制(&D)",
+    "&Save CSV…": "保存 CSV(&S)…",
+    "Strain history: %1.": "应变历史：%1。",
+    "Step: %1.": "步长：%1。",
+    "Step: the chart would have more than %1 points; choose a larger step or a shorter "
+    "history. Save CSV… writes up to %2 points.":
+        "步长：图中的点将超过 %1 个；请加大步长或缩短应变历史。保存 CSV… 最多可写出 %2 个点。",
+    "%1 (envelope)": "%1（骨架曲线）",
+    "Check a concrete or a steel to draw its path.": "勾选混凝土或钢筋以绘制其路径。",
+    "Save CSV": "保存 CSV",
+    "CSV file (*.csv)": "CSV 文件 (*.csv)",
+    "Create a concrete or a steel first: their paths under repeated load are drawn here.":
+        "请先创建混凝土或钢筋：此处绘制它们在反复加载下的路径。",
+    "The default is now the code's unloading rule: Abaqus unloads along the code's line and "
+    "derives its plastic strain. Beyond about 2.9·εc the damage is held at its running maximum.":
+        "默认规则现为规范卸载：Abaqus 沿规范的卸载直线卸载，并由此得出规范的塑性应变。约 "
+        "2.9·εc 以后，损伤保持为此前达到的最大值。",
+    "as Damage (energy with code unloading)": "同“损伤”（规范卸载时为能量）",
+    "Tension damage": "受拉损伤",
+    "This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.":
+        "此版本的 Tarvolin 无法写出 SVG 图片：请选择 PNG、PDF 或 BMP。",
 }
 
 # Where one English text needs another word in one place.

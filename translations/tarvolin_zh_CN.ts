@@ -248,7 +248,7 @@
         </message>
         <message>
             <source>This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.</source>
-            <translation type="unfinished" />
+            <translation>此版本的 Tarvolin 无法写出 SVG 图片：请选择 PNG、PDF 或 BMP。</translation>
         </message>
     </context>
     <context>
@@ -1728,6 +1728,89 @@ Arguments:
         </message>
     </context>
     <context>
+        <name>RepeatedLoadDialog</name>
+        <message>
+            <source>Create a concrete or a steel first: their paths under repeated load are drawn here.</source>
+            <translation>请先创建混凝土或钢筋：此处绘制它们在反复加载下的路径。</translation>
+        </message>
+        <message>
+            <source>Repeated Load</source>
+            <translation>反复加载</translation>
+        </message>
+        <message>
+            <source>Strain history</source>
+            <translation>应变历史</translation>
+        </message>
+        <message>
+            <source>Reversal strains in m/m, separated by commas, with a decimal point; compression negative, tension positive; the first value is the start.</source>
+            <translation>各反向点的应变（m/m），以逗号分隔，用小数点书写；压为负、拉为正；第一个值为起点。</translation>
+        </message>
+        <message>
+            <source>Step at most</source>
+            <translation>最大步长</translation>
+        </message>
+        <message>
+            <source>Concrete</source>
+            <translation>混凝土</translation>
+        </message>
+        <message>
+            <source>Steel</source>
+            <translation>钢筋</translation>
+        </message>
+        <message>
+            <source>Each path is drawn over its envelope, drawn faint. Concrete follows C.2.5 in compression; a crack opens at the strain left at zero stress and unloads along the secant of C.2.6. Steel follows C.1.3.</source>
+            <translation>每条路径画在其骨架曲线（浅色）之上。混凝土受压按 C.2.5；裂缝在应力为零时的残余应变处张开，并沿 C.2.6 的割线卸载。钢筋按 C.1.3。</translation>
+        </message>
+        <message>
+            <source>Materials</source>
+            <translation>材料</translation>
+        </message>
+        <message>
+            <source>&amp;Draw</source>
+            <translation>绘制(&amp;D)</translation>
+        </message>
+        <message>
+            <source>&amp;Save CSV…</source>
+            <translation>保存 CSV(&amp;S)…</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Strain history: %1.</source>
+            <translation>应变历史：%1。</translation>
+        </message>
+        <message>
+            <source>Step: %1.</source>
+            <translation>步长：%1。</translation>
+        </message>
+        <message>
+            <source>Step: the chart would have more than %1 points; choose a larger step or a shorter history. Save CSV… writes up to %2 points.</source>
+            <translation>步长：图中的点将超过 %1 个；请加大步长或缩短应变历史。保存 CSV… 最多可写出 %2 个点。</translation>
+        </message>
+        <message>
+            <source>%1 (envelope)</source>
+            <translation>%1（骨架曲线）</translation>
+        </message>
+        <message>
+            <source>Check a concrete or a steel to draw its path.</source>
+            <translation>勾选混凝土或钢筋以绘制其路径。</translation>
+        </message>
+        <message>
+            <source>No concrete or steel is checked.</source>
+            <translation>未勾选任何混凝土或钢筋。</translation>
+        </message>
+        <message>
+            <source>Save CSV</source>
+            <translation>保存 CSV</translation>
+        </message>
+        <message>
+            <source>CSV file (*.csv)</source>
+            <translation>CSV 文件 (*.csv)</translation>
+        </message>
+    </context>
+    <context>
         <name>SolverCommon</name>
         <message>
             <source>Concrete "%1" cannot be written: %2</source>
@@ -2071,6 +2154,18 @@ Arguments:
         <message>
             <source>code unloading (C.2.5)</source>
             <translation>规范卸载（C.2.5）</translation>
+        </message>
+        <message>
+            <source>The default is now the code's unloading rule: Abaqus unloads along the code's line and derives its plastic strain. Beyond about 2.9·εc the damage is held at its running maximum.</source>
+            <translation>默认规则现为规范卸载：Abaqus 沿规范的卸载直线卸载，并由此得出规范的塑性应变。约 2.9·εc 以后，损伤保持为此前达到的最大值。</translation>
+        </message>
+        <message>
+            <source>as Damage (energy with code unloading)</source>
+            <translation>同“损伤”（规范卸载时为能量）</translation>
+        </message>
+        <message>
+            <source>Tension damage</source>
+            <translation>受拉损伤</translation>
         </message>
     </context>
     <context>
@@ -2470,6 +2565,14 @@ Arguments:
         <message>
             <source>&amp;Fit to Test Data…</source>
             <translation>拟合试验数据(&amp;F)…</translation>
+        </message>
+        <message>
+            <source>&amp;Tools</source>
+            <translation>工具(&amp;T)</translation>
+        </message>
+        <message>
+            <source>&amp;Repeated Load…</source>
+            <translation>反复加载(&amp;R)…</translation>
         </message>
     </context>
     <context>

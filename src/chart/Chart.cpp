@@ -244,12 +244,12 @@ private:
 // One row of the legend: the series' symbol and its title.
 class TLegendItem : public QCPPlottableLegendItem {
 public:
-    TLegendItem(QCPLegend* legend, TLineSeries* series)
+    TLegendItem(QCPLegend* legend, QCPAbstractPlottable* series)
         : QCPPlottableLegendItem(legend, series), series(series)
     {
     }
 
-    TLineSeries* Series() const { return series; }
+    QCPAbstractPlottable* Series() const { return series; }
 
     QSize minimumOuterSizeHint() const override
     {
@@ -283,7 +283,10 @@ protected:
         const QRect iconRect(QPoint(mRect.left(), top), iconSize);
         painter->save();
         painter->setClipRect(iconRect, Qt::IntersectClip);
-        series->DrawLegendSymbol(painter, iconRect);
+        if (const auto* line = qobject_cast<const TLineSeries*>(series))
+            line->DrawLegendSymbol(painter, iconRect);
+        else if (const auto* path = qobject_cast<const TPathSeries*>(series))
+            path->DrawLegendSymbol(painter, iconRect);
         painter->restore();
         if (getIconBorderPen().style() != Qt::NoPen) {
             painter->setPen(getIconBorderPen());
@@ -297,7 +300,7 @@ protected:
 private:
     TLegendText::Extent TextExtent() const { return extent.Of(getFont(), mPlottable->name()); }
 
-    TLineSeries* series;
+    QCPAbstractPlottable* series;
     TLegendText extent;
 };
 
@@ -347,6 +350,9 @@ public:
 protected:
     void draw(QCPPainter*) override {}
 };
+
+// Strokes a polyline in pieces of a few dozen points, thinned first (see below).
+void StrokeSimplified(QCPPainter* painter, const QVector<QPointF>& lines);
 
 void SetUpAxis(TChart* chart, QCPAxis* axis, const QString& title, NumberPattern pattern)
 {
@@ -550,12 +556,19 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0)
         return;
     applyDefaultAntialiasingHint(painter);
+    StrokeSimplified(painter, lines);
+}
 
+namespace {
+
+void StrokeSimplified(QCPPainter* painter, const QVector<QPointF>& lines)
+{
     constexpr qsizetype kPiece = 32;  // segments per stroke
     // The points are in the chart's own pixels; the tolerance holds in the pixels of the target,
     // which a 2x or 3x picture or a high-resolution screen has more of. A vector picture has
     // none and may be zoomed far: there it is a hundredth of a pixel.
-    const double tolerance = kSimplifyTolerance / DevicePixelsPerPixel(*painter);
+    const double tolerance =
+        TLineSeries::kSimplifyTolerance / TLineSeries::DevicePixelsPerPixel(*painter);
     QVector<QPointF> kept;
     const auto drawRun = [painter, &lines, &kept, tolerance](qsizetype first, qsizetype end) {
         Simplify(lines.constData() + first, end - first, tolerance, kept);
@@ -574,6 +587,18 @@ void TLineSeries::drawLinePlot(QCPPainter* painter, const QVector<QPointF>& line
     drawRun(runStart, lines.size());
 }
 
+// The legend's square symbol of a curve of this colour.
+void DrawSquareSymbol(QCPPainter* painter, const QRectF& rect, const QColor& color)
+{
+    const double side = std::min(rect.width(), rect.height());
+    const QRectF square(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
+    painter->setPen(QPen(color.darker(130), 1));
+    painter->setBrush(color);
+    painter->drawRect(square);
+}
+
+}  // namespace
+
 void TLineSeries::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const
 {
     if (testSeries) {
@@ -586,11 +611,96 @@ void TLineSeries::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const
         QCPGraph::drawLegendIcon(painter, rect);
         return;
     }
-    const double side = std::min(rect.width(), rect.height());
-    const QRectF square(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
-    painter->setPen(QPen(pen().color().darker(130), 1));
-    painter->setBrush(pen().color());
-    painter->drawRect(square);
+    DrawSquareSymbol(painter, rect, pen().color());
+}
+
+// ---------------------------------------------------------------------------------------------
+// TPathSeries
+
+TPathSeries::TPathSeries(TChart* chart, const QColor& color) : QCPCurve(chart->xAxis, chart->yAxis)
+{
+    setPen(QPen(color, 1));
+    setLineStyle(lsLine);
+    setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssNone));
+    setSelectable(QCP::stNone);
+    setAntialiased(true);
+}
+
+TChart* TPathSeries::ParentChart() const
+{
+    return static_cast<TChart*>(parentPlot());
+}
+
+void TPathSeries::SetTitle(const QString& title)
+{
+    setName(title);
+    ParentChart()->RebuildLegend();
+    ParentChart()->Changed();
+}
+
+void TPathSeries::SetPenWidth(double width)
+{
+    QPen line = pen();
+    line.setWidthF(width);
+    setPen(line);
+    ParentChart()->Changed();
+}
+
+void TPathSeries::SetPoints(const QVector<double>& strains, const QVector<double>& stresses)
+{
+    // The point's number is its parameter: QCPCurve keeps the points in that order.
+    QVector<double> order(strains.size());
+    for (qsizetype i = 0; i < order.size(); ++i)
+        order[i] = double(i);
+    setData(order, strains, stresses, true);
+    ParentChart()->Changed();
+}
+
+QPointF TPathSeries::PointAt(int index) const
+{
+    const auto point = data()->at(index);
+    return {point->key, point->value};
+}
+
+TLineSeries::Pick TPathSeries::Nearest(const QPointF& pos, double limit) const
+{
+    TLineSeries::Pick pick;
+    const QCPAxis* keys = keyAxis();
+    const QCPAxis* values = valueAxis();
+    const QRect frame = keys->axisRect()->rect();
+    double best = limit;
+    int index = 0;
+    for (auto it = data()->constBegin(); it != data()->constEnd(); ++it, ++index) {
+        const double x = keys->coordToPixel(it->key);
+        const double y = values->coordToPixel(it->value);
+        if (!std::isfinite(x) || !std::isfinite(y) || x < frame.left() - 1 ||
+            x > frame.right() + 1 || y < frame.top() - 1 || y > frame.bottom() + 1)
+            continue;
+        const double distance = std::hypot(x - pos.x(), y - pos.y());
+        if (distance < best) {
+            best = distance;
+            pick.distance = distance;
+            pick.index = index;
+        }
+    }
+    return pick;
+}
+
+void TPathSeries::drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const
+{
+    if (painter->pen().style() == Qt::NoPen || painter->pen().color().alpha() == 0)
+        return;
+    applyDefaultAntialiasingHint(painter);
+    StrokeSimplified(painter, lines);
+}
+
+void TPathSeries::drawLegendIcon(QCPPainter* painter, const QRectF& rect) const
+{
+    if (!ParentChart()->LegendSquareSymbols()) {
+        QCPCurve::drawLegendIcon(painter, rect);
+        return;
+    }
+    DrawSquareSymbol(painter, rect, pen().color());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -804,8 +914,8 @@ QColor TChart::NextColor() const
         used[position] = color == backColor || color == backWallColor;
         free += !used[position];
     }
-    for (int i = 0; i < graphCount() && free > 0; ++i) {
-        const QColor color = graph(i)->pen().color();
+    for (int i = 0; i < plottableCount() && free > 0; ++i) {
+        const QColor color = Item(i)->pen().color();
         for (int position = 0; position < PaletteSize; ++position) {
             if (!used[position] && PaletteColor(position) == color) {
                 used[position] = true;
@@ -816,7 +926,40 @@ QColor TChart::NextColor() const
     for (int position = 0; position < PaletteSize; ++position)
         if (!used[position])
             return PaletteColor(position);
-    return PaletteColor(graphCount() % PaletteSize);
+    return PaletteColor(plottableCount() % PaletteSize);
+}
+
+bool TChart::AnyShown() const
+{
+    for (int i = 0; i < plottableCount(); ++i)
+        if (Item(i)->visible())
+            return true;
+    return false;
+}
+
+TPathSeries* TChart::AddPathSeries()
+{
+    const QColor color = NextColor();
+    auto* path = new TPathSeries(this, color);
+    RebuildLegend();
+    Changed();
+    return path;
+}
+
+int TChart::PathCount() const
+{
+    int count = 0;
+    for (int i = 0; i < plottableCount(); ++i)
+        count += qobject_cast<TPathSeries*>(Item(i)) ? 1 : 0;
+    return count;
+}
+
+TPathSeries* TChart::Path(int index) const
+{
+    for (int i = 0; i < plottableCount(); ++i)
+        if (auto* path = qobject_cast<TPathSeries*>(Item(i)); path && index-- == 0)
+            return path;
+    return nullptr;
 }
 
 TLineSeries* TChart::AddSeries()
@@ -907,7 +1050,7 @@ void TChart::RemoveCurveSeries()
 
 void TChart::RemoveAllSeries()
 {
-    clearGraphs();
+    clearPlottables();
     RebuildLegend(true);
     // Nothing left to look at closely: the next curves are shown whole.
     automaticRange = true;
@@ -1000,27 +1143,33 @@ void TChart::ApplyPending()
     bool any = false;
     for (int i = 0; i < graphCount() && !any; ++i)
         any = graph(i)->visible() && !graph(i)->data()->isEmpty();
+    for (int i = 0; i < PathCount() && !any; ++i)
+        any = Path(i)->visible() && Path(i)->Count() > 0;
     if (!any)
         return;
     rescaleAxes(true);
-    // Headroom above the highest stress, so the peak of a curve is not cut by the frame.
+    // Headroom above the highest stress, so the peak of a curve is not cut by the frame; and
+    // below the lowest where it is a compression (a repeated-load path), so that a plateau
+    // there does not lie on the axis.
     const QCPRange stress = yAxis->range();
-    yAxis->setRange(stress.lower, stress.upper + stress.size() * 0.05);
+    yAxis->setRange(stress.lower < 0 ? stress.lower - stress.size() * 0.05 : stress.lower,
+                    stress.upper + stress.size() * 0.05);
 }
 
 void TChart::RebuildLegend(bool anew)
 {
     // Active series only, in list order (creation order), whatever order they were shown in;
     // beyond LegendRows the first ones and a row that counts the rest.
-    std::vector<TLineSeries*> listed;
+    std::vector<QCPAbstractPlottable*> listed;
     int active = 0;
-    for (int i = 0; i < graphCount(); ++i) {
-        if (!graph(i)->visible())
+    for (int i = 0; i < plottableCount(); ++i) {
+        QCPAbstractPlottable* item = plottable(i);
+        if (!item->visible())
             continue;
         ++active;
-        auto* series = qobject_cast<TLineSeries*>(graph(i));
-        if (series && listed.size() < std::size_t(LegendRows))
-            listed.push_back(series);
+        if ((qobject_cast<TLineSeries*>(item) || qobject_cast<TPathSeries*>(item)) &&
+            listed.size() < std::size_t(LegendRows))
+            listed.push_back(item);
     }
     const int more = active > LegendRows ? active - (LegendRows - 1) : 0;
     if (more > 0)
@@ -1028,14 +1177,14 @@ void TChart::RebuildLegend(bool anew)
 
     // Called for every series added, titled or shown: the rows are made anew only when the
     // listed series change, so a chart of a thousand curves is built in linear time.
-    std::vector<TLineSeries*> current;
+    std::vector<QCPAbstractPlottable*> current;
     for (int i = 0; i < legend->itemCount(); ++i)
         if (auto* row = dynamic_cast<TLegendItem*>(legend->item(i)))
             current.push_back(row->Series());
     if (anew || current != listed || (more > 0) != (moreRow != nullptr)) {
         legend->clearItems();
         moreRow = nullptr;
-        for (TLineSeries* series : listed)
+        for (QCPAbstractPlottable* series : listed)
             legend->addItem(new TLegendItem(legend, series));
         if (more > 0) {
             moreRow = new TLegendMoreItem(legend);
@@ -1054,7 +1203,7 @@ QStringList TChart::LegendTexts() const
         return texts;
     for (int i = 0; i < legend->itemCount(); ++i) {
         if (auto* row = dynamic_cast<TLegendItem*>(legend->item(i)))
-            texts.append(row->Series()->Title());
+            texts.append(row->Series()->name());
         else if (auto* last = dynamic_cast<TLegendMoreItem*>(legend->item(i)))
             texts.append(last->Text());
     }

@@ -8,6 +8,7 @@
 class QMenu;
 class TChart;
 class TLegendMoreItem;
+class TPathSeries;
 class TReadout;
 
 // The window's font, which the charts inherit from the widget they are made in: the window
@@ -78,6 +79,42 @@ private:
     bool testSeries = false;
 };
 
+// One path on a chart: strain along X, stress along Y, joined in the order given, however the
+// strain goes back and forth (a repeated-load history). The chart owns it. It shares the line
+// series' look, legend row, read-out and picture drawing.
+class TPathSeries : public QCPCurve {
+    Q_OBJECT
+
+public:
+    QString Title() const { return name(); }
+    void SetTitle(const QString& title);
+    void SetPenWidth(double width);
+    QColor Color() const { return pen().color(); }
+
+    // Replaces the points; they are joined in this order.
+    void SetPoints(const QVector<double>& strains, const QVector<double>& stresses);
+    int Count() const { return data()->size(); }
+    QPointF PointAt(int index) const;
+
+    TChart* ParentChart() const;
+    void DrawLegendSymbol(QCPPainter* painter, const QRectF& rect) const
+    {
+        drawLegendIcon(painter, rect);
+    }
+
+    // The point nearest to pos (pixels) inside the axis rect, if nearer than limit. The points
+    // are in no order of strain: every one is looked at.
+    TLineSeries::Pick Nearest(const QPointF& pos, double limit) const;
+
+protected:
+    void drawLegendIcon(QCPPainter* painter, const QRectF& rect) const override;
+    void drawCurveLine(QCPPainter* painter, const QVector<QPointF>& lines) const override;
+
+private:
+    friend class TChart;
+    TPathSeries(TChart* chart, const QColor& color);
+};
+
 // A curve chart: QCustomPlot set up for strain along the bottom and stress up the left, with a
 // legend of the active series, zoom by dragging a rectangle and a double-click to zoom back,
 // a read-out of the point under the pointer and a context menu.
@@ -96,9 +133,15 @@ public:
     // Appends a new series, coloured by the first palette colour no series on this chart uses.
     TLineSeries* AddSeries();
     int SeriesCount() const { return graphCount(); }
+    // Appends a new path, coloured as AddSeries colours a series; paths are numbered apart
+    // from the series, in the order they were added.
+    TPathSeries* AddPathSeries();
+    int PathCount() const;
+    TPathSeries* Path(int index) const;
     TLineSeries* Series(int index) const;
     // Removes series index; later series move down one index and keep their colours.
     void RemoveSeries(int index);
+    // Removes every series and every path.
     void RemoveAllSeries();
 
     // Measured points as markers, in a dark colour that no curve's palette colour is, so the
@@ -144,6 +187,7 @@ public:
     // The pointer read-out: the sampled point nearest to the pointer among the shown curves.
     bool ReadoutVisible() const;
     TLineSeries* ReadoutSeries() const;
+    TPathSeries* ReadoutPath() const;  // when the read-out marks a point of a path
     int ReadoutIndex() const;
     // "C30  ε = 1.470E-03  σ = 20.10 N/mm²", with this chart's decimal separator.
     QString ReadoutText() const;
@@ -202,6 +246,7 @@ protected:
 
 private:
     friend class TLineSeries;
+    friend class TPathSeries;
 
     // Called after every change: the ranges and the legend are brought up to date just before
     // the next drawing, so a handler that adds thousands of points pays for one.
@@ -212,6 +257,14 @@ private:
     // Wraps the legend into as few balanced columns as fit the axis rect.
     void LayOutLegend();
     QColor NextColor() const;
+    // Whether any series or path is shown.
+    bool AnyShown() const;
+    // QCustomPlot hands its plottables out from non-const functions only.
+    QCPAbstractPlottable* Item(int index) const
+    {
+        return const_cast<TChart*>(this)->plottable(index);
+    }
+    QString PathDataText() const;
     void PickReadout(const QPointF& pos);
 
     QString chartTitle;

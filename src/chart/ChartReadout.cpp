@@ -73,7 +73,7 @@ TReadout::TReadout(TChart* chart, const QString& layerName)
 {
 }
 
-bool TReadout::Set(TLineSeries* newSeries, int newIndex)
+bool TReadout::Set(QCPAbstractPlottable* newSeries, int newIndex)
 {
     if (!newSeries)
         newIndex = -1;
@@ -84,16 +84,36 @@ bool TReadout::Set(TLineSeries* newSeries, int newIndex)
     return true;
 }
 
+bool TReadout::Point(QPointF& point) const
+{
+    if (!Shown())
+        return false;
+    if (const auto* line = qobject_cast<const TLineSeries*>(series.data())) {
+        if (index >= line->Count())
+            return false;
+        const auto at = line->data()->at(index);
+        point = {at->key, at->value};
+        return true;
+    }
+    if (const auto* path = qobject_cast<const TPathSeries*>(series.data())) {
+        if (index >= path->Count())
+            return false;
+        point = path->PointAt(index);
+        return true;
+    }
+    return false;
+}
+
 QString TReadout::Text() const
 {
-    if (!Shown() || index >= series->Count())
+    QPointF point;
+    if (!Point(point))
         return {};
-    const auto point = series->data()->at(index);
     const char separator = chart->DecimalSeparator();
-    return series->Title() + QStringLiteral("  ε = ") +
-           QString::fromStdString(FormatFloat(NumberPattern::Scientific4, point->key, separator)) +
+    return series->name() + QStringLiteral("  ε = ") +
+           QString::fromStdString(FormatFloat(NumberPattern::Scientific4, point.x(), separator)) +
            QStringLiteral("  σ = ") +
-           QString::fromStdString(FormatFloat(NumberPattern::Fixed2, point->value, separator)) +
+           QString::fromStdString(FormatFloat(NumberPattern::Fixed2, point.y(), separator)) +
            QStringLiteral(" N/mm²");
 }
 
@@ -104,13 +124,13 @@ void TReadout::applyDefaultAntialiasingHint(QCPPainter* painter) const
 
 void TReadout::draw(QCPPainter* painter)
 {
-    if (!Shown() || !series->visible() || index >= series->Count())
+    QPointF point;
+    if (!Point(point) || !series->visible())
         return;
-    const auto point = series->data()->at(index);
-    const QPointF at(series->keyAxis()->coordToPixel(point->key),
-                     series->valueAxis()->coordToPixel(point->value));
+    const QPointF at(series->keyAxis()->coordToPixel(point.x()),
+                     series->valueAxis()->coordToPixel(point.y()));
     const QRect frame = chart->axisRect()->rect();
-    const QColor color = series->Color();
+    const QColor color = series->pen().color();
 
     painter->setPen(QPen(color.darker(150), 1));
     painter->setBrush(color);
@@ -147,7 +167,12 @@ bool TChart::ReadoutVisible() const
 
 TLineSeries* TChart::ReadoutSeries() const
 {
-    return readout->Series();
+    return qobject_cast<TLineSeries*>(readout->Series());
+}
+
+TPathSeries* TChart::ReadoutPath() const
+{
+    return qobject_cast<TPathSeries*>(readout->Series());
 }
 
 int TChart::ReadoutIndex() const
@@ -162,15 +187,19 @@ QString TChart::ReadoutText() const
 
 void TChart::PickReadout(const QPointF& pos)
 {
-    TLineSeries* found = nullptr;
+    QCPAbstractPlottable* found = nullptr;
     int index = -1;
     if (axisRect()->rect().contains(pos.toPoint())) {
         double best = std::numeric_limits<double>::infinity();
-        for (int i = 0; i < graphCount(); ++i) {
-            TLineSeries* series = Series(i);
+        for (int i = 0; i < plottableCount(); ++i) {
+            QCPAbstractPlottable* series = plottable(i);
             if (!series->visible())
                 continue;
-            const TLineSeries::Pick pick = series->Nearest(pos, best);
+            TLineSeries::Pick pick;
+            if (const auto* line = qobject_cast<const TLineSeries*>(series))
+                pick = line->Nearest(pos, best);
+            else if (const auto* path = qobject_cast<const TPathSeries*>(series))
+                pick = path->Nearest(pos, best);
             if (pick.index >= 0) {
                 best = pick.distance;
                 found = series;
@@ -184,7 +213,7 @@ void TChart::PickReadout(const QPointF& pos)
 void TChart::UpdateReadout(const QPointF& pos)
 {
     readoutPos = pos;
-    const TLineSeries* before = readout->Series();
+    const QCPAbstractPlottable* before = readout->Series();
     const int beforeIndex = readout->Index();
     PickReadout(pos);
     if (readout->Series() != before || readout->Index() != beforeIndex)
@@ -212,10 +241,7 @@ QMenu* TChart::CreateContextMenu(QWidget* parent)
     };
     add("CopyImage1", tr("Copy Image"), [this] { CopyImage(); });
     QAction* copyData = add("CopyData1", tr("Copy Data"), [this] { CopyData(); });
-    bool anyShown = false;
-    for (int i = 0; i < graphCount() && !anyShown; ++i)
-        anyShown = graph(i)->visible();
-    copyData->setEnabled(anyShown);
+    copyData->setEnabled(AnyShown());
     add("SaveImageAs1", tr("Save Image As…"), [this] { emit SaveImageAsRequested(); });
     menu->addSeparator();
     add("ResetZoom1", tr("Reset Zoom"), [this] { UndoZoom(); });
@@ -249,6 +275,8 @@ void TChart::CopyImage()
 
 QString TChart::DataText() const
 {
+    if (PathCount() > 0)
+        return PathDataText();
     std::vector<const TLineSeries*> shown;
     for (int i = 0; i < graphCount(); ++i)
         if (graph(i)->visible())
@@ -302,4 +330,52 @@ QString TChart::DataText() const
 void TChart::CopyData()
 {
     QApplication::clipboard()->setText(DataText());
+}
+
+QString TChart::PathDataText() const
+{
+    // Each shown curve's points as they run, in two columns of its own.
+    struct Column {
+        QString title;
+        std::vector<QPointF> points;
+    };
+    std::vector<Column> shown;
+    for (int i = 0; i < plottableCount(); ++i) {
+        const QCPAbstractPlottable* item = Item(i);
+        if (!item->visible())
+            continue;
+        Column column{CellText(item->name()), {}};
+        if (const auto* line = qobject_cast<const TLineSeries*>(item))
+            for (auto it = line->data()->constBegin(); it != line->data()->constEnd(); ++it)
+                column.points.emplace_back(it->key, it->value);
+        else if (const auto* path = qobject_cast<const TPathSeries*>(item))
+            for (int k = 0; k < path->Count(); ++k)
+                column.points.push_back(path->PointAt(k));
+        shown.push_back(std::move(column));
+    }
+    QStringList heading;
+    std::size_t rows = 0;
+    for (const Column& column : shown) {
+        heading << column.title + QStringLiteral(" strain") << column.title + QStringLiteral(" stress");
+        rows = std::max(rows, column.points.size());
+    }
+    QString text = heading.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    std::string line;
+    for (std::size_t row = 0; row < rows; ++row) {
+        line.clear();
+        for (std::size_t c = 0; c < shown.size(); ++c) {
+            if (c > 0)
+                line += '\t';
+            if (row < shown[c].points.size()) {
+                line += StrainText(shown[c].points[row].x(), decimalSeparator);
+                line += '\t';
+                line += StressText(shown[c].points[row].y(), decimalSeparator);
+            } else {
+                line += '\t';
+            }
+        }
+        line += '\n';
+        text += QString::fromStdString(line);
+    }
+    return text;
 }

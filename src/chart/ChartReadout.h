@@ -12,12 +12,13 @@ public:
     TReadout(TChart* chart, const QString& layerName);
 
     bool Shown() const { return !series.isNull() && index >= 0; }
-    TLineSeries* Series() const { return series.data(); }
+    // A TLineSeries or a TPathSeries.
+    QCPAbstractPlottable* Series() const { return series.data(); }
     int Index() const { return Shown() ? index : -1; }
     QString Text() const;
 
     // Returns whether anything changed.
-    bool Set(TLineSeries* series, int index);
+    bool Set(QCPAbstractPlottable* series, int index);
 
 protected:
     void applyDefaultAntialiasingHint(QCPPainter* painter) const override;
@@ -25,6 +26,9 @@ protected:
 
 private:
     TChart* chart;
-    QPointer<TLineSeries> series;
+    // The marked point, if it is still there.
+    bool Point(QPointF& point) const;
+
+    QPointer<QCPAbstractPlottable> series;
     int index = -1;
 };

@@ -249,6 +249,11 @@ void TForm1::BuildMenu()
     }
     Characteristic1->setChecked(true);
 
+    // After Basis, likewise between File and Edit.
+    Tools1 = mm1->addMenu(tr("&Tools"));
+    Tools1->setObjectName(QStringLiteral("Tools1"));
+    RepeatedLoad1 = addItem(Tools1, "RepeatedLoad1", tr("&Repeated Load…"));
+
     Edit1 = mm1->addMenu(tr("Edit"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     CreateConcrete1 = addItem(Edit1, "CreateConcrete1", tr("Create Concrete"));
@@ -307,6 +312,7 @@ void TForm1::Wire()
     on(Characteristic1, &QAction::triggered, &TForm1::Characteristic1Click);
     on(Mean1, &QAction::triggered, &TForm1::Mean1Click);
     on(Design1, &QAction::triggered, &TForm1::Design1Click);
+    on(RepeatedLoad1, &QAction::triggered, &TForm1::RepeatedLoad1Click);
 
     // A chart's own menu saves that chart alone, named after it.
     connect(cht1, &TChart::SaveImageAsRequested, this,

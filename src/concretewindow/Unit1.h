@@ -102,6 +102,10 @@ public:
     QAction* ReinforcingSteel1;
     QAction* FitTestData1;
 
+    // The Tools menu: the repeated-load chart of the concretes and steels.
+    QMenu* Tools1;
+    QAction* RepeatedLoad1;
+
     // The Basis menu: which strengths picking a grade fills in; exclusive choices.
     QMenu* Basis1;
     QAction* Characteristic1;
@@ -134,6 +138,7 @@ public:
     void Characteristic1Click();   // BasisMenu.cpp
     void Mean1Click();             // BasisMenu.cpp
     void Design1Click();           // BasisMenu.cpp
+    void RepeatedLoad1Click();     // RepeatedLoad.cpp
 
     // The basis the grade fills on, and δc when it is mean (0 otherwise). New concretes
     // carry them.

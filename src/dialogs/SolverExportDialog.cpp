@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -33,6 +35,9 @@
 #include "platform/RecentFolders.h"
 
 namespace {
+
+// Room left on the screen for the window's frame and title bar.
+constexpr QSize kWindowFrame(16, 48);
 
 // Table numbers are shown with the digits the file will hold.
 constexpr int kShownDigits = 9;
@@ -274,8 +279,19 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     setLocale(UserLocale());
 
     auto* top = new QVBoxLayout(this);
-    auto* columns = new QHBoxLayout;
-    top->addLayout(columns);
+    // Everything but the message and the buttons scrolls: with steels beside the concretes the
+    // options and the previews are taller and wider than a 1366×768 screen, and the buttons
+    // must stay in reach.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("contentScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("content"));
+    auto* columns = new QHBoxLayout(content);
+    columns->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(content);
+    top->addWidget(scroll, 1);
 
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
@@ -399,6 +415,14 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     connect(concreteList, &QListWidget::itemChanged, this, [this] { UpdatePreview(); });
     built = true;
     OptionChanged();
+
+    // As large as the content wants, as far as the screen has room.
+    QSize size = content->sizeHint() + sizeHint() - scroll->sizeHint() +
+                 QSize(scroll->verticalScrollBar()->sizeHint().width(),
+                       scroll->horizontalScrollBar()->sizeHint().height());
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableGeometry().size() - kWindowFrame);
+    resize(size);
 }
 
 QLineEdit* SolverExportDialog::AddNumber(QFormLayout* form, const char* name, const char* option,
@@ -451,6 +475,25 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
     damageBox->addItem(tr("none"), int(AbaqusOptions::Damage::None));
     damageBox->setCurrentIndex(damageBox->findData(int(abaqus.damage)));
     form->addRow(tr("Damage"), damageBox);
+    damageNote = new QLabel(tr("The default is now the code's unloading rule: Abaqus unloads "
+                               "along the code's line and derives its plastic strain. Beyond "
+                               "about 2.9·εc the damage is held at its running maximum."),
+                            parent);
+    damageNote->setObjectName(QStringLiteral("damageNote"));
+    damageNote->setWordWrap(true);
+    form->addRow(damageNote);
+    // The command line's --tension-damage; its absence (the first entry) is its default.
+    tensionDamageBox = new QComboBox(parent);
+    tensionDamageBox->setObjectName(QStringLiteral("tensionDamageBox"));
+    tensionDamageBox->addItem(tr("as Damage (energy with code unloading)"), -1);
+    tensionDamageBox->addItem(tr("energy"), int(AbaqusOptions::Damage::Energy));
+    tensionDamageBox->addItem(tr("code"), int(AbaqusOptions::Damage::Code));
+    tensionDamageBox->addItem(tr("Birtel-Mark"), int(AbaqusOptions::Damage::BirtelMark));
+    tensionDamageBox->addItem(tr("none"), int(AbaqusOptions::Damage::None));
+    tensionDamageBox->setCurrentIndex(
+        abaqus.tensionDamage ? std::max(0, tensionDamageBox->findData(int(*abaqus.tensionDamage)))
+                             : 0);
+    form->addRow(tr("Tension damage"), tensionDamageBox);
     bcEdit = AddNumber(form, "bcEdit", "bc", tr("Plastic share bc"), abaqus.bc);
     btEdit = AddNumber(form, "btEdit", "bt", tr("Plastic share bt"), abaqus.bt);
 
@@ -484,7 +527,7 @@ void SolverExportDialog::BuildAbaqusOptions(QFormLayout* form)
     form->addRow(tr("Model name"), modelEdit);
 
     connect(modelEdit, &QLineEdit::textChanged, this, [this] { OptionChanged(); });
-    for (QComboBox* box : {unitsBox, e0Box, damageBox, tensionBox, outputBox})
+    for (QComboBox* box : {unitsBox, e0Box, damageBox, tensionDamageBox, tensionBox, outputBox})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { OptionChanged(); });
     connect(rowsSpin, &QSpinBox::valueChanged, this, [this] { OptionChanged(); });
 }
@@ -567,9 +610,8 @@ void SolverExportDialog::UpdateAbaqusLabels()
     tensionPlot->xAxis->setLabel(cracking);
     for (QCustomPlot* plot : {compressionPlot, tensionPlot})
         plot->yAxis->setLabel(stress);
-    const bool birtelMark = abaqus.damage == AbaqusOptions::Damage::BirtelMark;
-    bcEdit->setEnabled(birtelMark);
-    btEdit->setEnabled(birtelMark);
+    bcEdit->setEnabled(CompressionDamageRule(abaqus) == AbaqusOptions::Damage::BirtelMark);
+    btEdit->setEnabled(TensionDamageRule(abaqus) == AbaqusOptions::Damage::BirtelMark);
     crackBandEdit->setEnabled(displacement);
 }
 
@@ -587,14 +629,18 @@ void SolverExportDialog::OptionChanged()
                                                    : AbaqusOptions::Units::NMmMPa;
         next.e0 = AbaqusOptions::Modulus(e0Box->currentData().toInt());
         next.damage = AbaqusOptions::Damage(damageBox->currentData().toInt());
+        const int tensionDamage = tensionDamageBox->currentData().toInt();
+        next.tensionDamage = tensionDamage < 0
+                                 ? std::nullopt
+                                 : std::optional(AbaqusOptions::Damage(tensionDamage));
         next.tension = AbaqusOptions::Tension(tensionBox->currentData().toInt());
         for (QLineEdit* edit : {poissonEdit, dilationEdit, eccentricityEdit, fb0fc0Edit, kEdit,
                                 viscosityEdit, elasticLimitEdit})
             ReadNumber(next, SetAbaqusOption, edit, errors);
-        if (next.damage == AbaqusOptions::Damage::BirtelMark) {
+        if (CompressionDamageRule(next) == AbaqusOptions::Damage::BirtelMark)
             ReadNumber(next, SetAbaqusOption, bcEdit, errors);
+        if (TensionDamageRule(next) == AbaqusOptions::Damage::BirtelMark)
             ReadNumber(next, SetAbaqusOption, btEdit, errors);
-        }
         if (next.tension == AbaqusOptions::Tension::Displacement)
             ReadNumber(next, SetAbaqusOption, crackBandEdit, errors);
         next.maxRows = rowsSpin->value();
@@ -684,9 +730,11 @@ void SolverExportDialog::ShowAbaqusPreview()
         material = CdpMaterial{};
     }
     const bool shown = c && optionsUsable && reason.empty();
-    const bool damage = abaqus.damage != AbaqusOptions::Damage::None;
-    Fill(compressionTable, compressionPlot, material.compression, damage);
-    Fill(tensionTable, tensionPlot, material.tension, damage);
+    const bool compressionDamage = CompressionDamageRule(abaqus) != AbaqusOptions::Damage::None;
+    const bool tensionDamage = TensionDamageRule(abaqus) != AbaqusOptions::Damage::None;
+    const bool damage = compressionDamage || tensionDamage;
+    Fill(compressionTable, compressionPlot, material.compression, compressionDamage);
+    Fill(tensionTable, tensionPlot, material.tension, tensionDamage);
     const QLocale locale = UserLocale();
     deviationLabel->setText(
         shown ? tr("Largest deviation from the curve: compression %1 %, tension %2 % of the peak "
@@ -720,7 +768,8 @@ void SolverExportDialog::ShowAbaqusPreview()
                        locale.toString(effective[1], 'g', 4), unit)
             : QString());
     warningLabel->setText(
-        abaqus.damage == AbaqusOptions::Damage::Code
+        (abaqus.damage == AbaqusOptions::Damage::Code ||
+         TensionDamageRule(abaqus) == AbaqusOptions::Damage::Code)
             ? tr("The code rule leaves Abaqus no plastic strain: the law's damage is secant, so "
                  "the effective stress σ/(1 − d) climbs far above the strength, and CDP "
                  "analyses with such tables often fail to converge. Birtel-Mark or energy is "

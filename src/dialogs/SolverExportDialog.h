@@ -66,6 +66,8 @@ public:
     QLineEdit* elasticLimitEdit = nullptr;
     QComboBox* e0Box = nullptr;
     QComboBox* damageBox = nullptr;
+    QLabel* damageNote = nullptr;          // the default rule and the held damage
+    QComboBox* tensionDamageBox = nullptr;  // tension's own rule; first entry: as damageBox
     QLineEdit* bcEdit = nullptr;
     QLineEdit* btEdit = nullptr;
     QComboBox* tensionBox = nullptr;

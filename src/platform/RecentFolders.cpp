@@ -15,6 +15,7 @@ QString Key(FolderKind kind)
     case FolderKind::OpenSees: return QStringLiteral("folders/opensees");
     case FolderKind::Pictures: return QStringLiteral("folders/pictures");
     case FolderKind::TestData: return QStringLiteral("folders/testdata");
+    case FolderKind::RepeatedLoad: return QStringLiteral("folders/repeated-load");
     case FolderKind::Library: break;
     }
     return QStringLiteral("folders/library");

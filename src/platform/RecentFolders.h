@@ -6,8 +6,9 @@
 // open: in the folder
 // last used for that kind of file, remembered across runs in the user's settings, else in the
 // user's Documents folder, else at home. (An installed program's own folder is no place for the
-// user's files.) Save Data and Save Picture keep their own start folders.
-enum class FolderKind { Library, Abaqus, OpenSees, Pictures, TestData };
+// user's files.) Save Data and Save Picture keep their own start folders. RepeatedLoad: the
+// CSV files of the repeated-load paths; TestData: the measured curves fitted.
+enum class FolderKind { Library, Abaqus, OpenSees, Pictures, TestData, RepeatedLoad };
 
 // The folder a dialog of this kind opens at; a remembered folder that no longer exists is
 // passed over.

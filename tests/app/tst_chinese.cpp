@@ -23,6 +23,7 @@
 #include "concretewindow/Unit1.h"
 #include "dialogs/About.h"
 #include "dialogs/PictureOptions.h"
+#include "dialogs/RepeatedLoadDialog.h"
 #include "dialogs/SolverExportDialog.h"
 #include "formats/CsvExport.h"
 #include "model/GradeFields.h"
@@ -273,8 +274,8 @@ bool IsSymbolOrUnit(const QString& text)
 
 }  // namespace
 
-// The tooltips and texts of the steel window and of every export dialog, as they open from the
-// menus with a concrete and a steel defined.
+// The tooltips and texts of the steel window, of every export dialog and of the repeated-load
+// dialog, as they open from the menus with a concrete and a steel defined.
 void TestChinese::dialogsAndTipsInChinese()
 {
     FakePlatform platform;
@@ -304,6 +305,8 @@ void TestChinese::dialogsAndTipsInChinese()
         QVERIFY2(AnswerModal<SolverExportDialog>(
                      action, [&](SolverExportDialog& dialog) { look(action->text(), dialog); }),
                  qPrintable(action->text()));
+    QVERIFY(AnswerModal<RepeatedLoadDialog>(
+        form.RepeatedLoad1, [&](RepeatedLoadDialog& dialog) { look(form.RepeatedLoad1->text(), dialog); }));
     PictureChoice choice;
     choice.names = QStringList{QStringLiteral("Compression"), QStringLiteral("Tension")};
     choice.sizes = {QSize(585, 223), QSize(585, 223)};

@@ -130,7 +130,7 @@ void TestBasis::menuSitsBetweenFileAndEdit()
     QStringList titles;
     for (QAction* menu : form->mm1->actions())
         titles << menu->text();
-    QCOMPARE(titles, QStringList({"&File", "&Basis", "Edit", "About"}));
+    QCOMPARE(titles, QStringList({"&File", "&Basis", "&Tools", "Edit", "About"}));
     QStringList items;
     for (QAction* item : form->Basis1->actions())
         items << item->text() + (item->isChecked() ? "[x]" : "[ ]");

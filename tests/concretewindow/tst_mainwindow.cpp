@@ -285,12 +285,14 @@ void TestMainWindow::menu()
     TForm1 form;
     QCOMPARE(form.menuBar()->objectName(), QStringLiteral("mm1"));
     QList<QAction*> menus = form.menuBar()->actions();
-    QCOMPARE(menus.size(), 4);
+    QCOMPARE(menus.size(), 5);
     QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("File1"));
     QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
-    // The strength basis has a menu of its own, between File and Edit (its own tests look
-    // inside); the specified menus keep their texts and order.
+    // The strength basis and the tools have menus of their own, between File and Edit (their
+    // own tests look inside); the specified menus keep their texts and order.
     QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Basis1"));
+    QCOMPARE(menus[2]->menu()->objectName(), QStringLiteral("Tools1"));
+    menus.removeAt(2);
     menus.removeAt(1);
     QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Edit1"));
     QCOMPARE(menus[1]->text(), QStringLiteral("Edit"));
@@ -336,6 +338,8 @@ void TestMainWindow::menusReachableByKeyboard()
     QTest::keyClick(form.File1, Qt::Key_Right);
     QTRY_VERIFY(form.Basis1->isVisible());
     QTest::keyClick(form.Basis1, Qt::Key_Right);
+    QTRY_VERIFY(form.Tools1->isVisible());
+    QTest::keyClick(form.Tools1, Qt::Key_Right);
     QTRY_VERIFY(form.Edit1->isVisible());
     QTest::keyClick(form.Edit1, Qt::Key_Right);
     QTRY_VERIFY(form.About1->isVisible());

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include "concretewindow/Unit1.h"
 #include "dialogs/SolverExportDialog.h"
 #include "platform/CheckList.h"
+#include "steel/Steel.h"
 #include "support/CreateWorked.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
@@ -56,7 +58,11 @@ private slots:
     void abaqusPreviewIsReadable();
     void abaqusSaveAndRemember();
     void abaqusRulesAndTension();
+    void tensionDamageReachesFile_data();
+    void tensionDamageReachesFile();
     void previewChartsLabelled();
+    void buttonsInReachOnTheScreen_data();
+    void buttonsInReachOnTheScreen();
     void decimalComma();
     void cancelAndFailingTarget();
     void refusedConcrete();
@@ -320,6 +326,93 @@ void TestSolverDialog::abaqusRulesAndTension()
     QVERIFY(expected.Ok());
     QCOMPARE(Read(path).toStdString(), expected.text);
     QVERIFY(Read(path).contains("*Concrete Tension Damage, TYPE=DISPLACEMENT\n"));
+}
+
+void TestSolverDialog::tensionDamageReachesFile_data()
+{
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<int>("tensionDamage");  // -1: the first entry, as the command line's default
+    QTest::addColumn<bool>("bcUsed");
+    QTest::addColumn<bool>("btUsed");
+    using D = AbaqusOptions::Damage;
+    QTest::newRow("default") << int(D::Unloading) << -1 << false << false;
+    QTest::newRow("unloading, tension birtel-mark") << int(D::Unloading) << int(D::BirtelMark)
+                                                    << false << true;
+    QTest::newRow("birtel-mark, tension code") << int(D::BirtelMark) << int(D::Code) << true
+                                               << false;
+    QTest::newRow("none, tension energy") << int(D::None) << int(D::Energy) << false << false;
+    QTest::newRow("code, tension none") << int(D::Code) << int(D::None) << false << false;
+}
+
+// The tension damage has a control of its own, the command line's --tension-damage: its
+// first entry is the command line's default, and the file is the writer's for the same options.
+void TestSolverDialog::tensionDamageReachesFile()
+{
+    QFETCH(int, damage);
+    QFETCH(int, tensionDamage);
+    QFETCH(bool, bcUsed);
+    QFETCH(bool, btUsed);
+    Create(*form, worked::kC30);
+    const QString path = dir->filePath("tension.inp");
+    platform->saveAnswers = {path};
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.tensionDamageBox->currentIndex(), 0);
+        QVERIFY(d.damageNote->text().contains(QStringLiteral("2.9")));
+        d.damageBox->setCurrentIndex(d.damageBox->findData(damage));
+        d.tensionDamageBox->setCurrentIndex(d.tensionDamageBox->findData(tensionDamage));
+        QCOMPARE(d.bcEdit->isEnabled(), bcUsed);
+        QCOMPARE(d.btEdit->isEnabled(), btUsed);
+        // The preview's tension table has damage exactly when tension has a rule.
+        const bool tensionHasDamage = tensionDamage != int(AbaqusOptions::Damage::None);
+        QCOMPARE(d.tensionTable->item(1, 2)->text() != QStringLiteral("-"), tensionHasDamage);
+        QTest::mouseClick(d.saveButton, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+    }));
+    AbaqusOptions options;
+    options.damage = AbaqusOptions::Damage(damage);
+    if (tensionDamage >= 0)
+        options.tensionDamage = AbaqusOptions::Damage(tensionDamage);
+    const CConcrete* c30[] = {&form->concretes.at(0)};
+    const AbaqusExport expected = BuildAbaqusExport(c30, options);
+    QVERIFY(expected.Ok());
+    QCOMPARE(Read(path).toStdString(), expected.text);
+    QCOMPARE(Read(path).contains("*Concrete Tension Damage"),
+             TensionDamageRule(options) != AbaqusOptions::Damage::None);
+
+    // Remembered for the next time, as the other options are.
+    platform->saveAnswers.clear();
+    QVERIFY(AnswerModal<SolverExportDialog>(form->ExportAbaqus1, [&](SolverExportDialog& d) {
+        QCOMPARE(d.tensionDamageBox->currentData().toInt(), tensionDamage);
+    }));
+}
+
+void TestSolverDialog::buttonsInReachOnTheScreen_data()
+{
+    QTest::addColumn<bool>("abaqus");
+    QTest::newRow("Abaqus") << true;
+    QTest::newRow("OpenSees") << false;
+}
+
+// With a concrete and a steel the options and previews want more room than a small screen has:
+// the dialog stays within the screen, the content scrolls, and Save… and Close stay in view.
+void TestSolverDialog::buttonsInReachOnTheScreen()
+{
+    QFETCH(bool, abaqus);
+    Create(*form, worked::kC30);
+    form->steels.Add(std::make_unique<CSteel>("HRB400", 2e5, 400, 540, 0.025, 0.075));
+    QAction* action = abaqus ? form->ExportAbaqus1 : form->ExportOpenSees1;
+    QVERIFY(AnswerModal<SolverExportDialog>(action, [&](SolverExportDialog& d) {
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const QRect screen = d.screen()->availableGeometry();
+        QVERIFY2(d.width() <= screen.width() && d.height() <= screen.height(),
+                 qPrintable(QStringLiteral("%1×%2 on %3×%4")
+                                .arg(d.width())
+                                .arg(d.height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
+        for (QPushButton* button : {d.saveButton, d.closeButton})
+            QVERIFY(d.rect().contains(QRect(button->mapTo(&d, QPoint(0, 0)), button->size())));
+    }));
 }
 
 // Each preview chart says what it shows: a legend, axis titles with units, and tick labels of
