@@ -1213,8 +1213,14 @@ QStringList TChart::LegendTexts() const
 QFont ChartFont()
 {
     // "MS Sans Serif" of the original maps to Liberation Sans, which has the same metrics as the
-    // usual Windows sans serif, so every text fits the room the layout gives it.
+    // usual Windows sans serif, so every text fits the room the layout gives it. Windows has
+    // "MS Sans Serif" only as a raster font, which would not scale for 2x and 3x pictures or
+    // PDF: there it is Microsoft Sans Serif, the outline face Windows itself puts in its place.
+#ifdef Q_OS_WIN
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+#else
     QFont font(QStringLiteral("Liberation Sans"));
+#endif
     font.setPixelSize(11);
     return font;
 }

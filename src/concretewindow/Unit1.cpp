@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -172,9 +173,14 @@ void TForm1::BuildControls()
     rzstsbr1 = Make<TRzStatusBar>(client, "rzstsbr1", 0, 466, 938, 25);
     rzfldsts3 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts3", 0, 0, 63, 25);
     rzfldsts3->setText(QStringLiteral("  Quessel"));
-    // One pixel below the original 15: Liberation Sans bold at 15 pixels makes "  Quessel" 67
-    // pixels wide, which the 63-pixel pane would clip.
-    rzfldsts3->setFont(PixelFont(14, true));
+    // Below the original 15 pixels as far as the 63-pixel pane needs: Liberation Sans bold at
+    // 15 makes "  Quessel" 67 pixels wide, at 14 it fits; Windows' hinting may need one more.
+    for (int pixels = 15; pixels >= 12; --pixels) {
+        rzfldsts3->setFont(PixelFont(pixels, true));
+        if (QFontMetrics(rzfldsts3->font()).horizontalAdvance(rzfldsts3->text()) <=
+            rzfldsts3->contentsRect().width())
+            break;
+    }
     rzfldsts1 = Make<TRzFieldStatus>(rzstsbr1, "rzfldsts1", 63, 0, 173, 25);
     rzfldsts1->setText(tr("  Welcome to my Website :"));
     rzfldsts1->setFont(PixelFont(12, true));

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "chart/Chart.h"
 #include "platform/Website.h"
 
 TAboutBox* AboutBox = nullptr;
@@ -21,10 +22,10 @@ static void LoadResources()
 
 namespace {
 
-// "MS Sans Serif" maps to Liberation Sans, as in the main window.
+// The main window's face.
 QFont PixelFont(int pixels, bool bold)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font = ChartFont();
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
