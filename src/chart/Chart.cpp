@@ -1217,7 +1217,9 @@ QFont ChartFont()
     // "MS Sans Serif" only as a raster font, which would not scale for 2x and 3x pictures or
     // PDF: there it is Microsoft Sans Serif, the outline face Windows itself puts in its place.
 #ifdef Q_OS_WIN
-    QFont font(QStringLiteral("Microsoft Sans Serif"));
+    // (Liberation Sans after it for a machine without it, as Wine.)
+    QFont font;
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")});
 #else
     QFont font(QStringLiteral("Liberation Sans"));
 #endif

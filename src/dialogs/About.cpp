@@ -1,8 +1,10 @@
 #include "dialogs/About.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "chart/Chart.h"
 #include "platform/Website.h"
@@ -51,7 +53,10 @@ void WrapWithin(QLabel* label, int width, int height)
 {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->resize(width, height);
+    // The original's box, or as much more of the row as a translation's wider line needs.
+    const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    const int edge = label->parentWidget() ? label->parentWidget()->width() - label->x() : width;
+    label->resize(std::clamp(needed, width, std::max(width, edge)), height);
 }
 
 }  // namespace
