@@ -125,6 +125,6 @@ struct GradeBasis {
 GradeBasis ReadBasisArguments(const CliArguments& arguments);
 
 // A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
-// the window's words for a text that is not a number, a grade not greater than zero and a
-// grade whose values on the basis overflow.
-double ReadGradeArgument(const QString& text, const GradeBasis& basis);
+// the window's words for a text that is not a number, a grade not greater than zero and, given
+// the basis, a grade whose values on it overflow.
+double ReadGradeArgument(const QString& text, const GradeBasis* basis = nullptr);

@@ -31,7 +31,7 @@
 #include "steel/SteelFields.h"
 #include "steel/SteelRegistry.h"
 
-double ReadGradeArgument(const QString& text, const GradeBasis& basis)
+double ReadGradeArgument(const QString& text, const GradeBasis* basis)
 {
     // Scripts are written once and run under any locale, so either separator is taken.
     const std::string bytes = text.toStdString();
@@ -50,7 +50,7 @@ double ReadGradeArgument(const QString& text, const GradeBasis& basis)
         throw CliUsageError(ui::translate("Cli", "--grade: %1 fcu,k must be positive!")
                                 .arg(Quoted(text))
                                 .toStdString());
-    if (!GradeProposesFiniteValues(grade, basis.basis, basis.cv))
+    if (basis && !GradeProposesFiniteValues(grade, basis->basis, basis->cv))
         throw CliUsageError(ui::translate("Cli", "--grade: %1 fcu,k is too large!")
                                 .arg(Quoted(text))
                                 .toStdString());
@@ -234,8 +234,10 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
         return RunSteelParameters(arguments, context);
     if (!arguments.Has("grade"))
         throw CliUsageError(ui::translate("Cli", "--grade G is missing.").toStdString());
+    // The grade's own refusals first, then the basis's, then what the grade makes on it.
+    ReadGradeArgument(arguments.Value("grade"));
     const GradeBasis basis = ReadBasisArguments(arguments);
-    const double grade = ReadGradeArgument(arguments.Value("grade"), basis);
+    const double grade = ReadGradeArgument(arguments.Value("grade"), &basis);
     const DefinitionTexts texts =
         GradeDefinitionTexts(grade, context.localeSeparator, basis.basis, basis.cv);
 
@@ -354,7 +356,7 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& c
     const GradeBasis basis = ReadBasisArguments(arguments);
     for (const CliSource& source : arguments.sources) {
         if (source.kind == CliSource::Kind::Grade)
-            ReadGradeArgument(source.text, basis);
+            ReadGradeArgument(source.text, &basis);
         if (source.kind == CliSource::Kind::Steel)
             ReadSteelGradeArgument(source.text);
     }
@@ -366,7 +368,7 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& c
     for (const CliSource& source : arguments.sources) {
         const QString where = SourceName(source);
         if (source.kind == CliSource::Kind::Grade) {
-            const double grade = ReadGradeArgument(source.text, basis);
+            const double grade = ReadGradeArgument(source.text, &basis);
             NoteGradeRange(grade, context);
             const GradeDefinitionResult made =
                 GradeDefinition(grade, separator, basis.basis, basis.cv);
