@@ -1123,8 +1123,6 @@ ZH = {
     "pictures writes its files into a folder: -o - is for text outputs.":
         "pictures 将文件写入文件夹：-o - 仅用于文本输出。",
     "--%1: \"%2\" is not a number above 0.": "--%1：\"%2\" 不是大于 0 的数。",
-    "This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.":
-        "此版本的 Tarvolin 不能写出 SVG 图片：请选择 PNG、PDF 或 BMP。",
     "No such file or directory": "没有该文件或目录",
     "Permission denied": "权限不足",
     "Too many open files": "打开的文件过多",

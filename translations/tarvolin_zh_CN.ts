@@ -248,7 +248,7 @@
         </message>
         <message>
             <source>This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.</source>
-            <translation>此版本的 Tarvolin 不能写出 SVG 图片：请选择 PNG、PDF 或 BMP。</translation>
+            <translation>此版本的 Tarvolin 无法写出 SVG 图片：请选择 PNG、PDF 或 BMP。</translation>
         </message>
     </context>
     <context>
