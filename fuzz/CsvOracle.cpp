@@ -199,6 +199,16 @@ void CheckBlock(Checker& check, const std::vector<std::unique_ptr<CConcrete>>& c
 void CheckConcreteCsv(std::string_view csv,
                       const std::vector<std::unique_ptr<CConcrete>>& concretes, char separator)
 {
+    // Excel's byte-order mark comes first exactly when a name has a byte beyond ASCII.
+    const bool marked = std::any_of(concretes.begin(), concretes.end(), [](const auto& c) {
+        return std::any_of(c->ConcreteName.begin(), c->ConcreteName.end(),
+                           [](char b) { return (b & 0x80) != 0; });
+    });
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (marked != csv.starts_with(kMark))
+        Fail(marked ? "the byte-order mark is missing" : "a byte-order mark before ASCII names", csv);
+    if (marked)
+        csv.remove_prefix(kMark.size());
     Checker check(csv, separator);
     check.Begin();
     for (const char* title : {"ConcreteName", "Ec[N/mm2]", "fck[N/mm2]", "eck[mm/mm]", "ac",

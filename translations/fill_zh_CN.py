@@ -1096,6 +1096,81 @@ ZH = {
     "Tension damage": "受拉损伤",
     "This build of Tarvolin cannot write SVG pictures: choose PNG, PDF or BMP.":
         "此版本的 Tarvolin 无法写出 SVG 图片：请选择 PNG、PDF 或 BMP。",
+    # The command line's pictures, grades that overflow and the steel window's Save Data.
+    "Prints what the definition fields show once grade G is picked in the window: the\n"
+    "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
+    "parameters, with the decimal separator of the locale. With --json: the same\n"
+    "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n"
+    "With --steel GRADE instead: what the steel window's fields show for a reinforcing\n"
+    "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:\n"
+    "the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and\n"
+    "eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).\n":
+        "输出在窗口中选择强度等级 G 后定义栏显示的内容：强度取值、名称和 Ec、fc,r、ft,r、\n"
+        "峰值应变 (10-6) 及下降段参数，小数点按区域设置。加 --json 时输出未经舍入的同样数值，\n"
+        "为 JSON 数字（应变以 m/m 计），并含 \"basis\"（及 \"cv\"）。\n"
+        "改用 --steel GRADE 时：输出钢筋窗口中该钢筋牌号（HPB300、HRB335、HRB400、HRBF400、\n"
+        "RRB400、HRB500、HRBF500）按强度取值显示的内容：名称、Es、fy、fst、屈服应变、euy（假定值：\n"
+        "规范未给出）和 eu；加 --json 时为材料库的键 name、Es、fy、fst、euy、eu、basis（及 cv）。\n",
+    "--grade: %1 fcu,k is too large!": "--grade：%1：fcu,k 过大！",
+    "%1 fcu,k is too large!": "%1：fcu,k 过大！",
+    "Cannot start \"%1\": %2.": "无法启动 \"%1\"：%2。",
+    "--%1 must be a whole number of pixels from %2 to %3 (not \"%4\").":
+        "--%1 必须为 %2 至 %3 的整数像素（而不是 \"%4\"）。",
+    "--scale must be 1, 2 or 3 (not \"%1\").": "--scale 必须为 1、2 或 3（而不是 \"%1\"）。",
+    "--scale is for PNG pictures only (--format png).": "--scale 仅用于 PNG 图片（--format png）。",
+    "--%1 %2 at --scale %3 makes %4 pixels; a picture has at most %5 a side.":
+        "--%1 %2 在 --scale %3 下为 %4 像素；图片每边最多 %5 像素。",
+    "pictures writes its files into a folder: -o - is for text outputs.":
+        "pictures 将文件写入文件夹：-o - 仅用于文本输出。",
+    "--%1: \"%2\" is not a number above 0.": "--%1：\"%2\" 不是大于 0 的数。",
+    "No such file or directory": "没有该文件或目录",
+    "Permission denied": "权限不足",
+    "Too many open files": "打开的文件过多",
+    "No space left on device": "设备上没有剩余空间",
+    "Unknown error": "未知错误",
+    "Filename refers to a directory": "该文件名指向一个文件夹",
+    "file to open is a directory": "要打开的是一个文件夹",
+    "Existing file %1 is not writable": "已有文件 %1 不可写",
+    "Writing canceled by application": "写入被程序取消",
+    "unterminated object": "对象未结束",
+    "missing name separator": "缺少名称分隔符",
+    "unterminated array": "数组未结束",
+    "missing value separator": "缺少值分隔符",
+    "illegal value": "非法值",
+    "invalid termination by number": "以数字非法结束",
+    "illegal number": "非法数字",
+    "invalid escape sequence": "无效的转义序列",
+    "invalid UTF8 string": "无效的 UTF-8 字符串",
+    "unterminated string": "字符串未结束",
+    "object is missing after a comma": "逗号后缺少对象",
+    "too deeply nested document": "文档嵌套过深",
+    "too large document": "文档过大",
+    "garbage at the end of the document": "文档末尾有多余内容",
+    "Cannot write the steels: %1": "无法写出钢筋：%1",
+    "Steel \"%1\" cannot be written: %2": "钢筋 \"%1\" 无法写出：%2",
+    "--steel-plastic: \"%1\" is neither true nor nominal.":
+        "--steel-plastic：\"%1\" 既不是 true 也不是 nominal。",
+    "--steel-poisson: \"%1\" is not a number from 0 to below 0.5.":
+        "--steel-poisson：\"%1\" 不是 0 至小于 0.5 之间的数。",
+    "its values do not make a curve (Es, fy, fst, euy, eu positive, fst >= fy, euy >= fy / Es, "
+    "eu > euy)":
+        "其数值构不成曲线（Es、fy、fst、euy、eu 须为正数，fst >= fy，euy >= fy / Es，eu > euy）",
+    "its curve needs more than %1 rows to stay within 0.1 %":
+        "其曲线需要多于 %1 行才能保持在 0.1 % 以内",
+    "its plastic strain never rises above zero up to eu: the hardening branch is too steep for Es":
+        "直到 eu 其塑性应变都不大于零：硬化段相对于 Es 过陡",
+    "a stress or plastic strain is not a positive finite number": "某个应力或塑性应变不是正的有限数",
+    "its plastic strain would fall as the strain grows (at strain %1): the hardening branch is "
+    "too steep for Es":
+        "其塑性应变会随应变增大而减小（应变 %1 处）：硬化段相对于 Es 过陡",
+    "its stress would fall as the plastic strain grows (at strain %1)":
+        "其应力会随塑性应变增大而减小（应变 %1 处）",
+    "its table leaves the curve by %1 %, more than 0.1 %": "其表格偏离曲线 %1 %，超过 0.1 %",
+    "--steel-material: \"%1\" is neither hysteretic nor steel02.":
+        "--steel-material：\"%1\" 既不是 hysteretic 也不是 steel02。",
+    "the steels' tags from %1 on do not fit OpenSees": "钢筋从 %1 起的编号超出 OpenSees 的范围",
+    "No steels have been created: nothing to save.": "尚未创建任何钢筋：没有可保存的内容。",
+    "Save Steel Data": "保存钢筋数据",
 }
 
 # Where one English text needs another word in one place.

@@ -570,17 +570,6 @@ Options:
             <translation>选择强度等级 G（或钢筋牌号 GRADE）后填入的名称和数值</translation>
         </message>
         <message>
-            <source>With --steel GRADE instead: what the steel window's fields show for a reinforcing
-steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:
-the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and
-eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).
-</source>
-            <translation>改用 --steel GRADE 时：输出钢筋窗口中该钢筋牌号（HPB300、HRB335、HRB400、HRBF400、
-RRB400、HRB500、HRBF500）按强度取值显示的内容：名称、Es、fy、fst、屈服应变、euy（假定值：
-规范未给出）和 eu；加 --json 时为材料库的键 name、Es、fy、fst、euy、eu、basis（及 cv）。
-</translation>
-        </message>
-        <message>
             <source>a reinforcing steel grade, e.g. HRB400</source>
             <translation>钢筋牌号，例如 HRB400</translation>
         </message>
@@ -1119,6 +1108,60 @@ each branch fitted.
         <message>
             <source>--fix-modulus and --modulus-from-grade both hold Ec: give one of them.</source>
             <translation>--fix-modulus 和 --modulus-from-grade 都固定 Ec：只能给出其中一个。</translation>
+        </message>
+        <message>
+            <source>Prints what the definition fields show once grade G is picked in the window: the
+strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape
+parameters, with the decimal separator of the locale. With --json: the same
+unrounded, as JSON numbers (strains in m/m), with "basis" (and "cv").
+With --steel GRADE instead: what the steel window's fields show for a reinforcing
+steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:
+the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and
+eu; with --json the library's keys name, Es, fy, fst, euy, eu, basis (and cv).
+</source>
+            <translation>输出在窗口中选择强度等级 G 后定义栏显示的内容：强度取值、名称和 Ec、fc,r、ft,r、
+峰值应变 (10-6) 及下降段参数，小数点按区域设置。加 --json 时输出未经舍入的同样数值，
+为 JSON 数字（应变以 m/m 计），并含 "basis"（及 "cv"）。
+改用 --steel GRADE 时：输出钢筋窗口中该钢筋牌号（HPB300、HRB335、HRB400、HRBF400、
+RRB400、HRB500、HRBF500）按强度取值显示的内容：名称、Es、fy、fst、屈服应变、euy（假定值：
+规范未给出）和 eu；加 --json 时为材料库的键 name、Es、fy、fst、euy、eu、basis（及 cv）。
+</translation>
+        </message>
+        <message>
+            <source>--grade: %1 fcu,k is too large!</source>
+            <translation>--grade：%1：fcu,k 过大！</translation>
+        </message>
+        <message>
+            <source>Cannot write: %1</source>
+            <translation>无法写出：%1</translation>
+        </message>
+        <message>
+            <source>Nothing was written.</source>
+            <translation>未写入任何内容。</translation>
+        </message>
+        <message>
+            <source>Cannot start "%1": %2.</source>
+            <translation>无法启动 "%1"：%2。</translation>
+        </message>
+        <message>
+            <source>--%1 must be a whole number of pixels from %2 to %3 (not "%4").</source>
+            <translation>--%1 必须为 %2 至 %3 的整数像素（而不是 "%4"）。</translation>
+        </message>
+        <message>
+            <source>--scale must be 1, 2 or 3 (not "%1").</source>
+            <translation>--scale 必须为 1、2 或 3（而不是 "%1"）。</translation>
+        </message>
+        <message>
+            <source>--scale is for PNG pictures only (--format png).</source>
+            <translation>--scale 仅用于 PNG 图片（--format png）。</translation>
+        </message>
+        <message>
+            <source>--%1 %2 at --scale %3 makes %4 pixels; a picture has at most %5 a side.</source>
+            <translation>--%1 %2 在 --scale %3 下为 %4 像素；图片每边最多 %5 像素。</translation>
+        </message>
+        <message>
+            <source>pictures writes its files into a folder: -o - is for text outputs.</source>
+            <translation>pictures 将文件写入文件夹：-o - 仅用于文本输出。</translation>
         </message>
     </context>
     <context>
@@ -1671,6 +1714,105 @@ Arguments:
             <source>ConcreteD needs positive, finite values of fc,k, eps_c,k, ft,k, eps_t,k, Ec, alpha_c and alpha_t</source>
             <translation>ConcreteD 要求 fc,k、eps_c,k、ft,k、eps_t,k、Ec、alpha_c 和 alpha_t 均为有限正数</translation>
         </message>
+        <message>
+            <source>--%1: "%2" is not a number above 0.</source>
+            <translation>--%1："%2" 不是大于 0 的数。</translation>
+        </message>
+    </context>
+    <context>
+        <name>QtReason</name>
+        <message>
+            <source>No such file or directory</source>
+            <translation>没有该文件或目录</translation>
+        </message>
+        <message>
+            <source>Permission denied</source>
+            <translation>权限不足</translation>
+        </message>
+        <message>
+            <source>Too many open files</source>
+            <translation>打开的文件过多</translation>
+        </message>
+        <message>
+            <source>No space left on device</source>
+            <translation>设备上没有剩余空间</translation>
+        </message>
+        <message>
+            <source>Unknown error</source>
+            <translation>未知错误</translation>
+        </message>
+        <message>
+            <source>Filename refers to a directory</source>
+            <translation>该文件名指向一个文件夹</translation>
+        </message>
+        <message>
+            <source>file to open is a directory</source>
+            <translation>要打开的是一个文件夹</translation>
+        </message>
+        <message>
+            <source>Existing file %1 is not writable</source>
+            <translation>已有文件 %1 不可写</translation>
+        </message>
+        <message>
+            <source>Writing canceled by application</source>
+            <translation>写入被程序取消</translation>
+        </message>
+        <message>
+            <source>unterminated object</source>
+            <translation>对象未结束</translation>
+        </message>
+        <message>
+            <source>missing name separator</source>
+            <translation>缺少名称分隔符</translation>
+        </message>
+        <message>
+            <source>unterminated array</source>
+            <translation>数组未结束</translation>
+        </message>
+        <message>
+            <source>missing value separator</source>
+            <translation>缺少值分隔符</translation>
+        </message>
+        <message>
+            <source>illegal value</source>
+            <translation>非法值</translation>
+        </message>
+        <message>
+            <source>invalid termination by number</source>
+            <translation>以数字非法结束</translation>
+        </message>
+        <message>
+            <source>illegal number</source>
+            <translation>非法数字</translation>
+        </message>
+        <message>
+            <source>invalid escape sequence</source>
+            <translation>无效的转义序列</translation>
+        </message>
+        <message>
+            <source>invalid UTF8 string</source>
+            <translation>无效的 UTF-8 字符串</translation>
+        </message>
+        <message>
+            <source>unterminated string</source>
+            <translation>字符串未结束</translation>
+        </message>
+        <message>
+            <source>object is missing after a comma</source>
+            <translation>逗号后缺少对象</translation>
+        </message>
+        <message>
+            <source>too deeply nested document</source>
+            <translation>文档嵌套过深</translation>
+        </message>
+        <message>
+            <source>too large document</source>
+            <translation>文档过大</translation>
+        </message>
+        <message>
+            <source>garbage at the end of the document</source>
+            <translation>文档末尾有多余内容</translation>
+        </message>
     </context>
     <context>
         <name>Refusal</name>
@@ -2169,6 +2311,53 @@ Arguments:
         </message>
     </context>
     <context>
+        <name>SteelAbaqus</name>
+        <message>
+            <source>Cannot write the steels: %1</source>
+            <translation>无法写出钢筋：%1</translation>
+        </message>
+        <message>
+            <source>Steel "%1" cannot be written: %2</source>
+            <translation>钢筋 "%1" 无法写出：%2</translation>
+        </message>
+        <message>
+            <source>--steel-plastic: "%1" is neither true nor nominal.</source>
+            <translation>--steel-plastic："%1" 既不是 true 也不是 nominal。</translation>
+        </message>
+        <message>
+            <source>--steel-poisson: "%1" is not a number from 0 to below 0.5.</source>
+            <translation>--steel-poisson："%1" 不是 0 至小于 0.5 之间的数。</translation>
+        </message>
+        <message>
+            <source>its values do not make a curve (Es, fy, fst, euy, eu positive, fst &gt;= fy, euy &gt;= fy / Es, eu &gt; euy)</source>
+            <translation>其数值构不成曲线（Es、fy、fst、euy、eu 须为正数，fst &gt;= fy，euy &gt;= fy / Es，eu &gt; euy）</translation>
+        </message>
+        <message>
+            <source>its curve needs more than %1 rows to stay within 0.1 %</source>
+            <translation>其曲线需要多于 %1 行才能保持在 0.1 % 以内</translation>
+        </message>
+        <message>
+            <source>its plastic strain never rises above zero up to eu: the hardening branch is too steep for Es</source>
+            <translation>直到 eu 其塑性应变都不大于零：硬化段相对于 Es 过陡</translation>
+        </message>
+        <message>
+            <source>a stress or plastic strain is not a positive finite number</source>
+            <translation>某个应力或塑性应变不是正的有限数</translation>
+        </message>
+        <message>
+            <source>its plastic strain would fall as the strain grows (at strain %1): the hardening branch is too steep for Es</source>
+            <translation>其塑性应变会随应变增大而减小（应变 %1 处）：硬化段相对于 Es 过陡</translation>
+        </message>
+        <message>
+            <source>its stress would fall as the plastic strain grows (at strain %1)</source>
+            <translation>其应力会随塑性应变增大而减小（应变 %1 处）</translation>
+        </message>
+        <message>
+            <source>its table leaves the curve by %1 %, more than 0.1 %</source>
+            <translation>其表格偏离曲线 %1 %，超过 0.1 %</translation>
+        </message>
+    </context>
+    <context>
         <name>SteelExportPanel</name>
         <message>
             <source>Steels</source>
@@ -2221,6 +2410,17 @@ Arguments:
         <message>
             <source>%1 rows; largest gap to the curve %2 % of the stress</source>
             <translation>%1 行；与曲线的最大偏差为应力的 %2 %</translation>
+        </message>
+    </context>
+    <context>
+        <name>SteelOpenSees</name>
+        <message>
+            <source>--steel-material: "%1" is neither hysteretic nor steel02.</source>
+            <translation>--steel-material："%1" 既不是 hysteretic 也不是 steel02。</translation>
+        </message>
+        <message>
+            <source>the steels' tags from %1 on do not fit OpenSees</source>
+            <translation>钢筋从 %1 起的编号超出 OpenSees 的范围</translation>
         </message>
     </context>
     <context>
@@ -2574,6 +2774,10 @@ Arguments:
             <source>&amp;Repeated Load…</source>
             <translation>反复加载(&amp;R)…</translation>
         </message>
+        <message>
+            <source>%1 fcu,k is too large!</source>
+            <translation>%1：fcu,k 过大！</translation>
+        </message>
     </context>
     <context>
         <name>TPictureOptions</name>
@@ -2713,6 +2917,22 @@ Replace it by test data of the bars where there are any.</source>
         <message>
             <source>Running out of Memory.</source>
             <translation>内存不足。</translation>
+        </message>
+        <message>
+            <source>Save Data</source>
+            <translation>保存数据</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV 文件 (*.csv)</translation>
+        </message>
+        <message>
+            <source>No steels have been created: nothing to save.</source>
+            <translation>尚未创建任何钢筋：没有可保存的内容。</translation>
+        </message>
+        <message>
+            <source>Save Steel Data</source>
+            <translation>保存钢筋数据</translation>
         </message>
     </context>
 </TS>

@@ -31,11 +31,11 @@ const std::vector<CliCommand>& Commands()
     static std::vector<CliCommand> commands{
         {"parameters", "--grade G | --steel GRADE [--basis B [--cv X]] [--json]",
          QT_TRANSLATE_NOOP("Cli", "the name and the values that picking grade G (or steel GRADE) fills in"),
+         QT_TRANSLATE_NOOP("Cli",
          "Prints what the definition fields show once grade G is picked in the window: the\n"
          "strength basis, the name and Ec, fc,r, ft,r, the peak strains (10-6) and the shape\n"
          "parameters, with the decimal separator of the locale. With --json: the same\n"
          "unrounded, as JSON numbers (strains in m/m), with \"basis\" (and \"cv\").\n"
-         QT_TRANSLATE_NOOP("Cli",
          "With --steel GRADE instead: what the steel window's fields show for a reinforcing\n"
          "steel grade (HPB300, HRB335, HRB400, HRBF400, RRB400, HRB500, HRBF500) on the basis:\n"
          "the name, Es, fy, fst, the yield strain, euy (an assumption: the code gives none) and\n"

@@ -115,10 +115,6 @@ int RunFit(const CliArguments& arguments, const CliContext& context);  // CliFit
 // takes two columns (CliCommands.cpp).
 QString PaddedToColumns(const QString& text, int columns);
 
-// A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
-// the window's words for a text that is not a number or a grade not greater than zero.
-double ReadGradeArgument(const QString& text);
-
 // The strength basis of the --grade sources, from --basis and --cv. Throws CliUsageError naming
 // the option for a basis that is not known, a δc that is missing, not a number or out of
 // range, and --cv without a mean basis.
@@ -127,3 +123,8 @@ struct GradeBasis {
     double cv = 0;
 };
 GradeBasis ReadBasisArguments(const CliArguments& arguments);
+
+// A grade as typed after --grade, read with either decimal separator. Throws CliUsageError with
+// the window's words for a text that is not a number, a grade not greater than zero and, given
+// the basis, a grade whose values on it overflow.
+double ReadGradeArgument(const QString& text, const GradeBasis* basis = nullptr);

@@ -31,7 +31,7 @@
 #include "steel/SteelFields.h"
 #include "steel/SteelRegistry.h"
 
-double ReadGradeArgument(const QString& text)
+double ReadGradeArgument(const QString& text, const GradeBasis* basis)
 {
     // Scripts are written once and run under any locale, so either separator is taken.
     const std::string bytes = text.toStdString();
@@ -48,6 +48,10 @@ double ReadGradeArgument(const QString& text)
     }
     if (!(grade > 0))
         throw CliUsageError(ui::translate("Cli", "--grade: %1 fcu,k must be positive!")
+                                .arg(Quoted(text))
+                                .toStdString());
+    if (basis && !GradeProposesFiniteValues(grade, basis->basis, basis->cv))
+        throw CliUsageError(ui::translate("Cli", "--grade: %1 fcu,k is too large!")
                                 .arg(Quoted(text))
                                 .toStdString());
     return grade;
@@ -230,8 +234,10 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
         return RunSteelParameters(arguments, context);
     if (!arguments.Has("grade"))
         throw CliUsageError(ui::translate("Cli", "--grade G is missing.").toStdString());
-    const double grade = ReadGradeArgument(arguments.Value("grade"));
+    // The grade's own refusals first, then the basis's, then what the grade makes on it.
+    ReadGradeArgument(arguments.Value("grade"));
     const GradeBasis basis = ReadBasisArguments(arguments);
+    const double grade = ReadGradeArgument(arguments.Value("grade"), &basis);
     const DefinitionTexts texts =
         GradeDefinitionTexts(grade, context.localeSeparator, basis.basis, basis.cv);
 
@@ -350,7 +356,7 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& c
     const GradeBasis basis = ReadBasisArguments(arguments);
     for (const CliSource& source : arguments.sources) {
         if (source.kind == CliSource::Kind::Grade)
-            ReadGradeArgument(source.text);
+            ReadGradeArgument(source.text, &basis);
         if (source.kind == CliSource::Kind::Steel)
             ReadSteelGradeArgument(source.text);
     }
@@ -362,7 +368,7 @@ MaterialLibrary LoadMaterials(const CliArguments& arguments, const CliContext& c
     for (const CliSource& source : arguments.sources) {
         const QString where = SourceName(source);
         if (source.kind == CliSource::Kind::Grade) {
-            const double grade = ReadGradeArgument(source.text);
+            const double grade = ReadGradeArgument(source.text, &basis);
             NoteGradeRange(grade, context);
             const GradeDefinitionResult made =
                 GradeDefinition(grade, separator, basis.basis, basis.cv);
@@ -464,13 +470,15 @@ void ThrowRefusals(const std::vector<SolverRefusal>& refused,
                    const std::vector<SolverRefusal>& steelsRefused = {})
 {
     // A refusal without a name is about the whole set (OpenSees tags that run out).
-    std::string text;
+    QString text;
     for (const SolverRefusal& refusal : refused)
-        text += refusal.name.empty() ? "Cannot write: " + refusal.reason + '\n'
-                                     : RefusalText({refusal}) + '\n';
+        text += (refusal.name.empty()
+                     ? ui::translate("Cli", "Cannot write: %1").arg(FromUtf8(refusal.reason))
+                     : FromUtf8(RefusalText({refusal}))) +
+                QLatin1Char('\n');
     for (const SolverRefusal& refusal : steelsRefused)
-        text += SteelRefusalText({refusal}) + '\n';
-    throw CliFailure(text + "Nothing was written.");
+        text += FromUtf8(SteelRefusalText({refusal})) + QLatin1Char('\n');
+    throw CliFailure((text + ui::translate("Cli", "Nothing was written.")).toStdString());
 }
 
 }  // namespace

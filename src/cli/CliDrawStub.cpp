@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "cli/CliCommand.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ int RunPictures(const CliArguments&, const CliContext& context)
     std::fflush(context.out);
     std::fflush(context.err);
     execv(program.c_str(), argv.data());
-    throw CliFailure(QStringLiteral("Cannot start \"%1\": %2.")
+    throw CliFailure(ui::translate("Cli", "Cannot start \"%1\": %2.")
                          .arg(QDir::toNativeSeparators(
                                   QDir::cleanPath(QString::fromLocal8Bit(program.c_str()))),
                               QString::fromLocal8Bit(std::strerror(errno)))

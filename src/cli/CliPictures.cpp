@@ -48,8 +48,8 @@ std::optional<int> ReadPictureSide(const CliArguments& arguments, const char* na
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
     const int side = digits.match(text).hasMatch() ? text.toInt() : 0;
     if (side < kMinPictureSide || side > kMaxPictureSide)
-        throw CliUsageError(QStringLiteral("--%1 must be a whole number of pixels from %2 to %3 "
-                                           "(not \"%4\").")
+        throw CliUsageError(ui::translate("Cli", "--%1 must be a whole number of pixels from %2 "
+                                                 "to %3 (not \"%4\").")
                                 .arg(QLatin1String(name))
                                 .arg(kMinPictureSide)
                                 .arg(kMaxPictureSide)
@@ -83,9 +83,13 @@ PictureOptionsArgument ReadPictureOptions(const CliArguments& arguments, Picture
         if (scale != QLatin1String("1") && scale != QLatin1String("2") &&
             scale != QLatin1String("3"))
             throw CliUsageError(
-                QStringLiteral("--scale must be 1, 2 or 3 (not \"%1\").").arg(scale).toStdString());
+                ui::translate("Cli", "--scale must be 1, 2 or 3 (not \"%1\").")
+                    .arg(scale)
+                    .toStdString());
         if (format != PictureFormat::Png)
-            throw CliUsageError("--scale is for PNG pictures only (--format png).");
+            throw CliUsageError(
+                ui::translate("Cli", "--scale is for PNG pictures only (--format png).")
+                    .toStdString());
         options.scale = scale.toInt();
     }
     // The picture stays within 10000 pixels a side once scaled, as in the dialog.
@@ -96,8 +100,8 @@ PictureOptionsArgument ReadPictureOptions(const CliArguments& arguments, Picture
                                kSteelChartSize.height()})}}) {
         const int pixels = side.value_or(own) * options.scale;
         if (pixels > kMaxPictureSide)
-            throw CliUsageError(QStringLiteral("--%1 %2 at --scale %3 makes %4 pixels; a picture "
-                                               "has at most %5 a side.")
+            throw CliUsageError(ui::translate("Cli", "--%1 %2 at --scale %3 makes %4 pixels; a "
+                                                     "picture has at most %5 a side.")
                                     .arg(QLatin1String(name))
                                     .arg(side.value_or(own))
                                     .arg(options.scale)
@@ -147,7 +151,10 @@ std::unique_ptr<QApplication> StartDrawing()
     static char programName[] = "tarvolin-cli";
     static char* qtArgv[] = {programName, nullptr};
     static int qtArgc = 1;
-    return std::make_unique<QApplication>(qtArgc, qtArgv);
+    auto application = std::make_unique<QApplication>(qtArgc, qtArgv);
+    // The charts' own texts (the axis titles) in the language of the window's pictures.
+    InstallTranslations();
+    return application;
 }
 
 }  // namespace
@@ -155,7 +162,9 @@ std::unique_ptr<QApplication> StartDrawing()
 int RunPictures(const CliArguments& arguments, const CliContext& context)
 {
     if (arguments.output == QLatin1String("-"))
-        throw CliUsageError("pictures writes its files into a folder: -o - is for text outputs.");
+        throw CliUsageError(ui::translate("Cli", "pictures writes its files into a folder: -o - "
+                                                 "is for text outputs.")
+                                .toStdString());
     const QString formatName = arguments.Value("format", QStringLiteral("bmp")).toLower();
     const PictureFormatEntry* format = nullptr;
     for (const PictureFormatEntry& entry : kPictureFormats)

@@ -114,6 +114,13 @@ void TForm1::cbb1Change()
         WarnAndFocus(this, cbb1, tr("%1 fcu,k must be positive!").arg(Quoted(text)));
         return;
     }
+    // A grade whose values overflow would fill the fields with "INF" and leave Create to blame
+    // a field the user never typed in: it is refused here, the fields left as they were.
+    if (!GradeProposesFiniteValues(*grade, basis, basisCv)) {
+        cbb1->setToolTip(QString());
+        WarnAndFocus(this, cbb1, tr("%1 fcu,k is too large!").arg(Quoted(text)));
+        return;
+    }
     // Any positive grade is taken; outside the law's range a tooltip says so, and nothing
     // interrupts the typing.
     cbb1->setToolTip(GradeRangeNote(*grade, separator));

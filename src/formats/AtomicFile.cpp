@@ -1,17 +1,18 @@
 #include "formats/AtomicFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <stdexcept>
+
+#include "formats/FormatText.h"
 
 namespace {
 
 // pattern: the message with the file as %1 and the system's reason as %2.
 [[noreturn]] void Fail(const char* pattern, const QString& path, const QString& reason)
 {
-    const QString message = QCoreApplication::translate("AtomicFile", pattern)
-                                .arg(QDir::toNativeSeparators(path), reason);
+    const QString message = formattext::translate("AtomicFile", pattern)
+                                .arg(QDir::toNativeSeparators(path), formattext::Reason(reason));
     throw std::runtime_error(message.toStdString());
 }
 

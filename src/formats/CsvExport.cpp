@@ -183,13 +183,24 @@ void AppendCsvName(std::string& out, std::string_view name)
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
+std::string_view CsvByteOrderMark(std::span<const std::string_view> names)
+{
+    for (const std::string_view name : names)
+        if (std::any_of(name.begin(), name.end(), [](char c) { return (c & 0x80) != 0; }))
+            return "\xEF\xBB\xBF";
+    return {};
+}
+
 std::string BuildConcreteCsv(std::span<const CConcrete* const> concretes, char decimalSeparator)
 {
     // Each block runs to the largest end strain of all concretes.
     double largestEcmax = 0.0;
     double largestEtmax = 0.0;
     std::size_t namesBytes = 0;
+    std::vector<std::string_view> names;
+    names.reserve(concretes.size());
     for (const CConcrete* concrete : concretes) {
+        names.push_back(concrete->ConcreteName);
         if (largestEcmax < concrete->ecmax)
             largestEcmax = concrete->ecmax;
         if (largestEtmax < concrete->etmax)
@@ -205,6 +216,7 @@ std::string BuildConcreteCsv(std::span<const CConcrete* const> concretes, char d
     TextBuffer text(256 + n * 96 + 3 * namesBytes + compressionRows * (12 + 8 * n) +
                     tensionRows * (12 + 7 * n));
 
+    text.Append(CsvByteOrderMark(names));
     text.Line(kHeader);
     for (const CConcrete* concrete : concretes)
         WriteParameterLine(text, *concrete, decimalSeparator);

@@ -22,6 +22,12 @@ std::string BuildConcreteCsv(std::span<const CConcrete* const> concretes, char d
 // Every concrete of the registry, shown or hidden, in creation order.
 std::string BuildConcreteCsv(const ConcreteRegistry& concretes, char decimalSeparator);
 
+// Excel on a Chinese Windows reads a CSV file without a byte-order mark in the system's code
+// page (GBK), which turns a Chinese name into other characters; with the mark it reads UTF-8.
+// Only names can hold anything but ASCII, so a file of ASCII names keeps the bytes it always
+// had. The UTF-8 byte-order mark when one of the names is not ASCII, otherwise nothing.
+std::string_view CsvByteOrderMark(std::span<const std::string_view> names);
+
 // Appends a concrete's name as one field. A name with a comma, a double quote, CR or LF would
 // shift every column after it, so such a name is quoted with its double quotes doubled
 // (RFC 4180); any other name is written exactly as registered.

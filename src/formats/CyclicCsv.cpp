@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "formats/CsvExport.h"
 #include "formats/SolverCommon.h"
@@ -77,12 +79,18 @@ std::string BuildCyclicCsv(std::span<const CConcrete* const> concretes,
     const double lines = std::min(estimate + 6.0 * double(history.size()), double(maxPoints));
 
     std::string out;
-    std::size_t names = 0;
+    std::size_t namesBytes = 0;
+    std::vector<std::string_view> names;
+    names.reserve(concretes.size() + steels.size());
     for (const CConcrete* concrete : concretes)
-        names += 2 * concrete->ConcreteName.size() + 2;  // quoted at the longest
+        names.push_back(concrete->ConcreteName);
     for (const CSteel* steel : steels)
-        names += 2 * steel->SteelName.size() + 2;
-    Reserve(out, lines, std::size_t(materials) * (2 * solvertext::kMaxSolverNumberLength + 4) + names);
+        names.push_back(steel->SteelName);
+    for (const std::string_view name : names)
+        namesBytes += 2 * name.size() + 2;  // quoted at the longest
+    Reserve(out, lines,
+            std::size_t(materials) * (2 * solvertext::kMaxSolverNumberLength + 4) + namesBytes + 3);
+    out += CsvByteOrderMark(names);
     out += kCyclicCsvHeader;
 
     // The points go straight into the text, path by path; the paths share the limit.

@@ -1,6 +1,5 @@
 #include "formats/LibraryFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -13,6 +12,7 @@
 #include <optional>
 
 #include "formats/AtomicFile.h"
+#include "formats/FormatText.h"
 #include "model/DefinitionRules.h"
 
 namespace {
@@ -37,7 +37,7 @@ QString Key(SteelField field)
 
 [[noreturn]] void Refuse(const QString& path, const QString& reason)
 {
-    const QString message = QCoreApplication::translate("LibraryFile", "Cannot open library \"%1\". %2")
+    const QString message = formattext::translate("LibraryFile", "Cannot open library \"%1\". %2")
                                 .arg(QDir::toNativeSeparators(path), reason);
     throw LibraryError(message.toStdString());
 }
@@ -52,9 +52,9 @@ QString Shown(const QJsonValue& value)
     if (value.isNull())
         return QStringLiteral("null");
     if (value.isArray())
-        return QCoreApplication::translate("LibraryFile", "a list");
+        return formattext::translate("LibraryFile", "a list");
     if (value.isObject())
-        return QCoreApplication::translate("LibraryFile", "an object");
+        return formattext::translate("LibraryFile", "an object");
     // The shortest text that reads back as the number: 0.6 as in the file, not 0.59999999999999998.
     return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
 }
@@ -70,17 +70,17 @@ public:
 
     [[noreturn]] void Fail(const QString& field, const QString& reason) const
     {
-        QString where = QCoreApplication::translate("LibraryFile", kind).arg(position);
+        QString where = formattext::translate("LibraryFile", kind).arg(position);
         if (!name.isNull())
             where += QStringLiteral(" \"%1\"").arg(name);
-        Refuse(path, QCoreApplication::translate("LibraryFile", "%1, field \"%2\": %3").arg(where, field, reason));
+        Refuse(path, formattext::translate("LibraryFile", "%1, field \"%2\": %3").arg(where, field, reason));
     }
 
     QJsonValue Required(const QString& key) const
     {
         const QJsonValue value = object.value(key);
         if (value.isUndefined())
-            Fail(key, QCoreApplication::translate("LibraryFile", "the field is missing."));
+            Fail(key, formattext::translate("LibraryFile", "the field is missing."));
         return value;
     }
 
@@ -88,7 +88,7 @@ public:
     {
         const QJsonValue value = Required(key);
         if (!value.isString())
-            Fail(key, QCoreApplication::translate("LibraryFile", "%1 is not a text.").arg(Shown(value)));
+            Fail(key, formattext::translate("LibraryFile", "%1 is not a text.").arg(Shown(value)));
         name = value.toString();
         return name;
     }
@@ -99,7 +99,7 @@ public:
     {
         const QJsonValue value = Required(key);
         if (!value.isDouble())
-            Fail(key, QCoreApplication::translate("LibraryFile", "%1 is not a number.").arg(Shown(value)));
+            Fail(key, formattext::translate("LibraryFile", "%1 is not a number.").arg(Shown(value)));
         return value.toDouble();
     }
 
@@ -107,7 +107,7 @@ public:
     {
         const QJsonValue value = Required(kShownKey);
         if (!value.isBool())
-            Fail(kShownKey, QCoreApplication::translate("LibraryFile", "%1 is neither true nor false.").arg(Shown(value)));
+            Fail(kShownKey, formattext::translate("LibraryFile", "%1 is neither true nor false.").arg(Shown(value)));
         return value.toBool();
     }
 
@@ -120,7 +120,7 @@ public:
         const std::optional<StrengthBasis> basis =
             value.isString() ? BasisFromKey(value.toString().toStdString()) : std::nullopt;
         if (!basis)
-            Fail(kBasisKey, QCoreApplication::translate("LibraryFile", "%1 is not \"characteristic\", \"mean\" or \"design\".")
+            Fail(kBasisKey, formattext::translate("LibraryFile", "%1 is not \"characteristic\", \"mean\" or \"design\".")
                                 .arg(Shown(value)));
         return *basis;
     }
@@ -132,14 +132,14 @@ public:
         const QJsonValue value = object.value(kCvKey);
         if (basis != StrengthBasis::Mean) {
             if (!value.isUndefined())
-                Fail(kCvKey, QCoreApplication::translate("LibraryFile", "only mean values have a coefficient of variation."));
+                Fail(kCvKey, formattext::translate("LibraryFile", "only mean values have a coefficient of variation."));
             return 0;
         }
         const QJsonValue cv = Required(kCvKey);
         if (!cv.isDouble())
-            Fail(kCvKey, QCoreApplication::translate("LibraryFile", "%1 is not a number.").arg(Shown(cv)));
+            Fail(kCvKey, formattext::translate("LibraryFile", "%1 is not a number.").arg(Shown(cv)));
         if (!ValidCoefficientOfVariation(cv.toDouble()))
-            Fail(kCvKey, QCoreApplication::translate("LibraryFile", "%1 is not between 0 and 0.6.").arg(Shown(cv)));
+            Fail(kCvKey, formattext::translate("LibraryFile", "%1 is not between 0 and 0.6.").arg(Shown(cv)));
         return cv.toDouble();
     }
 
@@ -156,12 +156,12 @@ void ReadSteels(const QString& path, const QJsonValue& list, SteelRegistry& stee
     if (list.isUndefined())
         return;  // a library of concretes only
     if (!list.isArray())
-        Refuse(path, QCoreApplication::translate("LibraryFile", "Field \"steels\": %1 is not a list.").arg(Shown(list)));
+        Refuse(path, formattext::translate("LibraryFile", "Field \"steels\": %1 is not a list.").arg(Shown(list)));
     const QJsonArray array = list.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const int position = int(i) + 1;
         if (!array.at(i).isObject())
-            Refuse(path, QCoreApplication::translate("LibraryFile", "Steel %1: %2 is not an object.")
+            Refuse(path, formattext::translate("LibraryFile", "Steel %1: %2 is not an object.")
                              .arg(position)
                              .arg(Shown(array.at(i))));
         const QJsonObject object = array.at(i).toObject();
@@ -185,7 +185,7 @@ void ReadSteels(const QString& path, const QJsonValue& list, SteelRegistry& stee
             reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
         if (const std::ptrdiff_t earlier = steels.IndexOf(v.name); earlier >= 0)
             reader.Fail(Key(SteelField::Name),
-                        QCoreApplication::translate("LibraryFile", "steel %1 has the same name.").arg(earlier + 1));
+                        formattext::translate("LibraryFile", "steel %1 has the same name.").arg(earlier + 1));
         steels.Add(std::make_unique<CSteel>(v.name, v.Es, v.fy, v.fst, v.euy, v.eu, v.basis, v.cv),
                    shown);
     }
@@ -196,35 +196,35 @@ void ReadSteels(const QString& path, const QJsonValue& list, SteelRegistry& stee
 MaterialLibrary ParseMaterialLibrary(const QByteArray& bytes, const QString& path)
 {
     if (bytes.size() > kMaxLibraryBytes)
-        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is larger than 16 MiB."));
+        Refuse(path, formattext::translate("LibraryFile", "The file is larger than 16 MiB."));
 
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is not a Tarvolin library: %1 at byte %2.")
-                         .arg(error.errorString())
+        Refuse(path, formattext::translate("LibraryFile", "The file is not a Tarvolin library: %1 at byte %2.")
+                         .arg(formattext::Reason(error.errorString()))
                          .arg(error.offset));
     const QJsonObject root = document.object();
     if (!document.isObject() ||
         root.value(QStringLiteral("format")) != QJsonValue(QLatin1String(kLibraryFormat)))
-        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is not a Tarvolin library."));
+        Refuse(path, formattext::translate("LibraryFile", "The file is not a Tarvolin library."));
 
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble())
-        Refuse(path, QCoreApplication::translate("LibraryFile", "Field \"version\": %1 is not a number.").arg(Shown(version)));
+        Refuse(path, formattext::translate("LibraryFile", "Field \"version\": %1 is not a number.").arg(Shown(version)));
     if (version.toDouble() > kSteelLibraryVersion)
-        Refuse(path, QCoreApplication::translate("LibraryFile", "The library has version %1, written by a newer Tarvolin; "
+        Refuse(path, formattext::translate("LibraryFile", "The library has version %1, written by a newer Tarvolin; "
                                     "this one reads versions up to %2.")
                          .arg(Shown(version))
                          .arg(kSteelLibraryVersion));
     if (version.toDouble() != kLibraryVersion && version.toDouble() != kSteelLibraryVersion)
-        Refuse(path, QCoreApplication::translate("LibraryFile", "The library version %1 is not known.").arg(Shown(version)));
+        Refuse(path, formattext::translate("LibraryFile", "The library version %1 is not known.").arg(Shown(version)));
 
     const QJsonValue list = root.value(kConcretesKey);
     if (!list.isArray())
         Refuse(path, list.isUndefined()
-                         ? QCoreApplication::translate("LibraryFile", "Field \"concretes\": the field is missing.")
-                         : QCoreApplication::translate("LibraryFile", "Field \"concretes\": %1 is not a list.").arg(Shown(list)));
+                         ? formattext::translate("LibraryFile", "Field \"concretes\": the field is missing.")
+                         : formattext::translate("LibraryFile", "Field \"concretes\": %1 is not a list.").arg(Shown(list)));
 
     MaterialLibrary library;
     ConcreteRegistry& concretes = library.concretes;
@@ -232,7 +232,7 @@ MaterialLibrary ParseMaterialLibrary(const QByteArray& bytes, const QString& pat
     for (qsizetype i = 0; i < array.size(); ++i) {
         const int position = int(i) + 1;
         if (!array.at(i).isObject())
-            Refuse(path, QCoreApplication::translate("LibraryFile", "Concrete %1: %2 is not an object.")
+            Refuse(path, formattext::translate("LibraryFile", "Concrete %1: %2 is not an object.")
                              .arg(position)
                              .arg(Shown(array.at(i))));
         const QJsonObject object = array.at(i).toObject();
@@ -250,7 +250,7 @@ MaterialLibrary ParseMaterialLibrary(const QByteArray& bytes, const QString& pat
             reader.Fail(Key(refusal->field), QString::fromStdString(refusal->message));
         if (const std::ptrdiff_t earlier = concretes.IndexOf(definition.name); earlier >= 0)
             reader.Fail(Key(DefinitionField::Name),
-                        QCoreApplication::translate("LibraryFile", "concrete %1 has the same name.").arg(earlier + 1));
+                        formattext::translate("LibraryFile", "concrete %1 has the same name.").arg(earlier + 1));
 
         const Definition& d = definition;
         auto concrete = std::make_unique<CConcrete>(d.name, d.Ec, d.fck, d.ftk, d.ac, d.at, d.eck,
@@ -273,13 +273,13 @@ MaterialLibrary ReadMaterialLibrary(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        Refuse(path, file.errorString());
+        Refuse(path, formattext::Reason(file.errorString()));
     // Sizes of special files are not known beforehand: at most one byte past the limit is read.
     if (file.size() > kMaxLibraryBytes)
-        Refuse(path, QCoreApplication::translate("LibraryFile", "The file is larger than 16 MiB."));
+        Refuse(path, formattext::translate("LibraryFile", "The file is larger than 16 MiB."));
     const QByteArray bytes = file.read(kMaxLibraryBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        Refuse(path, file.errorString());
+        Refuse(path, formattext::Reason(file.errorString()));
     return ParseMaterialLibrary(bytes, path);
 }
 

@@ -54,8 +54,10 @@ bool SetOpenSeesOption(OpenSeesOptions& options, std::string_view name, std::str
         const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
         if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
             !std::isfinite(number) || !(number > 0))
-            return error = "--" + std::string(name) + ": \"" + std::string(value) +
-                           "\" is not a number above 0.",
+            return error = coretext::Arg(coretext::translate("OpenSeesWriter",
+                                                             "--%1: \"%2\" is not a number "
+                                                             "above 0."),
+                                         {name, value}),
                    false;
         (name == "eps-sp" ? options.epsSp : options.etaP) = number;
         return true;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "model/CoreText.h"
 #include "steel/Steel.h"
 
 using solvertext::Parse;
@@ -115,8 +116,12 @@ std::string SteelRefusalText(const std::vector<SolverRefusal>& refusals)
     std::string text;
     for (const SolverRefusal& r : refusals) {
         if (!text.empty()) text += '\n';
-        text += r.name.empty() ? "Cannot write the steels: " + r.reason
-                               : "Steel \"" + r.name + "\" cannot be written: " + r.reason;
+        text += r.name.empty()
+                    ? coretext::Arg(coretext::translate("SteelAbaqus", "Cannot write the steels: %1"),
+                                    {r.reason})
+                    : coretext::Arg(coretext::translate("SteelAbaqus",
+                                                        "Steel \"%1\" cannot be written: %2"),
+                                    {r.name, r.reason});
     }
     return text;
 }
@@ -131,8 +136,10 @@ bool SetSteelAbaqusOption(SteelAbaqusOptions& options, std::string_view name,
         else if (value == "nominal")
             options.plastic = SteelAbaqusOptions::Plastic::Nominal;
         else
-            return error = "--steel-plastic: \"" + std::string(value) +
-                           "\" is neither true nor nominal.",
+            return error = coretext::Arg(
+                       coretext::translate("SteelAbaqus",
+                                           "--steel-plastic: \"%1\" is neither true nor nominal."),
+                       {value}),
                    false;
         return true;
     }
@@ -141,13 +148,16 @@ bool SetSteelAbaqusOption(SteelAbaqusOptions& options, std::string_view name,
         const auto result = std::from_chars(value.data(), value.data() + value.size(), number);
         if (value.empty() || result.ec != std::errc() || result.ptr != value.data() + value.size() ||
             !(number >= 0) || !(number < 0.5))
-            return error = "--steel-poisson: \"" + std::string(value) +
-                           "\" is not a number from 0 to below 0.5.",
+            return error = coretext::Arg(
+                       coretext::translate("SteelAbaqus",
+                                           "--steel-poisson: \"%1\" is not a number from 0 to "
+                                           "below 0.5."),
+                       {value}),
                    false;
         options.poisson = number;
         return true;
     }
-    error = "unknown option --" + std::string(name) + ".";
+    error = coretext::Arg(coretext::translate("AbaqusCdp", "Unknown option --%1."), {name});
     return false;
 }
 
@@ -176,8 +186,9 @@ SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
     if (!std::all_of(std::begin(values), std::end(values),
                      [](double v) { return std::isfinite(v) && v > 0; }) ||
         steel.fst < steel.fy || steel.euy < steel.GetEy() || steel.eu <= steel.euy) {
-        reason = "its values do not make a curve (Es, fy, fst, euy, eu positive, fst >= fy, "
-                 "euy >= fy / Es, eu > euy)";
+        reason = coretext::translate("SteelAbaqus",
+                                     "its values do not make a curve (Es, fy, fst, euy, eu "
+                                     "positive, fst >= fy, euy >= fy / Es, eu > euy)");
         return m;
     }
 
@@ -206,8 +217,9 @@ SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
     if (steel.euy > steel.GetEy()) refine(steel.GetEy(), steel.euy);
     refine(steel.euy, steel.eu);
     if (tooMany) {
-        reason = "its curve needs more than " + std::to_string(kMaxRows) +
-                 " rows to stay within 0.1 %";
+        reason = coretext::Arg(coretext::translate("SteelAbaqus", "its curve needs more than %1 "
+                                                                  "rows to stay within 0.1 %"),
+                               {std::to_string(kMaxRows)});
         rows.clear();
         return m;
     }
@@ -218,8 +230,9 @@ SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
     const auto firstRising = std::find_if(rows.begin() + 1, rows.end(),
                                           [](const SteelPlasticRow& r) { return r.plastic > 0; });
     if (firstRising == rows.end()) {
-        reason = "its plastic strain never rises above zero up to eu: the hardening branch is "
-                 "too steep for Es";
+        reason = coretext::translate("SteelAbaqus",
+                                     "its plastic strain never rises above zero up to eu: the "
+                                     "hardening branch is too steep for Es");
         rows.clear();
         return m;
     }
@@ -228,18 +241,25 @@ SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const SteelPlasticRow& r = rows[i];
         if (!std::isfinite(r.stress) || !(r.stress > 0) || !std::isfinite(r.plastic)) {
-            reason = "a stress or plastic strain is not a positive finite number";
+            reason = coretext::translate("SteelAbaqus",
+                                         "a stress or plastic strain is not a positive finite "
+                                         "number");
             break;
         }
         if (i == 0) continue;
         if (!(r.plastic > rows[i - 1].plastic)) {
-            reason = "its plastic strain would fall as the strain grows (at strain " +
-                     Number(r.strain) + "): the hardening branch is too steep for Es";
+            reason = coretext::Arg(
+                coretext::translate("SteelAbaqus",
+                                    "its plastic strain would fall as the strain grows (at "
+                                    "strain %1): the hardening branch is too steep for Es"),
+                {Number(r.strain)});
             break;
         }
         if (r.stress < rows[i - 1].stress) {
-            reason = "its stress would fall as the plastic strain grows (at strain " +
-                     Number(r.strain) + ")";
+            reason = coretext::Arg(coretext::translate("SteelAbaqus",
+                                                       "its stress would fall as the plastic "
+                                                       "strain grows (at strain %1)"),
+                                   {Number(r.strain)});
             break;
         }
     }
@@ -249,8 +269,10 @@ SteelAbaqusMaterial BuildSteelAbaqusMaterial(const CSteel& steel,
             worst = std::max(worst, curve.Gap(rows[i - 1], rows[i]));
         m.deviation = 100 * worst;
         if (worst > kSteelPlasticTolerance)
-            reason = "its table leaves the curve by " + Rounded(m.deviation, 6) +
-                     " %, more than 0.1 %";
+            reason = coretext::Arg(coretext::translate("SteelAbaqus",
+                                                       "its table leaves the curve by %1 %, "
+                                                       "more than 0.1 %"),
+                                   {Rounded(m.deviation, 6)});
     }
     if (!reason.empty()) rows.clear();
     return m;

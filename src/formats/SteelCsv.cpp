@@ -28,6 +28,11 @@ std::string BuildSteelCsv(std::span<const CSteel* const> steels, char separator)
         AppendCsvNumber(out, pattern, value, separator);
     };
 
+    std::vector<std::string_view> names;
+    names.reserve(steels.size());
+    for (const CSteel* steel : steels)
+        names.push_back(steel->SteelName);
+    out += CsvByteOrderMark(names);
     out += kHeader;
     out += kLineEnd;
     for (const CSteel* steel : steels) {

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/Concrete.h"
+#include "model/CoreText.h"
 #include "steel/Steel.h"
 
 using solvertext::ForSolver;
@@ -20,7 +21,7 @@ bool SetSteelOpenSeesOption(SteelOpenSeesOptions& options, std::string_view name
 {
     if (name.substr(0, 2) == "--") name.remove_prefix(2);
     if (name != "steel-material") {
-        error = "unknown option --" + std::string(name) + ".";
+        error = coretext::Arg(coretext::translate("AbaqusCdp", "Unknown option --%1."), {name});
         return false;
     }
     if (value == "hysteretic")
@@ -28,8 +29,10 @@ bool SetSteelOpenSeesOption(SteelOpenSeesOptions& options, std::string_view name
     else if (value == "steel02")
         options.material = SteelOpenSeesOptions::Material::Steel02;
     else
-        return error = "--steel-material: \"" + std::string(value) +
-                       "\" is neither hysteretic nor steel02.",
+        return error = coretext::Arg(coretext::translate("SteelOpenSees",
+                                                         "--steel-material: \"%1\" is neither "
+                                                         "hysteretic nor steel02."),
+                                     {value}),
                false;
     return true;
 }
@@ -78,8 +81,10 @@ SteelOpenSeesExport BuildSteelOpenSeesExport(std::span<const CSteel* const> stee
     if (options.firstTag < 1 || options.firstTag > kMaxTag ||
         kMaxTag - options.firstTag < static_cast<long long>(steels.size()) - 1) {
         result.refused.push_back(
-            {"", "the steels' tags from " + std::to_string(options.firstTag) +
-                     " on do not fit OpenSees"});
+            {"", coretext::Arg(coretext::translate("SteelOpenSees",
+                                                   "the steels' tags from %1 on do not fit "
+                                                   "OpenSees"),
+                               {std::to_string(options.firstTag)})});
         return result;
     }
     for (const CSteel* s : steels) {
@@ -88,8 +93,10 @@ SteelOpenSeesExport BuildSteelOpenSeesExport(std::span<const CSteel* const> stee
                          [](double v) { return std::isfinite(v) && v > 0; }) ||
             s->fst < s->fy || s->euy < s->GetEy() || s->eu <= s->euy)
             result.refused.push_back(
-                {s->SteelName, "its values do not make a curve (Es, fy, fst, euy, eu positive, "
-                               "fst >= fy, euy >= fy / Es, eu > euy)"});
+                {s->SteelName, coretext::translate("SteelAbaqus",
+                                                   "its values do not make a curve (Es, fy, fst, "
+                                                   "euy, eu positive, fst >= fy, euy >= fy / Es, "
+                                                   "eu > euy)")});
     }
     if (!result.refused.empty()) return result;
 

@@ -1,5 +1,7 @@
 #include "model/GradeFields.h"
 
+#include <cmath>
+
 #include "model/CodeParameters.h"
 #include "model/CoreText.h"
 #include "model/NumberText.h"
@@ -37,6 +39,25 @@ GradeValues GradeValuesFor(double grade, StrengthBasis basis, double cv)
     v.ac = CalcAc(v.fck);
     v.at = CalcAt(v.ftk);
     return v;
+}
+
+bool GradeProposesFiniteValues(double grade, StrengthBasis basis, double cv)
+{
+    const GradeValues v = GradeValuesFor(grade, basis, cv);
+    for (const double value : {v.Ec, v.fck, v.ftk, v.eck, v.etk, v.ac, v.at})
+        if (!std::isfinite(value))
+            return false;
+    // Rounding to the fields' decimals must not carry a value past the largest number either.
+    const DefinitionTexts t = GradeDefinitionTexts(grade, '.', basis, cv);
+    for (const std::string* text : {&t.Ec, &t.fck, &t.ftk, &t.eck, &t.etk, &t.ac, &t.at}) {
+        try {
+            if (!std::isfinite(StrToFloat(*text, '.')))
+                return false;
+        } catch (const ConvertError&) {
+            return false;
+        }
+    }
+    return true;
 }
 
 DefinitionTexts GradeDefinitionTexts(double grade, char separator, StrengthBasis basis, double cv)

@@ -31,6 +31,13 @@ struct GradeValues {
 GradeValues GradeValuesFor(double grade, StrengthBasis basis = StrengthBasis::Characteristic,
                            double cv = 0);
 
+// Whether every value the grade proposes on the basis is a finite number, as computed and as
+// the fields print it. A grade near the largest double (1e308) overflows some of them to
+// infinity; such a grade is refused as a whole, never written into the fields in part.
+// grade must be greater than zero.
+bool GradeProposesFiniteValues(double grade, StrengthBasis basis = StrengthBasis::Characteristic,
+                               double cv = 0);
+
 // The grades the law of Appendix C is stated for (C.2.2: C20 to C80). Tarvolin takes any
 // positive grade; outside this range it only says so, quietly.
 inline constexpr double kLawGradeMin = 20;

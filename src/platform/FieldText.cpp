@@ -1,9 +1,9 @@
 #include "platform/FieldText.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 
 #include "model/NumberText.h"
+#include "platform/Translation.h"
 
 QString TrimControl(const QString& text)
 {
@@ -23,8 +23,8 @@ QString Quoted(const QString& text)
 
 QString NotANumberMessage(const QString& text)
 {
-    return QCoreApplication::translate("FieldText", "%1 is not a valid floating number!")
-        .arg(Quoted(text));
+    // The command line refuses its numbers in these words too, before any application object.
+    return ui::translate("FieldText", "%1 is not a valid floating number!").arg(Quoted(text));
 }
 
 std::optional<double> ReadNumber(const QString& text, char separator)

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
+#include <clocale>
 
 #include "model/CoreText.h"
 
@@ -57,6 +58,13 @@ void InstallTranslations()
         if (!ChineseChosen())
             return;
         LoadTranslationResources();
+        // The reasons the system gives for a failed file operation (strerror) in Chinese as
+        // well: the window's application object takes the user's locale itself, the command
+        // line makes none. Numbers keep the C rules (LC_NUMERIC is left alone).
+#ifdef LC_MESSAGES
+        std::setlocale(LC_MESSAGES, "");
+#endif
+        std::setlocale(LC_CTYPE, "");
         loaded = new Translators;
         loaded->programLoaded =
             loaded->program.load(QStringLiteral(":/i18n/tarvolin_zh_CN.qm"));

@@ -1,5 +1,6 @@
 #include "steelwindow/SteelForm.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +16,12 @@
 #include "chart/Chart.h"
 #include "chart/SeriesTitles.h"
 #include "dialogs/PictureExport.h"
+#include "formats/AtomicFile.h"
+#include "formats/SteelCsv.h"
 #include "model/NumberText.h"
 #include "platform/CheckList.h"
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/FieldText.h"
 #include "platform/Platform.h"
 #include "platform/RunGuarded.h"
@@ -51,7 +55,10 @@ QString TSteelForm::BasisText(const CSteel& steel) const
 }
 
 TSteelForm::TSteelForm(SteelRegistry& steels, char decimalSeparator, QWidget* owner)
-    : QWidget(owner, Qt::Window), steels(steels), decimalSeparator(decimalSeparator)
+    : QWidget(owner, Qt::Window),
+      steels(steels),
+      dlgSave1(std::make_unique<TSaveDialog>()),
+      decimalSeparator(decimalSeparator)
 {
     setObjectName(QStringLiteral("SteelForm"));
     BuildControls();
@@ -130,6 +137,12 @@ void TSteelForm::BuildControls()
     btn2->setText(tr("Delete"));
     btn3 = Make<QPushButton>(grp3, "btn3", 10, 48, 127, 25);
     btn3->setText(tr("Delete All"));
+    btn4 = Make<QPushButton>(grp3, "btn4", 10, 80, 127, 25);
+    btn4->setText(tr("Save Data"));
+    // Where the concrete window's Save Data starts, with its own memory of the last folder.
+    dlgSave1->InitialDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    dlgSave1->Filter = tr("CSV files (*.csv)");
+    dlgSave1->DefaultExt = QStringLiteral("csv");
     lst1 = Make<TRzCheckList>(grp3, "lst1", 147, 16, 177, 121);
 
     grp2 = Make<QGroupBox>(this, "grp2", 344, 1, 589, 413);
@@ -139,7 +152,8 @@ void TSteelForm::BuildControls()
     // Enter and Return press the focused button, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(true);
-    QWidget* order[] = {edt1, cbb1, edt2, edt3, edt4, edt6, edt7, edt8, btn1, btn2, btn3, lst1};
+    QWidget* order[] = {edt1, cbb1, edt2, edt3, edt4, edt6, edt7, edt8, btn1, btn2, btn3, btn4,
+                        lst1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -158,6 +172,7 @@ void TSteelForm::Wire()
     on(btn1, &QPushButton::clicked, &TSteelForm::btn1Click);
     on(btn2, &QPushButton::clicked, &TSteelForm::btn2Click);
     on(btn3, &QPushButton::clicked, &TSteelForm::btn3Click);
+    on(btn4, &QPushButton::clicked, &TSteelForm::btn4Click);
     on(lst1, &TRzCheckList::Change, &TSteelForm::lst1Change);
     connect(cht1, &TChart::SaveImageAsRequested, this,
             [this] { SaveChartImageAs(this, cht1, QStringLiteral("Steel")); });
@@ -388,6 +403,22 @@ void TSteelForm::btn2Click()
 void TSteelForm::btn3Click()
 {
     DeleteAllSteels();
+}
+
+void TSteelForm::btn4Click()
+{
+    if (steels.empty()) {
+        MessageDlg(this, Platform::MsgKind::Information,
+                   tr("No steels have been created: nothing to save."));
+        return;
+    }
+    dlgSave1->Title = tr("Save Steel Data");
+    dlgSave1->FileName = QStringLiteral("Steel_Data.csv");
+    if (!dlgSave1->Execute(this))
+        return;
+    // Built whole before the disk is touched; a failed write leaves the earlier file as it was.
+    const std::string text = BuildSteelCsv(steels, decimalSeparator);
+    WriteFileAtomically(dlgSave1->FileName, QByteArrayView(text.data(), qsizetype(text.size())));
 }
 
 void TSteelForm::lst1Change()

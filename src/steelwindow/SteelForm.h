@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@ class SteelRegistry;
 class TChart;
 class TRzCheckList;
 struct SteelValues;
+struct TSaveDialog;
 
 // The reinforcing-steel window: the definition of a new steel, the list of steels with their
 // check boxes and one chart of σ against ε. It shows and edits the registry of the main window
@@ -54,6 +56,7 @@ public:
     QGroupBox* grp3;
     QPushButton* btn2;
     QPushButton* btn3;
+    QPushButton* btn4;  // Save Data
     TRzCheckList* lst1;
     QGroupBox* grp2;
     TChart* cht1;
@@ -65,6 +68,7 @@ public:
     void btn1Click();   // Create Steel
     void btn2Click();   // Delete
     void btn3Click();   // Delete All
+    void btn4Click();   // Save Data: the steel CSV file of tarvolin-cli steel-csv
     void lst1Change();
 
     // The basis the grades fill the fields on. Changing it refills the fields for the grade in
@@ -98,6 +102,7 @@ private:
     void SetAssumptionTips();
 
     SteelRegistry& steels;
+    std::unique_ptr<TSaveDialog> dlgSave1;
     std::size_t replacedSubscription = 0;
     char decimalSeparator;
     // δs as edt8 holds it, or nothing when it does not read as a valid one.

@@ -135,6 +135,12 @@ void TestCli::exitStatusAndMessage_data()
     row("grade negative", {"csv", "--grade", "-5", "-o", "@D@/out.csv"}, 2,
         {"\"-5\" fcu,k must be positive!"});
     row("grade zero", {"parameters", "--grade", "0"}, 2, {"\"0\" fcu,k must be positive!"});
+    // Values beyond the largest double would be printed as INF and refused as a field's.
+    row("grade overflows", {"csv", "--grade", "1e308", "-o", "@D@/out.csv"}, 2,
+        {"--grade: \"1e308\" fcu,k is too large!"});
+    row("grade overflows on the mean basis", {"parameters", "--grade", "3e280", "--basis", "mean",
+                                              "--cv", "0.5"}, 2,
+        {"--grade: \"3e280\" fcu,k is too large!"});
     row("separator", {"csv", "--grade", "30", "--separator", ";", "-o", "@D@/out.csv"}, 2,
         {"--separator must be . or ,"});
     row("format", {"pictures", "--grade", "30", "--format", "gif", "-o", "@D@/out"}, 2,

@@ -11,15 +11,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 #include "chart/Chart.h"
 #include "concretewindow/Unit1.h"
 #include "platform/CheckList.h"
 #include "support/CreateWorked.h"
 #include "support/FakePlatform.h"
+#include "support/FileSizeLimit.h"
 #include "support/Files.h"
 #include "support/WorkedExample.h"
 
@@ -50,30 +49,6 @@ int CountPixels(const QImage& image, QRgb colour)
     }
     return count;
 }
-
-// Files may not grow beyond `bytes` while it lives; writes past that fail with EFBIG instead of
-// killing the process. Restores the limit and the signal whatever way the test leaves.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-    bool active = false;
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = nullptr;
-};
 
 }  // namespace
 

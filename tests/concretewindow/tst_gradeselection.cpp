@@ -13,7 +13,9 @@
 #include <memory>
 
 #include "concretewindow/Unit1.h"
+#include "dialogs/Basis.h"
 #include "support/FakePlatform.h"
+#include "support/Modal.h"
 
 namespace {
 
@@ -49,6 +51,8 @@ private slots:
     void gradeTextIsReadUntrimmed();
     void refusedGradeChangesNothing_data();
     void refusedGradeChangesNothing();
+    void overflowingGradeRefusedAtOnce_data();
+    void overflowingGradeRefusedAtOnce();
     void tinyGradeEndsWithFocusOnCompressionStrength();
     void typingStrength_data();
     void typingStrength();
@@ -289,6 +293,54 @@ void TestGradeSelection::refusedGradeChangesNothing()
     QStringList expected = before;
     expected[8] = text;
     QCOMPARE(AllFields(*form), expected);
+}
+
+void TestGradeSelection::overflowingGradeRefusedAtOnce_data()
+{
+    QTest::addColumn<QString>("cv");        // empty: the characteristic basis
+    QTest::addColumn<QString>("accepted");  // typed first, its values filled in
+    QTest::addColumn<QString>("typed");     // the keystroke after it that overflows
+
+    QTest::newRow("1e308") << "" << "1e30" << "8";
+    // Fine on the characteristic basis; the mean strengths are 5.6 times as large and square
+    // beyond the largest double in at.
+    QTest::newRow("3e280 on the mean basis") << "0.5" << "3e28" << "0";
+}
+
+// A grade whose values overflow would fill the fields with "INF" and cut-off numbers and leave
+// Create to blame a field: the grade box refuses it at the keystroke, and nothing is filled.
+void TestGradeSelection::overflowingGradeRefusedAtOnce()
+{
+    QFETCH(QString, cv);
+    QFETCH(QString, accepted);
+    QFETCH(QString, typed);
+    if (!cv.isEmpty()) {
+        QVERIFY(AnswerModal<TCvDialog>(form->Mean1, [&](TCvDialog& dialog) {
+            TypeInto(dialog.edt1, cv);
+            QTest::mouseClick(dialog.btn1, Qt::LeftButton);
+        }));
+        QVERIFY(form->Mean1->isChecked());
+    }
+    TypeInto(form->cbb1, accepted);
+    QVERIFY2(platform->messages.isEmpty(), qPrintable(platform->Texts().join('\n')));
+    QCOMPARE(form->edt1->text().endsWith('m'), !cv.isEmpty());
+    const QStringList before = AllFields(*form);
+    for (const QString& field : before)
+        QVERIFY2(!field.contains("INF"), qPrintable(field));
+
+    QTest::keyClicks(form->cbb1, typed);
+
+    const QString grade = accepted + typed;
+    CheckWarning('"' + grade + "\" fcu,k is too large!", form->cbb1, Left::AsTyped);
+    QStringList expected = before;
+    expected[8] = grade;
+    QCOMPARE(AllFields(*form), expected);
+
+    // The next keystroke that makes a grade again fills the fields as usual.
+    platform->Clear();
+    QTest::keyClick(form->cbb1, Qt::Key_Backspace);
+    QVERIFY(platform->messages.isEmpty());
+    QCOMPARE(AllFields(*form).mid(0, 9), before.mid(0, 9));
 }
 
 void TestGradeSelection::tinyGradeEndsWithFocusOnCompressionStrength()

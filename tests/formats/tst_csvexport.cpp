@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "formats/CsvExport.h"
+#include "formats/CyclicCsv.h"
+#include "formats/SteelCsv.h"
 #include "model/Concrete.h"
+#include "steel/Steel.h"
 #include "support/WorkedExample.h"
 
 namespace {
@@ -121,6 +124,8 @@ private slots:
     void awkwardNames();
     void plainNamesStayAsRegistered();
     void hugeEndStrainIsRefused();
+    void byteOrderMarkForNamesBeyondAscii_data();
+    void byteOrderMarkForNamesBeyondAscii();
 };
 
 void TestCsvExport::workedExample()
@@ -300,6 +305,85 @@ void TestCsvExport::hugeEndStrainIsRefused()
     Registry concretes;
     concretes.push_back(Make("huge", 1e6));
     QVERIFY_THROWS_EXCEPTION(std::length_error, BuildConcreteCsv(concretes, '.'));
+}
+
+// Excel on a Chinese Windows reads a CSV without the UTF-8 byte-order mark as GBK: every file
+// writer puts the mark first when a name is not ASCII, and only then, so that the files of ASCII
+// names keep their bytes.
+void TestCsvExport::byteOrderMarkForNamesBeyondAscii_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("concretes");
+    QTest::addColumn<QStringList>("steels");
+    QTest::addColumn<bool>("marked");
+
+    QTest::newRow("concrete, ASCII") << "concrete" << QStringList{"Con_30", "C 30; lab"}
+                                     << QStringList{} << false;
+    QTest::newRow("concrete, Chinese second") << "concrete" << QStringList{"Con_30", "梁C30"}
+                                              << QStringList{} << true;
+    QTest::newRow("concrete, Latin-1 letter") << "concrete" << QStringList{"Béton C25"}
+                                              << QStringList{} << true;
+    QTest::newRow("concrete, Chinese and a comma") << "concrete" << QStringList{"柱,C30"}
+                                                   << QStringList{} << true;
+    QTest::newRow("steel, ASCII") << "steel" << QStringList{} << QStringList{"HRB400", "S 1"}
+                                  << false;
+    QTest::newRow("steel, Chinese") << "steel" << QStringList{} << QStringList{"HRB400", "箍筋"}
+                                    << true;
+    QTest::newRow("cyclic, ASCII") << "cyclic" << QStringList{"C30"} << QStringList{"HRB400"}
+                                   << false;
+    QTest::newRow("cyclic, Chinese steel only") << "cyclic" << QStringList{"C30"}
+                                                << QStringList{"纵筋"} << true;
+    QTest::newRow("cyclic, Chinese concrete only") << "cyclic" << QStringList{"梁C30"}
+                                                   << QStringList{} << true;
+}
+
+void TestCsvExport::byteOrderMarkForNamesBeyondAscii()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, concretes);
+    QFETCH(QStringList, steels);
+    QFETCH(bool, marked);
+
+    std::vector<CConcrete> concreteObjects;
+    for (const QString& name : concretes)
+        concreteObjects.emplace_back(name.toStdString(), 29791, 20.1, 2.01, 0.748, 1.261, 1470e-6,
+                                     95e-6, 0.016, 700e-6);
+    std::vector<CSteel> steelObjects;
+    for (const QString& name : steels)
+        steelObjects.emplace_back(name.toStdString(), 2e5, 400, 540, 0.025, 0.075);
+    std::vector<const CConcrete*> concretePointers;
+    for (const CConcrete& concrete : concreteObjects)
+        concretePointers.push_back(&concrete);
+    std::vector<const CSteel*> steelPointers;
+    for (const CSteel& steel : steelObjects)
+        steelPointers.push_back(&steel);
+
+    std::string text;
+    std::string header;
+    if (file == QLatin1String("concrete")) {
+        text = BuildConcreteCsv(concretePointers, '.');
+        header = "ConcreteName,";
+    } else if (file == QLatin1String("steel")) {
+        text = BuildSteelCsv(steelPointers, ',');
+        header = "SteelName,";
+    } else {
+        const std::vector<double> history{0, -0.002, 0.001};
+        text = BuildCyclicCsv(concretePointers, steelPointers, history, 1e-4);
+        header = std::string(kCyclicCsvHeader);
+    }
+
+    const std::string mark = "\xEF\xBB\xBF";
+    QCOMPARE(text.starts_with(mark), marked);
+    // The mark stands once, before the header, and the file goes on as without it.
+    const std::string rest = marked ? text.substr(mark.size()) : text;
+    QVERIFY2(rest.starts_with(header), rest.substr(0, 40).c_str());
+    QCOMPARE(rest.find(mark), std::string::npos);
+    // The names themselves are written as given (the Chinese ones in UTF-8).
+    for (const QString& name : concretes + steels) {
+        std::string field;
+        AppendCsvName(field, name.toStdString());
+        QVERIFY(rest.find(field) != std::string::npos);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCsvExport)

@@ -1,6 +1,6 @@
 // The steel window as a user drives it: opened from File ▸ Reinforcing Steel…, a grade picked
 // or typed, Create Steel, the refusals with the focus on their field, the check boxes, Delete,
-// Delete All and the read-out over the chart.
+// Delete All, Save Data and the read-out over the chart.
 
 #include <QAction>
 #include <QComboBox>
@@ -13,15 +13,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 #include "chart/Chart.h"
 #include "concretewindow/Unit1.h"
 #include "formats/LibraryFile.h"
+#include "formats/SteelCsv.h"
 #include "model/NumberText.h"
 #include "platform/CheckList.h"
 #include "steel/SteelRegistry.h"
 #include "steelwindow/SteelForm.h"
 #include "support/FakePlatform.h"
+#include "support/FileSizeLimit.h"
 #include "support/Files.h"
 #include "support/ListRows.h"
 #include "support/Mouse.h"
@@ -91,6 +94,10 @@ private slots:
     void refusalNamesTheField();
     void checkBoxHidesAndShows();
     void deleteAndDeleteAll();
+    void saveDataRefusedWithoutSteels();
+    void saveDataWritesTheSteelCsv();
+    void saveDataFaultsKeepTheEarlierFile_data();
+    void saveDataFaultsKeepTheEarlierFile();
     void readoutOverTheChart_data();
     void readoutOverTheChart();
     void libraryRoundTripWithSteels();
@@ -496,6 +503,113 @@ void TestSteelWindow::deleteAndDeleteAll()
     QVERIFY(main->steels.empty());
     QCOMPARE(main->concretes.size(), std::size_t(1));
     QVERIFY(platform->messages.isEmpty());
+}
+
+void TestSteelWindow::saveDataRefusedWithoutSteels()
+{
+    QTemporaryDir dir;
+    platform->saveAnswers = {dir.filePath("Steel_Data.csv")};
+    QTest::mouseClick(form->btn4, Qt::LeftButton);
+
+    QCOMPARE(platform->Texts(), QStringList{"No steels have been created: nothing to save."});
+    QCOMPARE(platform->messages[0].kind, Platform::MsgKind::Information);
+    QVERIFY(platform->saveRequests.isEmpty());
+    QVERIFY(testfiles::Entries(dir.path()).isEmpty());
+}
+
+void TestSteelWindow::saveDataWritesTheSteelCsv()
+{
+    QTemporaryDir dir;
+    main->SetDecimalSeparator(',');
+    Create("HRB400");
+    Create("HPB300", QStringLiteral("箍筋"));
+    ClickCheckBox(1);  // hidden steels are written like the others
+    QVERIFY(!main->steels.Shown(1));
+
+    // Cancelled: nothing written, the dialog asked as the concrete's Save Data asks.
+    QTest::mouseClick(form->btn4, Qt::LeftButton);
+    QCOMPARE(platform->saveRequests.size(), 1);
+    const Platform::SaveFileRequest& request = platform->saveRequests[0];
+    QCOMPARE(request.caption, QString("Save Steel Data"));
+    QCOMPARE(request.fileName, QString("Steel_Data.csv"));
+    QCOMPARE(request.filter, QString("CSV files (*.csv)"));
+    QCOMPARE(request.defaultSuffix, QString("csv"));
+    QVERIFY(testfiles::Entries(dir.path()).isEmpty());
+
+    const QString path = dir.filePath("Steel_Data.csv");
+    platform->saveAnswers = {path};
+    form->btn4->setFocus();
+    QTest::keyClick(form->btn4, Qt::Key_Space);
+    QVERIFY2(platform->messages.isEmpty(), qPrintable(platform->Texts().join('\n')));
+    const QByteArray bytes = testfiles::Read(path);
+    QCOMPARE(bytes, QByteArray::fromStdString(BuildSteelCsv(main->steels, ',')));
+    // A Chinese name: Excel is told the file is UTF-8.
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBFSteelName,"));
+    QVERIFY(bytes.contains("\"200000,00\""));
+    QVERIFY(bytes.contains("箍筋,"));
+
+    // The next use opens in the folder last saved to.
+    QTest::mouseClick(form->btn4, Qt::LeftButton);
+    QCOMPARE(QDir(platform->saveRequests.last().directory), QDir(dir.path()));
+}
+
+void TestSteelWindow::saveDataFaultsKeepTheEarlierFile_data()
+{
+    QTest::addColumn<QString>("target");  // in the test's folder
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<qint64>("sizeLimit");  // 0: none
+
+    // Faults that stop root as well as anyone else.
+    QTest::newRow("folder is a regular file") << "plain/Steel_Data.csv" << "Not a directory"
+                                              << qint64(0);
+    QTest::newRow("target is a directory") << "folder.csv" << "directory" << qint64(0);
+    // The file needs some 700 bytes; writing stops with EFBIG after 200.
+    QTest::newRow("disk full halfway") << "Steel_Data.csv" << "File too large" << qint64(200);
+}
+
+void TestSteelWindow::saveDataFaultsKeepTheEarlierFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(qint64, sizeLimit);
+
+    QTemporaryDir dir;
+    QVERIFY(testfiles::Write(dir.filePath("plain"), "just a file"));
+    QVERIFY(QDir(dir.path()).mkdir("folder.csv"));
+    const QByteArray earlier = QByteArray("earlier good file\r\n").repeated(5);
+    QVERIFY(testfiles::Write(dir.filePath("Steel_Data.csv"), earlier));
+    const QStringList before = testfiles::Entries(dir.path());
+    Create("HRB400");
+    Create("HRB500");
+
+    const QString path = dir.filePath(target);
+    platform->saveAnswers = {path};
+    {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0) {
+            limit.emplace(rlim_t(sizeLimit));
+            QVERIFY(limit->active);
+        }
+        QTest::mouseClick(form->btn4, Qt::LeftButton);
+    }
+
+    QCOMPARE(platform->messages.size(), 1);
+    QCOMPARE(platform->messages[0].kind, Platform::MsgKind::Error);
+    QVERIFY2(platform->messages[0].text.contains(path) &&
+                 platform->messages[0].text.contains(reason),
+             qPrintable(platform->messages[0].text));
+    QCOMPARE(testfiles::Entries(dir.path()), before);
+    QCOMPARE(testfiles::Read(dir.filePath("Steel_Data.csv")), earlier);
+    QCOMPARE(testfiles::Read(dir.filePath("plain")), QByteArray("just a file"));
+    QVERIFY(testfiles::Entries(dir.filePath("folder.csv")).isEmpty());
+    QCOMPARE(main->steels.size(), std::size_t(2));
+
+    // The run goes on: the next save works.
+    platform->saveAnswers = {dir.filePath("good.csv")};
+    QTest::mouseClick(form->btn4, Qt::LeftButton);
+    QCOMPARE(platform->messages.size(), 1);
+    QCOMPARE(testfiles::Read(dir.filePath("good.csv")),
+             QByteArray::fromStdString(BuildSteelCsv(main->steels, '.')));
 }
 
 void TestSteelWindow::readoutOverTheChart_data()
