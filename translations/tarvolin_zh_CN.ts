@@ -2778,6 +2778,38 @@ Arguments:
             <source>%1 fcu,k is too large!</source>
             <translation>%1：fcu,k 过大！</translation>
         </message>
+        <message>
+            <source>Strain at Peak Comp. Stress  εc,m  (10-6)</source>
+            <translation>峰值压应变  εc,m  (10-6)</translation>
+        </message>
+        <message>
+            <source>Mean Tension strength ft,m (N/mm2)</source>
+            <translation>轴心抗拉强度平均值 ft,m (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Strain at Peak Tensile Stress  εt,m  (10-6)</source>
+            <translation>峰值拉应变  εt,m  (10-6)</translation>
+        </message>
+        <message>
+            <source>Design Compression strength fc (N/mm2)</source>
+            <translation>轴心抗压强度设计值 fc (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Strain at Peak Comp. Stress  εc  (10-6)</source>
+            <translation>峰值压应变  εc  (10-6)</translation>
+        </message>
+        <message>
+            <source>Design Tension strength ft (N/mm2)</source>
+            <translation>轴心抗拉强度设计值 ft (N/mm2)</translation>
+        </message>
+        <message>
+            <source>Strain at Peak Tensile Stress  εt  (10-6)</source>
+            <translation>峰值拉应变  εt  (10-6)</translation>
+        </message>
+        <message>
+            <source>Mean Comp. strength fc,m (N/mm2)</source>
+            <translation>轴心抗压强度平均值 fc,m (N/mm2)</translation>
+        </message>
     </context>
     <context>
         <name>TPictureOptions</name>

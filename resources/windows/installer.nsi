@@ -52,7 +52,12 @@ LangString UNSHORTCUT ${LANG_ENGLISH} "Uninstall Tarvolin"
 LangString UNSHORTCUT ${LANG_SIMPCHINESE} "卸载 Tarvolin"
 
 Function .onInit
+  ; /D=folder puts the folder into $INSTDIR before this runs; MultiUser would put its own
+  ; default in its place, so the one given wins.
+  StrCpy $0 $INSTDIR
   !insertmacro MULTIUSER_INIT
+  StrCmp $0 "" +2
+    StrCpy $INSTDIR $0
 FunctionEnd
 
 Function un.onInit

@@ -273,15 +273,16 @@ int RunParameters(const CliArguments& arguments, const CliContext& context)
             break;
         }
         const std::string basisLine = basisText.toStdString();
+        const BasisFieldLabels labels = FieldLabels(basis.basis);
         bytes = ParameterTable({
             {ui::translate("Cli", "Strength basis"), &basisLine},
             {ui::translate("TForm1", "Concrete Name"), &texts.name},
             {ui::translate("TForm1", "Modulus of elasticity Ec (N/mm2)"), &texts.Ec},
-            {ui::translate("TForm1", "Axial Compression strength fc,k (N/mm2)"), &texts.fck},
-            {ui::translate("TForm1", "Strain at Peak Comp. Stress  εc,k  (10-6)"), &texts.eck},
+            {ui::translate("TForm1", labels.fc), &texts.fck},
+            {ui::translate("TForm1", labels.ec), &texts.eck},
             {ui::translate("TForm1", "Shape parameter for Compression  ac"), &texts.ac},
-            {ui::translate("TForm1", "Axial Tension strength ft,k (N/mm2)"), &texts.ftk},
-            {ui::translate("TForm1", "Strain at Peak Tensile Stress  εt,k  (10-6)"), &texts.etk},
+            {ui::translate("TForm1", labels.ft), &texts.ftk},
+            {ui::translate("TForm1", labels.et), &texts.etk},
             {ui::translate("TForm1", "Shape parameter for Tension  at"), &texts.at},
         });
     }

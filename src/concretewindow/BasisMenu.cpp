@@ -1,6 +1,8 @@
 // The Basis menu: which strengths picking a grade fills in, and δc for the mean values.
 
 #include <QAction>
+#include <QLabel>
+#include <utility>
 
 #include "concretewindow/Unit1.h"
 #include "dialogs/Basis.h"
@@ -46,4 +48,10 @@ void TForm1::ShowBasisChecked()
                     : basis == StrengthBasis::Design ? Design1
                                                      : Characteristic1;
     item->setChecked(true);
+    const BasisFieldLabels labels = FieldLabels(basis);
+    for (const auto& [label, text] : {std::pair{lbl4, labels.fc}, {lbl5, labels.ec},
+                                      {lbl7, labels.ft}, {lbl8, labels.et}}) {
+        label->setText(tr(text));
+        label->adjustSize();
+    }
 }

@@ -39,6 +39,8 @@ public:
 
     void Append(std::string_view part)
     {
+        if (part.empty())  // an empty view may hold no pointer at all, which memcpy must not see
+            return;
         char* out = Room(part.size());
         std::memcpy(out, part.data(), part.size());
         Commit(out + part.size());

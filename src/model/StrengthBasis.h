@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "model/CoreText.h"
+
 // Which representative strengths a material's curves are built from (GB 50010-2010 C.1.1,
 // C.2.1): characteristic values (the default, and the basis of every file written before the
 // choice existed), mean values from the material's coefficient of variation δ, or design
@@ -48,4 +50,37 @@ inline constexpr const char* BasisMark(StrengthBasis basis)
     case StrengthBasis::Characteristic: break;
     }
     return "";
+}
+
+// The labels of the fields whose meaning follows the basis, as source texts of the concrete
+// window's own translations (context "TForm1"): the window's texts on the characteristic basis;
+// "Mean" and fc,m, εc,m … on the mean basis, "Design" and fc, εc … on the design basis, so
+// that a mean or a design value never stands under a characteristic value's name.
+struct BasisFieldLabels {
+    const char* fc;
+    const char* ec;
+    const char* ft;
+    const char* et;
+};
+
+inline constexpr BasisFieldLabels FieldLabels(StrengthBasis basis)
+{
+    switch (basis) {
+    case StrengthBasis::Mean:
+        return {QT_TRANSLATE_NOOP("TForm1", "Mean Comp. strength fc,m (N/mm2)"),
+                QT_TRANSLATE_NOOP("TForm1", "Strain at Peak Comp. Stress  εc,m  (10-6)"),
+                QT_TRANSLATE_NOOP("TForm1", "Mean Tension strength ft,m (N/mm2)"),
+                QT_TRANSLATE_NOOP("TForm1", "Strain at Peak Tensile Stress  εt,m  (10-6)")};
+    case StrengthBasis::Design:
+        return {QT_TRANSLATE_NOOP("TForm1", "Design Compression strength fc (N/mm2)"),
+                QT_TRANSLATE_NOOP("TForm1", "Strain at Peak Comp. Stress  εc  (10-6)"),
+                QT_TRANSLATE_NOOP("TForm1", "Design Tension strength ft (N/mm2)"),
+                QT_TRANSLATE_NOOP("TForm1", "Strain at Peak Tensile Stress  εt  (10-6)")};
+    case StrengthBasis::Characteristic:
+        break;
+    }
+    return {QT_TRANSLATE_NOOP("TForm1", "Axial Compression strength fc,k (N/mm2)"),
+            QT_TRANSLATE_NOOP("TForm1", "Strain at Peak Comp. Stress  εc,k  (10-6)"),
+            QT_TRANSLATE_NOOP("TForm1", "Axial Tension strength ft,k (N/mm2)"),
+            QT_TRANSLATE_NOOP("TForm1", "Strain at Peak Tensile Stress  εt,k  (10-6)")};
 }

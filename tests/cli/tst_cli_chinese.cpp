@@ -23,6 +23,7 @@
 #include "pictures/ChartPicture.h"
 #include "platform/Translation.h"
 #include "steelwindow/SteelForm.h"
+#include "support/CliRun.h"
 #include "support/FakePlatform.h"
 #include "support/Files.h"
 #include "support/MeasuredCurves.h"
@@ -550,7 +551,7 @@ void TestCliChinese::picturesSameAsTheWindows()
         // A PDF carries the time it was made, and Qt embeds its fonts in an order of its own
         // each run: the size and the text are compared.
         QCOMPARE(picture.size(), Read(window + "/" + file).size());
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        const QString pdftotext = FindTool(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty())
             continue;
         const auto textOf = [&](const QString& path) {

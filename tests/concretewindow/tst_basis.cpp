@@ -22,6 +22,7 @@
 #include "formats/CsvExport.h"
 #include "platform/CheckList.h"
 #include "support/FakePlatform.h"
+#include "support/Legibility.h"
 #include "support/Modal.h"
 
 namespace {
@@ -143,14 +144,30 @@ void TestBasis::switchingBasisRefillsTheDefinition_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("mean") << "Mean1" << kC30Mean;
-    QTest::newRow("design") << "Design1" << kC30Design;
+    // The labels of the fields the basis changes: fc, εc, ft, εt.
+    QTest::addColumn<QStringList>("labels");
+    QTest::newRow("mean") << "Mean1" << kC30Mean
+                          << QStringList{"Mean Comp. strength fc,m (N/mm2)",
+                                         "Strain at Peak Comp. Stress  εc,m  (10-6)",
+                                         "Mean Tension strength ft,m (N/mm2)",
+                                         "Strain at Peak Tensile Stress  εt,m  (10-6)"};
+    QTest::newRow("design") << "Design1" << kC30Design
+                            << QStringList{"Design Compression strength fc (N/mm2)",
+                                           "Strain at Peak Comp. Stress  εc  (10-6)",
+                                           "Design Tension strength ft (N/mm2)",
+                                           "Strain at Peak Tensile Stress  εt  (10-6)"};
 }
 
 void TestBasis::switchingBasisRefillsTheDefinition()
 {
     QFETCH(QString, item);
     QFETCH(QStringList, fields);
+    QFETCH(QStringList, labels);
+    const auto shownLabels = [&] {
+        return QStringList{form->lbl4->text(), form->lbl5->text(), form->lbl7->text(),
+                           form->lbl8->text()};
+    };
+    const QStringList characteristic = shownLabels();
     TypeGrade(QStringLiteral("30"));
     // A name typed over the proposal goes, as when the grade is picked again.
     TypeInto(form->edt1, form->edt1, QStringLiteral("Mine"));
@@ -161,12 +178,16 @@ void TestBasis::switchingBasisRefillsTheDefinition()
     else
         choice->trigger();
     QCOMPARE(GradeFields(*form), fields);
+    QCOMPARE(shownLabels(), labels);
+    const QStringList illegible = IllegibleTexts(form.get());
+    QVERIFY2(illegible.isEmpty(), qPrintable(illegible.join(QLatin1Char('\n'))));
     QVERIFY(choice->isChecked());
     QVERIFY(!form->Characteristic1->isChecked());
     QVERIFY(platform->messages.isEmpty());
 
-    // And back: the characteristic values exactly as before.
+    // And back: the characteristic values and the window's own labels exactly as before.
     form->Characteristic1->trigger();
+    QCOMPARE(shownLabels(), characteristic);
     QCOMPARE(GradeFields(*form), kC30);
     QCOMPARE(form->Basis(), StrengthBasis::Characteristic);
     QCOMPARE(form->BasisCv(), 0.0);

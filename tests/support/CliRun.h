@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -46,5 +47,16 @@ inline QChar SeparatorUnder(const QByteArray& locale)
     return QLocale::system().decimalPoint().at(0);
 #else
     return locale.startsWith("de_") ? QChar(u',') : QChar(u'.');
+#endif
+}
+
+// A helper program of the test machine (pdfinfo, pdftotext). On Windows only a Windows program
+// will do: under Wine the Linux programs on the PATH are found too, and cannot read Windows paths.
+inline QString FindTool(const QString& name)
+{
+#ifdef Q_OS_WIN
+    return QStandardPaths::findExecutable(name + QStringLiteral(".exe"));
+#else
+    return QStandardPaths::findExecutable(name);
 #endif
 }
