@@ -51,13 +51,15 @@ LangString SHORTCUT ${LANG_SIMPCHINESE} "混凝土本构 Tarvolin"
 LangString UNSHORTCUT ${LANG_ENGLISH} "Uninstall Tarvolin"
 LangString UNSHORTCUT ${LANG_SIMPCHINESE} "卸载 Tarvolin"
 
+; /D=folder puts the folder into $INSTDIR before .onInit runs; MultiUser would put its own
+; default in its place (and uses $0 and friends), so the one given is kept aside and wins.
+Var GivenDir
+
 Function .onInit
-  ; /D=folder puts the folder into $INSTDIR before this runs; MultiUser would put its own
-  ; default in its place, so the one given wins.
-  StrCpy $0 $INSTDIR
+  StrCpy $GivenDir $INSTDIR
   !insertmacro MULTIUSER_INIT
-  StrCmp $0 "" +2
-    StrCpy $INSTDIR $0
+  StrCmp $GivenDir "" +2
+    StrCpy $INSTDIR $GivenDir
 FunctionEnd
 
 Function un.onInit
