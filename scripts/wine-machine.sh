@@ -1,4 +1,4 @@
-# Sourced by scripts/test-windows and scripts/bench-windows: a display of its own (Xvfb) and a
+# Sourced by scripts/test-windows: a display of its own (Xvfb) and a
 # fresh Wine prefix under $work, with stand-in fonts, both torn down (and $work removed) at exit.
 # Needs: work (a scratch folder). Gives: WINEPREFIX, DISPLAY, winpath PATH (the Wine path).
 export WINEPREFIX=$work/wine WINEARCH=win64 WINEDEBUG=-all
