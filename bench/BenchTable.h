@@ -40,3 +40,4 @@ void RegisterCliBenchmarks();
 void RegisterCyclicBenchmarks();
 void RegisterFitBenchmarks();
 void RegisterScaleBenchmarks();
+void RegisterWineBenchmarks();

@@ -5,9 +5,14 @@
 #include <QMainWindow>
 #include <QWidget>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#endif
 
 namespace {
 
@@ -44,6 +49,11 @@ private:
     static long PeakResidentKiB()
     {
         long kib = -1;
+#ifdef _WIN32
+        PROCESS_MEMORY_COUNTERS counters{};
+        if (K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+            kib = static_cast<long>(counters.PeakWorkingSetSize / 1024);
+#else
         if (FILE* status = std::fopen("/proc/self/status", "r")) {
             char line[256];
             while (std::fgets(line, sizeof line, status))
@@ -51,14 +61,16 @@ private:
                     break;
             std::fclose(status);
         }
+#endif
         return kib;
     }
 
     static void Report()
     {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("shown %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+        // steady_clock is CLOCK_MONOTONIC on Linux, the clock the benchmark reads in the parent.
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::printf("shown %lld %ld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                     PeakResidentKiB());
         std::fflush(stdout);
         QCoreApplication::quit();

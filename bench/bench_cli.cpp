@@ -2,73 +2,21 @@
 // grade 30, its two curves, a CSV file and two PNG charts. Both run as fresh processes, as a
 // script would start them, so the times include every start-up.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
 #include "BenchTable.h"
+#include "Processes.h"
 #include "support/BigLibrary.h"
 
-extern char** environ;
-
 namespace {
-
-double MonotonicSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-// Runs the program to its end with its output thrown away; true when it exited with status 0.
-bool Run(const std::vector<std::string>& command)
-{
-    std::vector<char*> argv;
-    for (const std::string& word : command)
-        argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return false;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 std::string MakeFolder()
 {
     char pattern[] = "/tmp/tarvolin-bench-cli-XXXXXX";
     const char* folder = mkdtemp(pattern);
     return folder ? folder : "/tmp";
-}
-
-BenchBody JobBody(std::vector<std::vector<std::string>> commands)
-{
-    return [commands](benchmark::State& state) {
-        for (auto _ : state) {
-            const double started = MonotonicSeconds();
-            for (const auto& command : commands) {
-                if (!Run(command)) {
-                    state.SkipWithError(("failed: " + command[0] + " " + command[1]).c_str());
-                    return;
-                }
-            }
-            state.SetIterationTime(MonotonicSeconds() - started);
-        }
-    };
 }
 
 }  // namespace
@@ -81,7 +29,7 @@ void RegisterCliBenchmarks()
     // PNG once the picture writers are in the command line; until then the BMP pictures that
     // Save Picture writes, and the row says so.
     std::string format = "png";
-    if (!Run({cli, "pictures", "--grade", "30", "-o", folder, "--format", "png"}))
+    if (!RunQuietly({cli, "pictures", "--grade", "30", "-o", folder, "--format", "png"}))
         format = "bmp";
 
     const std::vector<std::vector<std::string>> subject{
@@ -92,9 +40,9 @@ void RegisterCliBenchmarks()
     // matplotlib builds its font cache on its first run: a script run every day runs with it
     // warm, and so does the yardstick. Both sides' files are in the page cache too.
     for (const auto& command : baseline)
-        Run(command);
+        RunQuietly(command);
     for (const auto& command : subject)
-        Run(command);
+        RunQuietly(command);
 
     BenchRow row;
     row.name = format == "png" ? "CLI csv + 2 PNG vs Python+matplotlib"

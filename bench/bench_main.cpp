@@ -196,6 +196,7 @@ int main(int argc, char** argv)
     RegisterCyclicBenchmarks();
     RegisterFitBenchmarks();
     RegisterScaleBenchmarks();
+    RegisterWineBenchmarks();
 
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

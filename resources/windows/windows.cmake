@@ -8,3 +8,15 @@ function(tarvolin_windows_resources target description)
                  ${CMAKE_BINARY_DIR}/windows/${target}.rc @ONLY)
   target_sources(${target} PRIVATE ${CMAKE_BINARY_DIR}/windows/${target}.rc)
 endfunction()
+
+# Programs run from a cross build tree (tests, benchmarks) find Qt's plugins, the platform above
+# all, through a qt.conf beside them naming the cross-built Qt; without one Qt stops with a box
+# that nobody under Wine answers.
+function(tarvolin_windows_qt_conf)
+  cmake_path(GET Qt6_DIR PARENT_PATH qt_cmake_dir)
+  cmake_path(GET qt_cmake_dir PARENT_PATH qt_lib_dir)
+  cmake_path(GET qt_lib_dir PARENT_PATH qt_prefix)
+  foreach(dir ${ARGN})
+    file(WRITE ${dir}/qt.conf "[Paths]\nPrefix = Z:${qt_prefix}\n")
+  endforeach()
+endfunction()
