@@ -16,7 +16,7 @@
 #include "chart/Chart.h"
 #include "cyclic/CyclicPath.h"
 #include "dialogs/PictureExport.h"
-#include "formats/AtomicFile.h"
+#include "dialogs/SaveText.h"
 #include "formats/CyclicCsv.h"
 #include "platform/Platform.h"
 #include "platform/RecentFolders.h"
@@ -380,15 +380,5 @@ bool RepeatedLoadDialog::SaveCsv()
     request.fileName = QStringLiteral("Repeated load.csv");
     request.filter = tr("CSV file (*.csv)");
     request.defaultSuffix = QStringLiteral("csv");
-    const QString path = Platform::Current().SaveFileName(this, request);
-    if (path.isEmpty())
-        return false;
-    try {
-        WriteFileAtomically(path, QByteArrayView(text.data(), qsizetype(text.size())));
-    } catch (const std::exception& e) {
-        MessageDlg(this, Kind::Error, QString::fromUtf8(e.what()));
-        return false;
-    }
-    RememberFileFolder(FolderKind::RepeatedLoad, path);
-    return true;
+    return SaveTextAs(this, request, FolderKind::RepeatedLoad, text);
 }

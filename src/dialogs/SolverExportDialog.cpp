@@ -28,7 +28,7 @@
 #include <stdexcept>
 
 #include "dialogs/Basis.h"
-#include "formats/AtomicFile.h"
+#include "dialogs/SaveText.h"
 #include "model/Concrete.h"
 #include "model/Sampling.h"
 #include "platform/Platform.h"
@@ -930,15 +930,5 @@ bool SolverExportDialog::Save()
     request.fileName = (checked.empty() ? QStringLiteral("Steels.") : QStringLiteral("Concretes.")) +
                        request.defaultSuffix;
 
-    const QString path = Platform::Current().SaveFileName(this, request);
-    if (path.isEmpty())
-        return false;
-    try {
-        WriteFileAtomically(path, QByteArrayView(text.data(), qsizetype(text.size())));
-    } catch (const std::exception& e) {
-        MessageDlg(this, Kind::Error, QString::fromUtf8(e.what()));
-        return false;
-    }
-    RememberFileFolder(kind, path);
-    return true;
+    return SaveTextAs(this, request, kind, text);
 }
