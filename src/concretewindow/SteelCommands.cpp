@@ -1,9 +1,9 @@
 // File ▸ Reinforcing Steel…: the steel window beside the main one, one of it for the run.
 
 #include <QScreen>
-#include <algorithm>
 
 #include "concretewindow/Unit1.h"
+#include "platform/ScreenFit.h"
 #include "steelwindow/SteelForm.h"
 
 TSteelForm* TForm1::SteelForm()
@@ -28,22 +28,14 @@ void TForm1::ReinforcingSteel1Click()
 {
     TSteelForm* form = SteelForm();
     if (!form->isVisible()) {
-        // Beside the main window, on the side where the screen has room for it; where neither
-        // side has, as far right as the screen allows.
+        // Beside the main window where the screen has room for it, else over it; never past
+        // an edge of the main window's screen. A window not yet shown has no frame: it will get
+        // one as large as the main window's.
         const QRect main = frameGeometry();
-        const QRect room = screen() ? screen()->availableGeometry() : QRect();
-        const QSize frame = form->frameGeometry().size().expandedTo(form->size());
-        QPoint at(main.right() + 1, main.top());
-        if (room.isValid() && at.x() + frame.width() > room.right() + 1) {
-            if (main.left() - frame.width() >= room.left())
-                at.setX(main.left() - frame.width());
-            else
-                at.setX(std::max(room.left(), room.right() + 1 - frame.width()));
-        }
-        if (room.isValid())
-            at.setY(std::clamp(at.y(), room.top(),
-                               std::max(room.top(), room.bottom() + 1 - frame.height())));
-        form->move(at);
+        const QSize frame =
+            form->frameGeometry().size().expandedTo(form->size() + main.size() - size());
+        if (const QScreen* display = screen())
+            form->move(PlaceBeside(main, frame, display->availableGeometry()).topLeft());
         form->show();
     }
     form->raise();

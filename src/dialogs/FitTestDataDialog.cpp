@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -28,6 +29,7 @@
 #include "platform/FieldText.h"
 #include "platform/Platform.h"
 #include "platform/RecentFolders.h"
+#include "platform/ScreenFit.h"
 #include "platform/RunGuarded.h"
 
 namespace {
@@ -328,7 +330,19 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
     setWindowTitle(tr("Fit to Test Data"));
     // Room for the tables' labels and numbers side by side; well inside a 1366 × 768 screen.
     setMinimumWidth(940);
-    auto* layout = new QVBoxLayout(this);
+    auto* top = new QVBoxLayout(this);
+    // The files, held values and tables scroll; the message, the name and the buttons stay in
+    // view. In Chinese they are taller than a 1280×720 laptop screen at 125 % has room for.
+    scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrContent"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("pnlContent"));
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(content);
+    top->addWidget(scroll, 1);
 
     tabFiles = new QTabWidget(this);
     tabFiles->setObjectName(QStringLiteral("tabFiles"));
@@ -396,7 +410,7 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
     lblMessage->setWordWrap(true);
     lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblMessage->setMinimumHeight(lblMessage->fontMetrics().lineSpacing() * 2);
-    layout->addWidget(lblMessage);
+    top->addWidget(lblMessage);
 
     auto* bottom = new QHBoxLayout;
     auto* nameLabel = new QLabel(QCoreApplication::translate("TForm1", "Concrete Name"), this);
@@ -414,7 +428,7 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
     bottom->addStretch();
     bottom->addWidget(btnCreate);
     bottom->addWidget(btnClose);
-    layout->addLayout(bottom);
+    top->addLayout(bottom);
 
     // Enter in a held value's field fits with it and shows the values; it must not make the
     // concrete before the user has seen them.
@@ -435,6 +449,17 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 
     Refit();
+}
+
+void FitTestDataDialog::showEvent(QShowEvent* event)
+{
+    // Sized when first shown, with the first file read: as large as the panels want, as far as
+    // the screen has room. Before it is placed over its window, so that it lies on the screen.
+    if (!sized) {
+        sized = true;
+        resize(ScrolledToScreen(this, scroll));
+    }
+    QDialog::showEvent(event);
 }
 
 void FitTestDataDialog::Problem(const QString& text)

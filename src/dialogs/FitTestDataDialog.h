@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableWidget;
@@ -116,6 +117,9 @@ public:
     QPushButton* btnCreate;
     QPushButton* btnClose;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Refit();
     void ShowFit();
@@ -134,4 +138,6 @@ private:
     QStringList problems;
     QStringList notes;
     QString namedAfter;  // the compression file the name field was last filled from
+    QScrollArea* scroll;
+    bool sized = false;
 };

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "formats/CyclicCsv.h"
 #include "platform/Platform.h"
 #include "platform/RecentFolders.h"
+#include "platform/ScreenFit.h"
 
 namespace {
 
@@ -216,10 +216,7 @@ RepeatedLoadDialog::RepeatedLoadDialog(const ConcreteRegistry& concretes,
 
     // Room for the chart on a 1366×768 screen with the taskbar and the frame; on a smaller
     // screen, what it has.
-    QSize size(1000, 600);
-    if (const QScreen* display = screen())
-        size = size.boundedTo(display->availableGeometry().size() - QSize(16, 48));
-    resize(size.expandedTo(minimumSizeHint()));
+    resize(BoundedToScreen(this, QSize(1000, 600)).expandedTo(minimumSizeHint()));
     splitter->setSizes({300, 700});
     Redraw();
 }

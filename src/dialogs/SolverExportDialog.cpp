@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -33,11 +32,9 @@
 #include "model/Sampling.h"
 #include "platform/Platform.h"
 #include "platform/RecentFolders.h"
+#include "platform/ScreenFit.h"
 
 namespace {
-
-// Room left on the screen for the window's frame and title bar.
-constexpr QSize kWindowFrame(16, 48);
 
 // Table numbers are shown with the digits the file will hold.
 constexpr int kShownDigits = 9;
@@ -420,9 +417,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     QSize size = content->sizeHint() + sizeHint() - scroll->sizeHint() +
                  QSize(scroll->verticalScrollBar()->sizeHint().width(),
                        scroll->horizontalScrollBar()->sizeHint().height());
-    if (const QScreen* display = screen())
-        size = size.boundedTo(display->availableGeometry().size() - kWindowFrame);
-    resize(size);
+    resize(BoundedToScreen(this, size));
 }
 
 QLineEdit* SolverExportDialog::AddNumber(QFormLayout* form, const char* name, const char* option,
