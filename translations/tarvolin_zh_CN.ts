@@ -2627,6 +2627,10 @@ Arguments:
             <translation>受拉</translation>
         </message>
         <message>
+            <source>Steel</source>
+            <translation>钢筋</translation>
+        </message>
+        <message>
             <source>  Welcome to my Website :</source>
             <translation>  欢迎访问我的网站：</translation>
         </message>

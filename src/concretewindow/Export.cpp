@@ -73,7 +73,8 @@ void TForm1::SavePicturesAs1Click()
     if (!steels.empty()) {
         // The steel window's chart as it stands; a window never opened holds it all the same.
         charts.append(SteelForm()->cht1);
-        names.append(QStringLiteral("Steel"));
+        // The file's name; the picture options show the chart's name in the interface language.
+        names.append(QLatin1String(QT_TRANSLATE_NOOP("TForm1", "Steel")));
     }
     PictureChoice choice;
     choice.names = names;

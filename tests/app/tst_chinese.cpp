@@ -308,8 +308,10 @@ void TestChinese::dialogsAndTipsInChinese()
     QVERIFY(AnswerModal<RepeatedLoadDialog>(
         form.RepeatedLoad1, [&](RepeatedLoadDialog& dialog) { look(form.RepeatedLoad1->text(), dialog); }));
     PictureChoice choice;
-    choice.names = QStringList{QStringLiteral("Compression"), QStringLiteral("Tension")};
-    choice.sizes = {QSize(585, 223), QSize(585, 223)};
+    // Save Pictures As with steels: the steel chart's row too.
+    choice.names = QStringList{QStringLiteral("Compression"), QStringLiteral("Tension"),
+                               QStringLiteral("Steel")};
+    choice.sizes = {QSize(585, 223), QSize(585, 223), QSize(585, 396)};
     choice.formatFixed = false;
     TPictureOptions options(&form, choice);
     look(QStringLiteral("picture options"), options);
