@@ -29,8 +29,8 @@
 #include "platform/FieldText.h"
 #include "platform/Platform.h"
 #include "platform/RecentFolders.h"
-#include "platform/ScreenFit.h"
 #include "platform/RunGuarded.h"
+#include "platform/ScreenFit.h"
 
 namespace {
 
