@@ -540,7 +540,8 @@ void TestCliChinese::picturesSameAsTheWindows()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 
-    for (const QString& name : {QStringLiteral("Compression"), QStringLiteral("Tension"), QStringLiteral("Steel")}) {
+    for (const QString& name :
+         {QStringLiteral("Compression"), QStringLiteral("Tension"), QStringLiteral("Steel")}) {
         const QString file = name + QLatin1Char('.') + format;
         const QByteArray picture = Read(cli + "/" + file);
         QVERIFY2(picture.size() > 500, qPrintable(file));
