@@ -20,6 +20,7 @@
 
 #include "chart/Chart.h"
 #include "formats/AtomicFile.h"
+#include "pictures/PdfText.h"
 
 namespace {
 
@@ -203,7 +204,8 @@ QByteArray Pdf(TChart& chart, const QSize& size)
     }
     if (bytes.isEmpty())
         Fail(QCoreApplication::translate("ChartPicture", "Cannot draw the chart as a PDF document."));
-    return bytes;
+    // Searchable and copyable as the characters drawn, whichever CJK font drew them.
+    return WithIdeographsForRadicals(bytes);
 }
 
 }  // namespace
