@@ -280,13 +280,18 @@ void TestCli::exitStatusAndMessage()
                      {"name": "Hidden", "Ec": 30000, "fck": 20.1, "ftk": 2.01, "eck": 0.001471,
                       "etk": 0.000095, "ac": 0.75, "at": 1.26, "ecmax": 0.016,
                       "etmax": 0.0007, "shown": false}]})"));
-    QCOMPARE(RunCli({"library", "--grade", "30", "-o", d + "/lib30.json"}).exitCode, 0);
+    const CliResult library = RunCli({"library", "--grade", "30", "-o", d + "/lib30.json"});
+    QVERIFY2(library.exitCode == 0, qPrintable(library.err));
     const QStringList before = QDir(d).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
     for (QString& argument : arguments)
         argument.replace(QLatin1String("@D@"), d);
     const CliResult result = RunCli(arguments);
-    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2(result.exitCode == exitCode,
+             qPrintable(QStringLiteral("exit code %1, expected %2; %3")
+                            .arg(result.exitCode)
+                            .arg(exitCode)
+                            .arg(result.err)));
     for (const QString& part : messageParts)
         QVERIFY2(result.err.contains(part), qPrintable(result.err));
     QVERIFY(result.out.isEmpty());

@@ -29,8 +29,16 @@ inline CliResult RunCli(const QStringList& arguments, const QByteArray& locale =
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     CliResult result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    // A run that never ends or crashes keeps exit code -1 and says which in err, so a failure
+    // far away (under Wine, on a loaded machine) can be told from a wrong exit code.
+    if (!process.waitForFinished(60000)) {
+        result.err = QStringLiteral("did not end within 60 s (%1)").arg(process.errorString());
         return result;
+    }
+    if (process.exitStatus() != QProcess::NormalExit) {
+        result.err = QStringLiteral("crashed: %1").arg(process.errorString());
+        return result;
+    }
     result.exitCode = process.exitCode();
     result.out = process.readAllStandardOutput();
     result.err = QString::fromUtf8(process.readAllStandardError());
