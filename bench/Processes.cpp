@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <utility>
 
 extern char** environ;
 
@@ -145,4 +147,30 @@ BenchBody ShownBody(std::vector<std::string> command)
         }
         state.counters["peak_MiB"] = peak;
     };
+}
+
+void AddStartupRows(const std::string& timeRow, const std::string& memoryRow,
+                    std::vector<std::string> program, std::vector<std::string> yardstick,
+                    int iterations)
+{
+    // Both programs quit right after showing; the variable reaches them through the environment.
+    setenv("TARVOLIN_EXIT_AFTER_SHOW", "1", 1);
+    BenchRow time;
+    time.name = timeRow;
+    time.goal = "ratio <= 1.5";
+    time.maxRatio = 1.5;
+    AddRow(time, ShownBody(std::move(program)), ShownBody(std::move(yardstick)),
+           [iterations](benchmark::internal::Benchmark* b) {
+               b->UseManualTime()->Iterations(iterations)->Unit(benchmark::kMillisecond);
+           });
+
+    // The memory row reads the counter of the same runs; it needs no benchmarks of its own.
+    BenchRow memory;
+    memory.name = memoryRow;
+    memory.goal = "ratio <= 1.5";
+    memory.maxRatio = 1.5;
+    memory.counter = "peak_MiB";
+    memory.unit = "MiB";
+    memory.sourceRow = timeRow;
+    AddCounterRow(memory);
 }

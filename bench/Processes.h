@@ -22,3 +22,10 @@ BenchBody JobBody(std::vector<std::vector<std::string>> commands);
 // it reports as the counter "peak_MiB". The time is taken here, when the line arrives, so a
 // program under Wine, whose clock may not be ours, is timed alike.
 BenchBody ShownBody(std::vector<std::string> command);
+
+// The pair of start-up rows: the time from spawn to the main window shown, and the peak memory
+// of the same runs, each program against the yardstick, both started `iterations` times a
+// repetition. The programs quit once shown (the probe's variable is set for them here).
+void AddStartupRows(const std::string& timeRow, const std::string& memoryRow,
+                    std::vector<std::string> program, std::vector<std::string> yardstick,
+                    int iterations);

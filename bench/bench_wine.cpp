@@ -26,26 +26,9 @@ void RegisterWineBenchmarks()
         return command;
     };
 
-    // Both programs quit right after showing; the variable reaches them through the environment.
-    setenv("TARVOLIN_EXIT_AFTER_SHOW", "1", 1);
-    const auto options = [](benchmark::internal::Benchmark* b) {
-        b->UseManualTime()->Iterations(4)->Unit(benchmark::kMillisecond);
-    };
-    BenchRow time;
-    time.name = "Wine: start-up to window shown vs min. Qt";
-    time.goal = "ratio <= 1.5";
-    time.maxRatio = 1.5;
-    AddRow(time, ShownBody(underWine("bench/startup_tarvolin.exe")),
-           ShownBody(underWine("bench/startup_minimal.exe")), options);
-
-    BenchRow memory;
-    memory.name = "Wine: start-up peak memory vs min. Qt";
-    memory.goal = "ratio <= 1.5";
-    memory.maxRatio = 1.5;
-    memory.counter = "peak_MiB";
-    memory.unit = "MiB";
-    memory.sourceRow = time.name;
-    AddCounterRow(memory);
+    AddStartupRows("Wine: start-up to window shown vs min. Qt",
+                   "Wine: start-up peak memory vs min. Qt", underWine("bench/startup_tarvolin.exe"),
+                   underWine("bench/startup_minimal.exe"), 4);
 
     // The file goes beside the benchmark programs: a folder both sides of Wine name alike.
     const std::string csv = "Z:" + folder + "/bench/Concrete_Data.csv";
@@ -54,5 +37,8 @@ void RegisterWineBenchmarks()
     cli.goal = "ratio <= 1.5";
     cli.maxRatio = 1.5;
     AddRow(cli, JobBody({underWine("tarvolin-cli.exe", {"csv", "--grade", "30", "-o", csv})}),
-           JobBody({underWine("bench/console_minimal.exe")}), options);
+           JobBody({underWine("bench/console_minimal.exe")}),
+           [](benchmark::internal::Benchmark* b) {
+               b->UseManualTime()->Iterations(4)->Unit(benchmark::kMillisecond);
+           });
 }

@@ -36,7 +36,7 @@ void TForm1::btn5Click()
     // The whole file is built before anything touches the disk, and written so that a failure
     // leaves the user's earlier file as it was.
     const std::string text = BuildConcreteCsv(concretes, DecimalSeparator());
-    WriteFileAtomically(dlgSave1->FileName, QByteArrayView(text.data(), qsizetype(text.size())));
+    WriteFileAtomically(dlgSave1->FileName, text);
 }
 
 // Save Picture: both charts as they stand into Compression.bmp and Tension.bmp of a folder.

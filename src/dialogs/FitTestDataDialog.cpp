@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -333,16 +332,9 @@ FitTestDataDialog::FitTestDataDialog(char separator, CreateConcrete create, QWid
     auto* top = new QVBoxLayout(this);
     // The files, held values and tables scroll; the message, the name and the buttons stay in
     // view. In Chinese they are taller than a 1280×720 laptop screen at 125 % has room for.
-    scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("scrContent"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget(scroll);
-    content->setObjectName(QStringLiteral("pnlContent"));
-    auto* layout = new QVBoxLayout(content);
-    layout->setContentsMargins(0, 0, 0, 0);
-    scroll->setWidget(content);
-    top->addWidget(scroll, 1);
+    auto* layout = new QVBoxLayout;
+    scroll = AddScrollingPart(top, layout, QStringLiteral("scrContent"),
+                              QStringLiteral("pnlContent"));
 
     tabFiles = new QTabWidget(this);
     tabFiles->setObjectName(QStringLiteral("tabFiles"));

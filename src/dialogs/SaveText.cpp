@@ -1,6 +1,5 @@
 #include "SaveText.h"
 
-#include <QByteArrayView>
 #include <exception>
 
 #include "formats/AtomicFile.h"
@@ -12,7 +11,7 @@ bool SaveTextAs(QWidget* parent, const Platform::SaveFileRequest& request, Folde
     if (path.isEmpty())
         return false;
     try {
-        WriteFileAtomically(path, QByteArrayView(text.data(), qsizetype(text.size())));
+        WriteFileAtomically(path, text);
     } catch (const std::exception& e) {
         MessageDlg(parent, Platform::MsgKind::Error, QString::fromUtf8(e.what()));
         return false;

@@ -279,16 +279,9 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     // Everything but the message and the buttons scrolls: with steels beside the concretes the
     // options and the previews are taller and wider than a 1366×768 screen, and the buttons
     // must stay in reach.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("contentScroll"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget(scroll);
-    content->setObjectName(QStringLiteral("content"));
-    auto* columns = new QHBoxLayout(content);
-    columns->setContentsMargins(0, 0, 0, 0);
-    scroll->setWidget(content);
-    top->addWidget(scroll, 1);
+    auto* columns = new QHBoxLayout;
+    QScrollArea* scroll = AddScrollingPart(top, columns, QStringLiteral("contentScroll"),
+                                           QStringLiteral("content"));
 
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
@@ -414,7 +407,7 @@ SolverExportDialog::SolverExportDialog(Solver solver, std::vector<Entry> concret
     OptionChanged();
 
     // As large as the content wants, as far as the screen has room.
-    QSize size = content->sizeHint() + sizeHint() - scroll->sizeHint() +
+    QSize size = scroll->widget()->sizeHint() + sizeHint() - scroll->sizeHint() +
                  QSize(scroll->verticalScrollBar()->sizeHint().width(),
                        scroll->horizontalScrollBar()->sizeHint().height());
     resize(BoundedToScreen(this, size));

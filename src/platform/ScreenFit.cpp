@@ -1,5 +1,6 @@
 #include "platform/ScreenFit.h"
 
+#include <QBoxLayout>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -41,4 +42,20 @@ QSize ScrolledToScreen(const QWidget* dialog, const QScrollArea* scroll)
     if (size.width() < wanted.width())
         size.rheight() += scroll->horizontalScrollBar()->sizeHint().height();
     return BoundedToScreen(dialog, size);
+}
+
+QScrollArea* AddScrollingPart(QBoxLayout* top, QLayout* content, const QString& scrollName,
+                              const QString& contentName)
+{
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(scrollName);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* part = new QWidget;
+    part->setObjectName(contentName);
+    content->setContentsMargins(0, 0, 0, 0);
+    part->setLayout(content);
+    scroll->setWidget(part);
+    top->addWidget(scroll, 1);
+    return scroll;
 }

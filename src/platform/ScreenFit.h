@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+class QBoxLayout;
+class QLayout;
 class QScrollArea;
 class QWidget;
 
@@ -26,3 +28,9 @@ QSize BoundedToScreen(const QWidget* window, QSize wanted);
 // The size that shows the whole of what `scroll` holds in `dialog`, shrunk to the screen's room;
 // where the screen cuts one side, the other makes room for the scroll bar across it.
 QSize ScrolledToScreen(const QWidget* dialog, const QScrollArea* scroll);
+
+// A frameless scroll area at the top of `top` taking its spare room, holding a widget laid out
+// by `content` (without margins, the dialog's own margins stand): the part of a dialog that
+// scrolls when the screen is too small, while what `top` holds after it stays in view.
+QScrollArea* AddScrollingPart(QBoxLayout* top, QLayout* content, const QString& scrollName,
+                              const QString& contentName);

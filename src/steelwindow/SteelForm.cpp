@@ -418,7 +418,7 @@ void TSteelForm::btn4Click()
         return;
     // Built whole before the disk is touched; a failed write leaves the earlier file as it was.
     const std::string text = BuildSteelCsv(steels, decimalSeparator);
-    WriteFileAtomically(dlgSave1->FileName, QByteArrayView(text.data(), qsizetype(text.size())));
+    WriteFileAtomically(dlgSave1->FileName, text);
 }
 
 void TSteelForm::lst1Change()

@@ -110,10 +110,7 @@ private slots:
 
 void TestChinese::initTestCase()
 {
-    const CjkFontSetUp fonts = CheckCjkFontSetUp();
-    if (!fonts.skip.isEmpty())
-        QSKIP(qPrintable(fonts.skip));
-    QVERIFY2(fonts.fault.isEmpty(), qPrintable(fonts.fault));
+    REQUIRE_CJK_FONT_SET_UP();
     InstallTranslations();
     QVERIFY(ChineseChosen());
 }

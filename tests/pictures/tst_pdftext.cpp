@@ -151,10 +151,7 @@ private slots:
 
 void TestPdfText::initTestCase()
 {
-    const CjkFontSetUp fonts = CheckCjkFontSetUp();
-    if (!fonts.skip.isEmpty())
-        QSKIP(qPrintable(fonts.skip));
-    QVERIFY2(fonts.fault.isEmpty(), qPrintable(fonts.fault));
+    REQUIRE_CJK_FONT_SET_UP();
 }
 
 // Every CJK face on this machine: a radical it draws with an ideograph's glyph must read as an

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTest>
 
 class QFont;
 
@@ -12,6 +13,16 @@ struct CjkFontSetUp {
     QString fault;  // why the run would not measure that font: Han text drawn by another one
 };
 CjkFontSetUp CheckCjkFontSetUp();
+
+// In a test's initTestCase: skips the run whose font is not installed, fails the run whose Han
+// text another font draws.
+#define REQUIRE_CJK_FONT_SET_UP()                                                                  \
+    do {                                                                                           \
+        const CjkFontSetUp cjkFonts = CheckCjkFontSetUp();                                         \
+        if (!cjkFonts.skip.isEmpty())                                                              \
+            QSKIP(qPrintable(cjkFonts.skip));                                                      \
+        QVERIFY2(cjkFonts.fault.isEmpty(), qPrintable(cjkFonts.fault));                           \
+    } while (false)
 
 // The characters of text that the font and its fallbacks draw as the missing-glyph box: a
 // text measured with boxes says nothing about how it fits.
